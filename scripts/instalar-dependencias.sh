@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages that building, running and testing Veltra need.
+# Does nothing when they are all present; uses sudo when not run as root.
+set -euo pipefail
+
+pacotes=(
+    build-essential cmake ninja-build git
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev clang-format
+    fonts-dejavu-core fontconfig
+    xvfb xauth poppler-utils
+)
+
+faltando=()
+for p in "${pacotes[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        faltando+=("$p")
+    fi
+done
+
+if [ ${#faltando[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Instalando: ${faltando[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${faltando[@]}"

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "../data/Resultados.h"
+
+// Low's analysis: lowest unreinforced safety factor and the largest horizontal and bisector forces
+// that bring every wedge to F. hb and b are accepted and never read.
+void CalcLow(long double H, long double n, long double gama, long double c, long double phi,
+             long double hb, long double b, long double T, long double Z, long double CS,
+             long double CZ, long double CF, long double F, ResultadoLow& resultado);

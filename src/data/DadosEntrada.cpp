@@ -1,0 +1,3 @@
+#include "DadosEntrada.h"
+
+DadosEntrada DadosDoProblema;
