@@ -1,0 +1,60 @@
+#include "Impressao.h"
+
+#include "data/Mensagens.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+int Quociente(long long a, long long b, long long c) {
+    return static_cast<int>(std::llround(static_cast<double>(a * b) / static_cast<double>(c)));
+}
+} // namespace
+
+QSize AjustarAPagina(QSize imagem, QSize pagina) {
+    const long long w = imagem.width(), h = imagem.height();
+    const long long W = pagina.width(), P = pagina.height();
+    if (w <= 0 || h <= 0) {
+        return {0, 0};
+    }
+    const int larguraNaAltura = Quociente(w, P, h);
+    if (larguraNaAltura < W) {
+        return {larguraNaAltura, static_cast<int>(P)};
+    }
+    return {static_cast<int>(W), Quociente(h, W, w)};
+}
+
+QImage ImagemDaTela(QWidget* tela) {
+    QImage imagem(tela->size(), QImage::Format_RGB32);
+    imagem.fill(tela->palette().color(tela->backgroundRole()));
+    QPainter pintor(&imagem);
+    tela->render(&pintor, QPoint(), QRegion(), QWidget::DrawChildren);
+    return imagem;
+}
+
+bool ImprimirImagem(const QImage& imagem, QPrinter& impressora) {
+    impressora.setFullPage(false);
+    QPainter pintor;
+    if (!pintor.begin(&impressora)) {
+        return false;
+    }
+    const QRect area = impressora.pageLayout().paintRectPixels(impressora.resolution());
+    const QSize tamanho = AjustarAPagina(imagem.size(), area.size());
+    pintor.drawImage(QRect(QPoint(0, 0), tamanho), imagem);
+    return pintor.end();
+}
+
+void ImprimirTela(QWidget* tela) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        ExibirMensagem("Nenhuma impressora disponível.");
+        return;
+    }
+    QPrinter impressora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!ImprimirImagem(ImagemDaTela(tela), impressora)) {
+        ExibirMensagem("Nenhuma impressora disponível.");
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Tela.h"
+
+#include <memory>
+
+namespace Ui {
+class TfCaso10;
+}
+
+class TfCaso10 : public Tela {
+    Q_OBJECT
+public:
+    explicit TfCaso10(QWidget* parent = nullptr);
+    ~TfCaso10() override;
+
+private:
+    std::unique_ptr<Ui::TfCaso10> ui;
+};
+
+extern TfCaso10* fCaso10;

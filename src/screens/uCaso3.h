@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Tela.h"
+
+#include <memory>
+
+namespace Ui {
+class TfCaso3;
+}
+
+class TfCaso3 : public Tela {
+    Q_OBJECT
+public:
+    explicit TfCaso3(QWidget* parent = nullptr);
+    ~TfCaso3() override;
+
+private:
+    std::unique_ptr<Ui::TfCaso3> ui;
+};
+
+extern TfCaso3* fCaso3;

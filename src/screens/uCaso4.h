@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Tela.h"
+
+#include <memory>
+
+namespace Ui {
+class TfCaso4;
+}
+
+class TfCaso4 : public Tela {
+    Q_OBJECT
+public:
+    explicit TfCaso4(QWidget* parent = nullptr);
+    ~TfCaso4() override;
+
+private:
+    std::unique_ptr<Ui::TfCaso4> ui;
+};
+
+extern TfCaso4* fCaso4;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Tela.h"
+
+#include <memory>
+
+namespace Ui {
+class TfTab1;
+}
+
+class TfTab1 : public Tela {
+    Q_OBJECT
+public:
+    explicit TfTab1(QWidget* parent = nullptr);
+    ~TfTab1() override;
+
+private:
+    std::unique_ptr<Ui::TfTab1> ui;
+};
+
+extern TfTab1* fTab1;
