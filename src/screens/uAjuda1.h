@@ -8,6 +8,8 @@ namespace Ui {
 class TfAjuda1;
 }
 
+// Help on the safety factor applied to the reinforcement product; runs modally over the anchorage
+// screen.
 class TfAjuda1 : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +17,8 @@ public:
     ~TfAjuda1() override;
 
 private:
+    void bFecharClick();
+
     std::unique_ptr<Ui::TfAjuda1> ui;
 };
 

@@ -4,9 +4,10 @@
 
 TfCaso10* fCaso10 = nullptr;
 
-TfCaso10::TfCaso10(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TfCaso10) {
+TfCaso10::TfCaso10(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso10) {
     ui->setupUi(this);
     FixarMoldura();
+    MontarFolha(ui->ScrollBox1, ui->Image1, ui->bFechar, QStringLiteral(":/figuras/caso10.svg"));
 }
 
 TfCaso10::~TfCaso10() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfCaso10;
 }
 
-class TfCaso10 : public Tela {
+class TfCaso10 : public Folha {
     Q_OBJECT
 public:
     explicit TfCaso10(QWidget* parent = nullptr);

@@ -4,9 +4,10 @@
 
 TfCaso2* fCaso2 = nullptr;
 
-TfCaso2::TfCaso2(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TfCaso2) {
+TfCaso2::TfCaso2(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso2) {
     ui->setupUi(this);
     FixarMoldura();
+    MontarFolha(ui->ScrollBox1, ui->Image1, ui->bFechar, QStringLiteral(":/figuras/caso2.svg"));
 }
 
 TfCaso2::~TfCaso2() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfCaso2;
 }
 
-class TfCaso2 : public Tela {
+class TfCaso2 : public Folha {
     Q_OBJECT
 public:
     explicit TfCaso2(QWidget* parent = nullptr);

@@ -4,9 +4,10 @@
 
 TfCaso3* fCaso3 = nullptr;
 
-TfCaso3::TfCaso3(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TfCaso3) {
+TfCaso3::TfCaso3(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso3) {
     ui->setupUi(this);
     FixarMoldura();
+    MontarFolha(ui->ScrollBox1, ui->Image1, ui->bFechar, QStringLiteral(":/figuras/caso3.svg"));
 }
 
 TfCaso3::~TfCaso3() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfCaso3;
 }
 
-class TfCaso3 : public Tela {
+class TfCaso3 : public Folha {
     Q_OBJECT
 public:
     explicit TfCaso3(QWidget* parent = nullptr);

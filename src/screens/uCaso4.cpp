@@ -4,9 +4,10 @@
 
 TfCaso4* fCaso4 = nullptr;
 
-TfCaso4::TfCaso4(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TfCaso4) {
+TfCaso4::TfCaso4(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso4) {
     ui->setupUi(this);
     FixarMoldura();
+    MontarFolha(ui->ScrollBox1, ui->Image1, ui->bFechar, QStringLiteral(":/figuras/caso4.svg"));
 }
 
 TfCaso4::~TfCaso4() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfCaso4;
 }
 
-class TfCaso4 : public Tela {
+class TfCaso4 : public Folha {
     Q_OBJECT
 public:
     explicit TfCaso4(QWidget* parent = nullptr);

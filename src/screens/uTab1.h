@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfTab1;
 }
 
-class TfTab1 : public Tela {
+class TfTab1 : public Folha {
     Q_OBJECT
 public:
     explicit TfTab1(QWidget* parent = nullptr);

@@ -4,9 +4,10 @@
 
 TfTab2* fTab2 = nullptr;
 
-TfTab2::TfTab2(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TfTab2) {
+TfTab2::TfTab2(QWidget* parent) : Folha(parent), ui(new Ui::TfTab2) {
     ui->setupUi(this);
     FixarMoldura();
+    MontarFolha(ui->ScrollBox1, ui->Image1, ui->bFechar, QStringLiteral(":/figuras/tabela2.svg"));
 }
 
 TfTab2::~TfTab2() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "Folha.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace Ui {
 class TfTab2;
 }
 
-class TfTab2 : public Tela {
+class TfTab2 : public Folha {
     Q_OBJECT
 public:
     explicit TfTab2(QWidget* parent = nullptr);
