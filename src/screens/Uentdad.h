@@ -2,11 +2,25 @@
 
 #include "Tela.h"
 
+#include <QLineEdit>
+
 #include <memory>
 
 namespace Ui {
 class TEntdad;
 }
+
+// An edit field of the data-entry screen: entering it by Tab does not select its text, and a
+// selection stays (and stays drawn) when the focus moves to another control.
+class CampoEntrada : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
 
 class TEntdad : public Tela {
     Q_OBJECT
@@ -15,6 +29,10 @@ public:
     ~TEntdad() override;
 
 private:
+    void bContinClick();
+    void bImp1Click();
+    void bExitClick();
+
     std::unique_ptr<Ui::TEntdad> ui;
 };
 
