@@ -16,8 +16,23 @@ public:
     explicit TMetcal(QWidget* parent = nullptr);
     ~TMetcal() override;
 
+protected:
+    void FormDeactivate() override;
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
 private:
+    void bCalkanClick();
+    void bEsq1Click();
+    void bCallowClick();
+    void bEsq2Click();
+    void bDados1Click();
+    void bImp2Click();
+    void bExit2Click();
+
     std::unique_ptr<Ui::TMetcal> ui;
+    // The click that took the focus from "&Sair" has already left this screen; the control clicked
+    // does not act on it.
+    bool ignorarClique_ = false;
 };
 
 extern TMetcal* Metcal;
