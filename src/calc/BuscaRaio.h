@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+// The radius criterion of one Kaniraj wedge,
+//     g(ρ) = ρ^2.47 − 1.032·e·ρ^1.47 − K1·ρ/S + K2/S,
+// sampled at ρ = d + 1 + j·T/20000 for j = 0, 1, 2, ... The radius accepted is the first sample
+// with |g| ≤ 0.001; the samples end where ρ exceeds 10 (ρ = d + 1 itself is always sampled).
+struct CriterioRaio {
+    long double d;
+    long double T;
+    long double e;
+    long double K1;
+    long double K2;
+    long double S;
+};
+
+inline constexpr long double ToleranciaRaio = 0.001L;
+inline constexpr long double RaioMaximo = 10;
+inline constexpr std::int64_t SemRaio = -1;
+
+// ρ of sample j, from the integer step count (no accumulated sum).
+long double RaioDoPasso(const CriterioRaio& criterio, std::int64_t j);
+
+// g(ρ), evaluated exactly as the scan evaluates it; the fast search uses the same evaluation.
+long double ValorCriterio(const CriterioRaio& criterio, long double rho);
+
+// The last sample the scan may evaluate: the largest j with ρ ≤ 10, or 0 when already ρ1 > 10.
+std::int64_t UltimoPasso(const CriterioRaio& criterio);
+
+// The accepted j, or SemRaio: the samples in order, the first within the tolerance. Allocates
+// nothing.
+std::int64_t BuscaRaio(const CriterioRaio& criterio);
+
+// The searches are interchangeable: tests and benchmarks hand the analyses the plain scan.
+using BuscadorRaio = std::int64_t (*)(const CriterioRaio&);

@@ -1,0 +1,131 @@
+#include "Kaniraj.h"
+
+#include "../data/ResistenciaRepresentativa.h"
+
+#include <cmath>
+
+namespace {
+
+// The radius search counts its steps in 64 bits: at most about 180000/T of them per depth.
+constexpr long double maisPassos = 0x1p62L;
+
+// Non-integer powers and square roots of the analyses, as exp(p·ln v), v > 0.
+long double Potencia(long double v, long double p) {
+    return std::exp(p * std::log(v));
+}
+
+RelatoKaniraj Rejeita(SituacaoDados situacao, ResultadoKaniraj& resultado) {
+    // Rejected data must not leave an earlier run's forces on the screen as if they answered
+    // the new data.
+    resultado = ResultadoKaniraj{};
+    return {DesfechoKaniraj::Rejeitado, situacao};
+}
+
+// The search over the 40 depths, on data already checked.
+DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, ResultadoKaniraj& r,
+                        BuscadorRaio buscador) {
+    const bool semTrinca = hipotese == HipoteseKaniraj::SemTrinca;
+    const long double H = en.H, n = en.n, T = en.T, F = en.F;
+
+    // Berm ratios, and the centre's abscissa over H from the main slope's toe.
+    const long double k1 = en.hb / H;
+    const long double k2 = en.b / H;
+    const long double x0 = n / 2 - k1 * k2;
+    r.X0 = x0 * H;
+    r.D = 0;
+    r.P = 0;
+    r.Y0 = 0;
+
+    // The shallowest wedge whose circle, centred at crest height, clears the berm's outer toe.
+    const long double recuo = x0 + k2;
+    const long double dmin = Potencia(recuo * recuo + 1, 0.5L) - 1;
+    if (dmin > T / H)
+        return DesfechoKaniraj::BermaMuitoLarga;
+
+    // Friction of the fill, with the four-decimal π of the method's tables.
+    long double tanPhi = 0;
+    if (semTrinca) {
+        const long double angulo = 3.1416L * en.phi / 180;
+        tanPhi = std::sin(angulo) / std::cos(angulo);
+    }
+    const long double berma = k1 * k2 * (1 - k1) * (n + k2);
+
+    for (int i = 1; i <= 40; ++i) {
+        const long double Di = i * T / 40;
+        const long double d = Di / H;
+        if (dmin > d && i < 40)
+            continue;
+
+        const long double cm = ResistenciaRepresentativa(T, en.Z, en.CS, en.CZ, en.CF, Di);
+        const long double Nf = 3.06L * Potencia(d, 0.53L);
+        long double G, S, s;
+        if (semTrinca) {
+            // Arc through the fill on the crest side; the fill inside the arc drives.
+            const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - Potencia(d, 0.53L));
+            G = Potencia(d, 2) + n * n / 12 + d + 1.0L / 3 + berma;
+            S = Na * (en.c / (en.gama * H) + 0.22L * tanPhi) + Nf * cm / (en.gama * H);
+            s = d + 0.5L;
+        } else {
+            // The crack: only the fill above the chord drives, only the foundation resists.
+            G = n * n / 12 + d * d + berma;
+            S = Nf * cm / (en.gama * H);
+            s = d;
+        }
+        // Without resistance the criterion has no meaning: no force from this depth.
+        if (S == 0)
+            continue;
+
+        const long double e = en.a / H + d;
+        const long double K1 = 0.532L * F * (2 * G - e * s);
+        const long double K2 = 0.226L * F * G * e;
+        const CriterioRaio criterio{d, T, e, K1, K2, S};
+        const std::int64_t j = buscador(criterio);
+        if (j == SemRaio)
+            continue;
+        const long double rho = RaioDoPasso(criterio, j);
+
+        // Lever arm of a force along the bisector at the reinforcement's height; a reinforcement
+        // at or above the top of the circle has none.
+        const long double radicando = 1 - e / (2 * rho);
+        if (radicando <= 0)
+            continue;
+        const long double q = rho * Potencia(radicando, 0.5L);
+        // Moment balance: the force times its arm is F times the driving moment less the
+        // resisting moment.
+        const long double Pi =
+            (en.gama * H * H / q) * (F * rho * s - S * Potencia(rho, 1.47L) - 0.5L * F * G);
+        if (Pi > r.P) {
+            r.D = Di;
+            r.P = Pi;
+            r.Y0 = rho * H;
+        }
+    }
+    return DesfechoKaniraj::Calculado;
+}
+
+} // namespace
+
+RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
+                             ResultadoKaniraj& resultado, BuscadorRaio buscador) {
+    SituacaoDados situacao = VerificarDados(en.H, en.gama, en.T, en.Z,
+                                            {en.H, en.n, en.gama, en.c, en.phi, en.hb, en.b, en.T,
+                                             en.Z, en.CS, en.CZ, en.CF, en.F, en.a});
+    if (situacao == SituacaoDados::Aceitos && 180000 / en.T > maisPassos)
+        situacao = SituacaoDados::ForaDoIntervalo;
+    if (situacao != SituacaoDados::Aceitos)
+        return Rejeita(situacao, resultado);
+
+    ResultadoKaniraj calculado;
+    DesfechoKaniraj desfecho;
+    bool falhou;
+    {
+        VigiaPontoFlutuante vigia;
+        desfecho = Calcula(hipotese, en, calculado, buscador);
+        falhou = vigia.Falhou() || !std::isfinite(calculado.P) || !std::isfinite(calculado.Y0) ||
+                 !std::isfinite(calculado.X0) || !std::isfinite(calculado.D);
+    }
+    if (falhou)
+        return Rejeita(SituacaoDados::ForaDoIntervalo, resultado);
+    resultado = calculado;
+    return {desfecho, SituacaoDados::Aceitos};
+}
