@@ -2,10 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QThread>
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -45,13 +52,20 @@ Tela::Tela(Tipo tipo, QWidget* parent) : QDialog(parent), tipo_(tipo) {
     }
 }
 
-Tela::~Tela() = default;
+Tela::~Tela() {
+    if (ativa_ == this) {
+        ativa_ = nullptr;
+    }
+}
 
 Tela* Tela::TelaAtiva() {
     return ativa_.data();
 }
 
 void Tela::Mostrar() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     show();
     raise();
     activateWindow();
@@ -59,8 +73,12 @@ void Tela::Mostrar() {
 
 void Tela::MostrarModal() {
     QPointer<QWidget> abridor = QApplication::activeWindow();
+    if (!abridor) {
+        abridor = TelaAtiva();
+    }
     exec();
     if (abridor && abridor->isVisible()) {
+        abridor->raise();
         abridor->activateWindow();
     }
 }
@@ -97,6 +115,18 @@ void Tela::FixarMoldura(bool redimensionavel) {
     if (!redimensionavel) {
         setFixedSize(size());
     }
+
+    // A screen designed without a default button must not get one: a dialog would otherwise make
+    // its first button the default, and Enter in any field would press it. Enter then presses
+    // only the button that has the focus (see keyPressEvent).
+    const auto botoes = findChildren<QPushButton*>();
+    semBotaoPadrao_ =
+        std::none_of(botoes.begin(), botoes.end(), [](QPushButton* b) { return b->isDefault(); });
+    if (semBotaoPadrao_) {
+        for (QPushButton* botao : botoes) {
+            botao->setAutoDefault(false);
+        }
+    }
 }
 
 void Tela::PrepararBarraStatus(QStatusBar* barra) {
@@ -112,11 +142,36 @@ void Tela::TextoAoEntrar(QWidget* controle, const QString& texto) {
     controle->installEventFilter(this);
 }
 
+void Tela::PrepararTextoFixo(QPlainTextEdit* texto) {
+    texto->setReadOnly(true);
+    texto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    texto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    texto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    texto->setTabChangesFocus(true);
+    textosFixos_.insert(texto);
+    texto->installEventFilter(this);
+}
+
 bool Tela::eventFilter(QObject* objeto, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         auto it = textosFoco_.constFind(objeto);
         if (it != textosFoco_.constEnd()) {
-            EscreverStatus(it.value());
+            // The focus coming back to the same control when its window is active again (after
+            // being hidden, or under a message box) writes nothing: the bar already says it.
+            const Qt::FocusReason razao = static_cast<QFocusEvent*>(e)->reason();
+            const bool retorno =
+                (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) &&
+                ultimoFoco_ == objeto;
+            ultimoFoco_ = objeto;
+            if (!retorno) {
+                EscreverStatus(it.value());
+            }
+        }
+    } else if (e->type() == QEvent::KeyPress && textosFixos_.contains(objeto)) {
+        const int tecla = static_cast<QKeyEvent*>(e)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            return true;
         }
     }
     return QDialog::eventFilter(objeto, e);
@@ -151,15 +206,37 @@ void Tela::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
+    if (semBotaoPadrao_ && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        // With no default button, Enter presses the focused button and nothing else.
+        if (auto* botao = qobject_cast<QPushButton*>(focusWidget());
+            botao && botao->isEnabled() && botao->isVisible()) {
+            botao->click();
+        }
+        e->accept();
+        return;
+    }
     QDialog::keyPressEvent(e);
 }
 
 void Tela::closeEvent(QCloseEvent* e) {
-    if (tipo_ == Tipo::Principal) {
-        e->accept();
-        QDialog::closeEvent(e);
-        QApplication::quit();
-        return;
-    }
     QDialog::closeEvent(e);
+    if (tipo_ == Tipo::Principal) {
+        // Closing the main screen ends the program, whatever other screens are visible.
+        e->accept();
+        hide();
+        if (QThread::currentThread()->loopLevel() > 0) {
+            QCoreApplication::exit(0);
+        }
+    }
+}
+
+// A screen hidden while it is the active one (its close box, its own button) has stopped being
+// the active screen: it is deactivated now, so that the next screen to become active, itself
+// included, starts afresh. Minimising (a spontaneous hide) is not a deactivation.
+void Tela::hideEvent(QHideEvent* e) {
+    QDialog::hideEvent(e);
+    if (!e->spontaneous() && ativa_ == this) {
+        ativa_ = nullptr;
+        Tratado([this] { FormDeactivate(); })();
+    }
 }

@@ -7,12 +7,14 @@
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 
 #include <exception>
 #include <functional>
 #include <utility>
 
 class QLabel;
+class QPlainTextEdit;
 class QStatusBar;
 
 // The application-wide error handler (AppException); installed once at start-up.
@@ -76,6 +78,9 @@ protected:
     void PrepararBarraStatus(QStatusBar* barra);
     // The status-bar text written whenever the control receives the focus.
     void TextoAoEntrar(QWidget* controle, const QString& texto);
+    // A fixed text to read: read-only, selectable and copyable by mouse and keyboard, wrapped, with
+    // a vertical scroll bar; Enter in it does nothing (it never presses the default button).
+    void PrepararTextoFixo(QPlainTextEdit* texto);
     // Connects a button's click to a handler of the screen through the error wrapper.
     template <class B, class T> void AoClicar(B* botao, T* tela, void (T::*tratador)()) {
         connect(botao, &B::clicked, this, Tratado([tela, tratador] { (tela->*tratador)(); }));
@@ -85,6 +90,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void Ativada();
@@ -92,5 +98,8 @@ private:
     Tipo tipo_;
     QLabel* painel_ = nullptr;
     QHash<QObject*, QString> textosFoco_;
+    QPointer<QObject> ultimoFoco_; // the last control whose focus text was in play
+    QSet<QObject*> textosFixos_;   // read-only texts in which Enter does nothing
+    bool semBotaoPadrao_ = false;  // designed without a default button: Enter presses none
     static QPointer<Tela> ativa_;
 };
