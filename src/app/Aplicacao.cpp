@@ -1,6 +1,5 @@
 #include "Aplicacao.h"
 
-#include "AppException.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
 #include "screens/Tela.h"
@@ -40,12 +39,6 @@ template <class T> void Destruir(T*& instancia) {
     instancia = nullptr;
 }
 
-void MostrarCaixaMensagem(const std::string& texto) {
-    QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Veltra"), QString::fromStdString(texto),
-                      QMessageBox::Ok, QApplication::activeWindow());
-    caixa.exec();
-}
-
 char SeparadorDoLocal() {
     const QString ponto = QLocale::system().decimalPoint();
     if (ponto.size() == 1 && ponto.at(0).unicode() < 0x80) {
@@ -54,6 +47,13 @@ char SeparadorDoLocal() {
     return '.';
 }
 } // namespace
+
+void MostrarCaixaMensagem(const std::string& texto) {
+    QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Veltra"), QString::fromStdString(texto),
+                      QMessageBox::Ok, QApplication::activeWindow());
+    caixa.setObjectName(QStringLiteral("CaixaMensagem"));
+    caixa.exec();
+}
 
 ConjuntoTelas::ConjuntoTelas() {
     Criar(Apres);
@@ -112,8 +112,8 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
     aplicacao.setQuitOnLastWindowClosed(false);
 
     DefinirExibidorMensagens(MostrarCaixaMensagem);
-    DefinirTratadorErros(AppException);
 
+    // The opening screen, created first, installs the error handler (AppException).
     auto telas = std::make_unique<ConjuntoTelas>();
     Apres->Mostrar();
     return telas;

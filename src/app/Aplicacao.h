@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 class QApplication;
 
@@ -13,6 +14,9 @@ public:
     ConjuntoTelas(const ConjuntoTelas&) = delete;
     ConjuntoTelas& operator=(const ConjuntoTelas&) = delete;
 };
+
+// The program's message box: the text, an OK button, captioned "Veltra", modal over every window.
+void MostrarCaixaMensagem(const std::string& texto);
 
 // Start-up without the event loop: the floating-point environment, the locale's decimal separator,
 // the program's font, the message box for every message, the error handler, the screen set, and

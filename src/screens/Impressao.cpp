@@ -7,18 +7,17 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include <cmath>
-
 namespace {
+// a·b/c rounded to the nearest integer, halves upward, in exact integer arithmetic (all positive).
 int Quociente(long long a, long long b, long long c) {
-    return static_cast<int>(std::llround(static_cast<double>(a * b) / static_cast<double>(c)));
+    return static_cast<int>((2 * a * b + c) / (2 * c));
 }
 } // namespace
 
 QSize AjustarAPagina(QSize imagem, QSize pagina) {
     const long long w = imagem.width(), h = imagem.height();
     const long long W = pagina.width(), P = pagina.height();
-    if (w <= 0 || h <= 0) {
+    if (w <= 0 || h <= 0 || W <= 0 || P <= 0) {
         return {0, 0};
     }
     const int larguraNaAltura = Quociente(w, P, h);
