@@ -8,6 +8,8 @@ namespace Ui {
 class TApres;
 }
 
+// The opening screen, the program's main screen: it stays behind the other screens for the whole
+// run; closing it ends the program.
 class TApres : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +17,10 @@ public:
     ~TApres() override;
 
 private:
+    void FormCreate();
+    void bIniClick();
+    void bSairClick();
+
     std::unique_ptr<Ui::TApres> ui;
 };
 

@@ -8,6 +8,7 @@ namespace Ui {
 class TBibl;
 }
 
+// The papers of both methods: a fixed text, opened modally over the geometry screen.
 class TBibl : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ public:
     ~TBibl() override;
 
 private:
+    void bFec3Click();
+
     std::unique_ptr<Ui::TBibl> ui;
 };
 

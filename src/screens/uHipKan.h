@@ -8,6 +8,7 @@ namespace Ui {
 class THipKan;
 }
 
+// What Kaniraj's method assumes: a fixed text, opened modally over the geometry screen.
 class THipKan : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ public:
     ~THipKan() override;
 
 private:
+    void bFec1Click();
+
     std::unique_ptr<Ui::THipKan> ui;
 };
 

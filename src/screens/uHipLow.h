@@ -8,6 +8,7 @@ namespace Ui {
 class THipLow;
 }
 
+// What Low's method assumes: a fixed text, opened modally over the geometry screen.
 class THipLow : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ public:
     ~THipLow() override;
 
 private:
+    void bFec2Click();
+
     std::unique_ptr<Ui::THipLow> ui;
 };
 
