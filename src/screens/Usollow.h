@@ -8,14 +8,35 @@ namespace Ui {
 class TSollow;
 }
 
+// Results of Low's method, and on the return from the anchorage calculation the two anchorage
+// lengths for the horizontal and the bisector force.
 class TSollow : public Tela {
     Q_OBJECT
 public:
     explicit TSollow(QWidget* parent = nullptr);
     ~TSollow() override;
 
+    // The return from the anchorage calculation: this activation writes the two lengths and leaves
+    // the results as they are. Any other activation (a run) writes the results.
+    void MostrarComprimentos();
+
+protected:
+    void FormActivate() override;
+    void FormDeactivate() override;
+
 private:
+    void FormCreate();
+    void bDados3Click();
+    void bImp4Click();
+    void bExit4Click();
+    void bGeot1Click();
+
     std::unique_ptr<Ui::TSollow> ui;
+    bool retornoDaAncoragem_ = false;
 };
 
 extern TSollow* Sollow;
+
+// The reinforcement analysis in progress was opened from this screen (and so not from the Kaniraj
+// results: OrigemKaniraj is then clear and the anchorage screen returns here).
+extern bool OrigemLow;

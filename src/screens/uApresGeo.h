@@ -8,6 +8,7 @@ namespace Ui {
 class TApresGeo;
 }
 
+// Introduction to the reinforcement analysis: a short text, then on to the anchorage screen.
 class TApresGeo : public Tela {
     Q_OBJECT
 public:
@@ -15,6 +16,9 @@ public:
     ~TApresGeo() override;
 
 private:
+    void bEntGeoClick();
+    void bSairClick();
+
     std::unique_ptr<Ui::TApresGeo> ui;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Tela.h"
+#include "data/Resultados.h"
 
 #include <memory>
 
@@ -8,6 +9,8 @@ namespace Ui {
 class TGeot;
 }
 
+// The reinforcement analysis: the interface parameters and the safety factor on the product give
+// the anchorage lengths for the four forces of the two methods.
 class TGeot : public Tela {
     Q_OBJECT
 public:
@@ -15,7 +18,16 @@ public:
     ~TGeot() override;
 
 private:
+    void bCalcClick();
+    void bDadosClick();
+    void bEnsClick();
+    void bFSClick();
+    void bSairClick();
+
     std::unique_ptr<Ui::TGeot> ui;
 };
 
 extern TGeot* Geot;
+
+// The four anchorage lengths (m), zero at start, changed only by a successful "&Calcula".
+extern ComprimentosAncoragem Comprimentos;
