@@ -27,6 +27,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cfenv>
 
@@ -49,10 +50,15 @@ char SeparadorDoLocal() {
 } // namespace
 
 void MostrarCaixaMensagem(const std::string& texto) {
+    // Like a modal window, the box leaves the window under it active again when it closes.
+    QPointer<QWidget> ativa = QApplication::activeWindow();
     QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Veltra"), QString::fromStdString(texto),
-                      QMessageBox::Ok, QApplication::activeWindow());
+                      QMessageBox::Ok, ativa);
     caixa.setObjectName(QStringLiteral("CaixaMensagem"));
     caixa.exec();
+    if (ativa && ativa->isVisible()) {
+        ativa->activateWindow();
+    }
 }
 
 ConjuntoTelas::ConjuntoTelas() {

@@ -50,6 +50,12 @@ Tela::Tela(Tipo tipo, QWidget* parent) : QDialog(parent), tipo_(tipo) {
     if (tipo_ == Tipo::Modal) {
         setModal(true);
     }
+    // The control that last had the focus inside this window, whatever it is.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* agora) {
+        if (agora && agora->window() == this) {
+            ultimoFoco_ = agora;
+        }
+    });
 }
 
 Tela::~Tela() {
@@ -157,13 +163,10 @@ bool Tela::eventFilter(QObject* objeto, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         auto it = textosFoco_.constFind(objeto);
         if (it != textosFoco_.constEnd()) {
-            // The focus coming back to the same control when its window is active again (after
-            // being hidden, or under a message box) writes nothing: the bar already says it.
-            const Qt::FocusReason razao = static_cast<QFocusEvent*>(e)->reason();
-            const bool retorno =
-                (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) &&
-                ultimoFoco_ == objeto;
-            ultimoFoco_ = objeto;
+            // The focus coming back to the control that last had it in this window (the window
+            // active again after being hidden, or under a message box) writes nothing: the bar
+            // already says what it said.
+            const bool retorno = ultimoFoco_ == objeto;
             if (!retorno) {
                 EscreverStatus(it.value());
             }

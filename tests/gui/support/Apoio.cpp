@@ -5,8 +5,10 @@
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 QString NomesDosFilhos(const QWidget* raiz) {
     QStringList nomes;
@@ -61,4 +63,23 @@ void GravarPng(QWidget* janela, const QString& nome) {
     }
     QDir().mkpath(pasta);
     janela->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
+void QuandoModal(std::function<void(QWidget* modal)> passo) {
+    auto* espera = new QTimer(qApp);
+    const QDeadlineTimer prazo(5000);
+    espera->setInterval(5);
+    QObject::connect(espera, &QTimer::timeout, qApp, [espera, prazo, passo = std::move(passo)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && !prazo.hasExpired()) {
+            return;
+        }
+        espera->stop();
+        espera->deleteLater();
+        if (modal) {
+            QTest::qWaitForWindowActive(modal, 5000);
+            passo(modal);
+        }
+    });
+    espera->start();
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 // Lists the object names under the root; used when a control is not found.
@@ -53,3 +54,9 @@ bool EsperarAtiva(QWidget* janela);
 
 // Saves the window's image as <VELTRA_PNG_DIR>/<nome>.png for a person to look at.
 void GravarPng(QWidget* janela, const QString& nome);
+
+// Runs the step from inside the modal run that is about to start (a modal window or a message box
+// opened by what the test does next), once that window is open and active. The step must close
+// it. If no modal window opens within five seconds, the step is dropped and the test's own checks
+// then fail.
+void QuandoModal(std::function<void(QWidget* modal)> passo);
