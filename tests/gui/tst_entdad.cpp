@@ -4,14 +4,18 @@
 #include "support/Apoio.h"
 
 #include "data/DadosEntrada.h"
+#include "screens/Impressao.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
 #include "screens/Umetod.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -93,6 +97,7 @@ private slots:
     void campoNaoSelecionaAoEntrarEMantemSelecao();
     void figuraDoPerfilENiveisDosCampos();
     void imprimirSemImpressora();
+    void imagemImpressaTemAFiguraEOsTextos();
     void desenhaATela();
 };
 
@@ -337,6 +342,28 @@ void TstEntdad::imprimirSemImpressora() {
     QCOMPARE(programa.gravador.mensagens,
              QStringList{QStringLiteral("Nenhuma impressora disponível.")});
     QVERIFY(Entdad->isActiveWindow());
+}
+
+void TstEntdad::imagemImpressaTemAFiguraEOsTextos() {
+    ProgramaEmTeste programa;
+    QVERIFY(MostrarEEsperar(Entdad));
+    Digitar(CampoDe(0), QStringLiteral("3"));
+    const QImage imagem = ImagemDaTela(Entdad);
+    QCOMPARE(imagem.size(), QSize(522, 385));
+    // The profile picture is in the printed image where it is on the screen.
+    const QLabel* figura = Achar<QLabel>(Entdad, "Image1");
+    const QPoint canto = figura->mapTo(Entdad, QPoint(2, 60));
+    QCOMPARE(imagem.pixelColor(canto), QColor(0xc0, 0xc0, 0xc0));
+    const QPoint borda = figura->mapTo(Entdad, QPoint(60, 22));
+    QCOMPARE(imagem.pixelColor(borda).value(), 0);
+
+    QTemporaryDir pasta;
+    QVERIFY(pasta.isValid());
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(pasta.filePath(QStringLiteral("entdad.pdf")));
+    QVERIFY(ImprimirImagem(imagem, impressora));
+    QVERIFY(QFileInfo(pasta.filePath(QStringLiteral("entdad.pdf"))).size() > 1000);
 }
 
 void TstEntdad::desenhaATela() {
