@@ -74,12 +74,15 @@ void TMetcal::FormDeactivate() {
 
 // "&Sair" also acts when the focus leaves it for another control of this screen (by Tab,
 // Shift+Tab or a click), as if it had been pressed; not when the window itself loses activation.
+// A button's accelerator presses that button without leaving "&Sair" first.
 bool TMetcal::eventFilter(QObject* objeto, QEvent* e) {
     if (objeto == ui->bExit2 && e->type() == QEvent::FocusOut) {
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(e)->reason();
         const QWidget* destino = QApplication::focusWidget();
-        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason && destino &&
-            destino->window() == this) {
+        const bool paraOutroControle =
+            motivo == Qt::TabFocusReason || motivo == Qt::BacktabFocusReason ||
+            motivo == Qt::MouseFocusReason || motivo == Qt::OtherFocusReason;
+        if (paraOutroControle && destino && destino->window() == this) {
             ignorarClique_ = motivo == Qt::MouseFocusReason;
             Tratado([this] { bExit2Click(); })();
         }

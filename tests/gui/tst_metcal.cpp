@@ -19,6 +19,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <array>
 #include <cmath>
@@ -116,6 +117,7 @@ private slots:
     void primeiroCliqueAposSairMostraAAbertura_data();
     void primeiroCliqueAposSairMostraAAbertura();
     void desativacaoComFocoEmSairNaoMostraAAbertura();
+    void aceleradorComFocoEmSairSoApertaOBotao();
     void botoesDeNavegacao_data();
     void botoesDeNavegacao();
     void imprimirSemImpressora();
@@ -402,6 +404,26 @@ void TstMetcal::desativacaoComFocoEmSairNaoMostraAAbertura() {
     QTRY_VERIFY(!Metcal->isVisible());
     QTest::qWait(100);
     QVERIFY(Esquema->isActiveWindow());
+}
+
+void TstMetcal::aceleradorComFocoEmSairSoApertaOBotao() {
+    ProgramaEmTeste programa;
+    QVERIFY(ChegarAosMetodosComOExemplo());
+    Digitar(Campo("eFatsegkan"), QStringLiteral("1,3"));
+    Digitar(Campo("ePosref"), QStringLiteral("0"));
+    QTest::keyClick(Focado(), Qt::Key_Backtab);
+    QCOMPARE(Focado(), Botao(Metcal, "bExit2"));
+    QList<QWindow*> ativadas;
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            [&ativadas](QWindow* janela) { ativadas << janela; });
+
+    // Alt+C presses "&Calcular": the run, not "&Sair".
+    QTest::keyClick(Focado(), Qt::Key_C, Qt::AltModifier);
+
+    QTRY_VERIFY(Solkan->isActiveWindow());
+    QVERIFY(SolucaoComTrinca.P > 0);
+    QVERIFY(!ativadas.contains(Apres->windowHandle()));
+    disconnect(qApp, &QGuiApplication::focusWindowChanged, this, nullptr);
 }
 
 void TstMetcal::botoesDeNavegacao_data() {
