@@ -376,6 +376,35 @@ void TstEntdad::desenhaATela() {
     }
     QCOMPARE(Entdad->size(), QSize(522, 385));
     QCOMPARE(Entdad->windowTitle(), QStringLiteral("Entrada de dados"));
+    // The texts as they stand, odd blanks included.
+    const std::array<std::pair<const char*, QString>, 18> rotulos{{
+        {"GroupBox1", QStringLiteral("Aterro")},
+        {"GroupBox2", QStringLiteral("Berma")},
+        {"GroupBox3", QStringLiteral("Solo de fundação")},
+        {"Label1", QStringLiteral("Altura (m)")},
+        {"Label2", QStringLiteral("Declividade (h/v)")},
+        {"Label3", QStringLiteral("Peso específico ")},
+        {"Label4", QStringLiteral(" aparente  total (kN/m3)")},
+        {"Label5", QStringLiteral("Coesão (kPa)")},
+        {"Label6", QStringLiteral("Ângulo de atrito (graus)")},
+        {"Label7", QStringLiteral("Altura (m)")},
+        {"Label8", QStringLiteral("Largura (m)")},
+        {"Label9", QStringLiteral("Espessura da  camada mole (m)")},
+        {"Label10", QStringLiteral("Resistência não drenada")},
+        {"Label11", QStringLiteral(" Z (m)")},
+        {"Label12", QStringLiteral("CS (kPa)")},
+        {"Label13", QStringLiteral("CZ (kPa)")},
+        {"Label14", QStringLiteral("CF (kPa)")},
+        {"bContin", QStringLiteral("&Métodos de cálculo")},
+    }};
+    for (const auto& [nome, texto] : rotulos) {
+        const QWidget* controle = Achar<QWidget>(Entdad, QString::fromLatin1(nome));
+        const char* propriedade = controle->inherits("QGroupBox") ? "title" : "text";
+        QCOMPARE(controle->property(propriedade).toString(), texto);
+    }
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(CampoDe(i)->width(), 65);
+    }
     GravarPng(Entdad, QStringLiteral("entdad"));
 }
 

@@ -472,6 +472,30 @@ void TstMetcal::desenhaATela() {
     Digitar(Campo("eFatseglow"), QStringLiteral("1,3"));
     QCOMPARE(Metcal->size(), QSize(369, 328));
     QCOMPARE(Metcal->windowTitle(), QStringLiteral("Métodos de cálculo"));
+    const std::array<std::pair<const char*, QString>, 11> rotulos{{
+        {"GroupBox1", QStringLiteral("Método de Kaniraj")},
+        {"GroupBox2", QStringLiteral("Método de Low")},
+        {"Label1", QStringLiteral("Fator de segurança adotado")},
+        {"Label2", QStringLiteral("Posição do reforço")},
+        {"bCalkan", QStringLiteral("&Calcular")},
+        {"bEsq1", QStringLiteral("&Hipóteses")},
+        {"bCallow", QStringLiteral("C&alcular")},
+        {"bEsq2", QStringLiteral("&Hipóteses")},
+        {"bDados1", QStringLiteral("&Dados")},
+        {"bImp2", QStringLiteral("&Imprimir")},
+        {"bExit2", QStringLiteral("&Sair")},
+    }};
+    for (const auto& [nome, texto] : rotulos) {
+        const QWidget* controle = Achar<QWidget>(Metcal, QString::fromLatin1(nome));
+        const char* propriedade = controle->inherits("QGroupBox") ? "title" : "text";
+        QCOMPARE(controle->property(propriedade).toString(), texto);
+    }
+    for (const char* nome : {"eFatsegkan", "ePosref", "eFatseglow"}) {
+        QCOMPARE(Campo(nome)->width(), 65);
+    }
+    for (QPushButton* botao : Metcal->findChildren<QPushButton*>()) {
+        QVERIFY2(!botao->isDefault(), qPrintable(botao->objectName()));
+    }
     // The Low label is one text shown on two lines.
     const QLabel* rotulo = Achar<QLabel>(Metcal, "Label3");
     QCOMPARE(rotulo->text(), QStringLiteral("Fator de segurança adotado  para aterro com reforço"));
