@@ -10,12 +10,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 namespace {
 Tela* TelaChamada(const QString& nome) {
@@ -56,6 +59,23 @@ QRect AreaDesenhada(const QImage& figura) {
     return x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
 }
 
+// Every piece of text drawn on a picture, in drawing order.
+QStringList TextosDaFigura(const QString& recurso) {
+    QFile arquivo(recurso);
+    if (!arquivo.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QStringList textos;
+    QXmlStreamReader xml(&arquivo);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == QLatin1String("text")) {
+            textos << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    return textos;
+}
+
 int PixelsEscuros(const QImage& figura) {
     const QImage rgb = figura.convertToFormat(QImage::Format_RGB32);
     int n = 0;
@@ -75,6 +95,8 @@ private slots:
     void folha();
     void figuraCabeNaAreaVisivel_data();
     void figuraCabeNaAreaVisivel();
+    void conteudoDasFiguras_data();
+    void conteudoDasFiguras();
     void abreModalSobreQuemAbriu_data();
     void abreModalSobreQuemAbriu();
 };
@@ -193,6 +215,115 @@ void TstFolhas::figuraCabeNaAreaVisivel() {
     QDir().mkpath(pasta);
     figura.save(pasta + QStringLiteral("/figura_") + QFileInfo(recurso).baseName() +
                 QStringLiteral(".png"));
+}
+
+void TstFolhas::conteudoDasFiguras_data() {
+    QTest::addColumn<QString>("recurso");
+    QTest::addColumn<QStringList>("celulas");
+    QTest::addColumn<QStringList>("trechos");
+    const QString t = QStringLiteral("\u2013"); // a missing value, and the dash of a range
+    const QStringList cabecalhoCaso = {
+        "Geotêxteis tecidos", "Geotêxteis não tecidos", "solo-solo", "laminetes", "monofilamentos",
+        "coesão (kPa)",       "ângulo de atrito (°)",   "fino",      "espesso",   "contínuo"};
+    const QStringList notasAreia = {"25 a 200 kPa",    "intermediário", "cisalhamento direto",
+                                    "60 × 60 × 32 mm", "drenados",      "chuva de areia",
+                                    "secas",           "referência 5"};
+    QTest::newRow("caso 2") << ":/figuras/caso2.svg"
+                            << (cabecalhoCaso + QStringList{"CASO 2 " + t + " AREIA", "0",
+                                                            "38" + t + "46", "33" + t + "40",
+                                                            "37" + t + "45", t})
+                            << notasAreia;
+    QTest::newRow("caso 3") << ":/figuras/caso3.svg"
+                            << (cabecalhoCaso +
+                                QStringList{"34" + t + "43", "31" + t + "39", "30" + t + "43", t})
+                            << (notasAreia + QStringList{"2 % de mica"});
+    QTest::newRow("caso 4") << ":/figuras/caso4.svg"
+                            << (cabecalhoCaso + QStringList{"34" + t + "40", "32" + t + "40", t})
+                            << (notasAreia + QStringList{"5 % de mica"});
+    QTest::newRow("caso 10") << ":/figuras/caso10.svg"
+                             << (cabecalhoCaso +
+                                 QStringList{"22", "18", "19", "32", "29.5", "32*", t})
+                             << QStringList{"* Valor de interface maior", "solo-solo",
+                                            "referência 4"};
+    QTest::newRow("areias") << ":/figuras/tabela1.svg"
+                            << QStringList{"TABELA DE AREIAS",
+                                           "2) areia",
+                                           "3) areia 2",
+                                           "4) areia 5",
+                                           "5) areia fofa",
+                                           "6) areia densa seca",
+                                           "7) areia densa úmida",
+                                           "8) areia argilosa 0.1",
+                                           "9) areia argilosa 0.3",
+                                           "0.17",
+                                           "0.18",
+                                           "0.6" + t + "2.0",
+                                           "2.62",
+                                           "2.64",
+                                           "2.65",
+                                           "12.20" + t + "15.40",
+                                           "11.80" + t + "14.40",
+                                           "10.60" + t + "13.40",
+                                           "14.0",
+                                           "14.8"}
+                            << QStringList{"Granulometria", "Densidade", "Peso específico"};
+    QTest::newRow("geotexteis") << ":/figuras/tabela2.svg"
+                                << QStringList{"TABELA DE GEOTÊXTEIS",
+                                               "GT-N 200",
+                                               "GT-N 300",
+                                               "GT-N 600",
+                                               "GT-W 167",
+                                               "GT-W 157",
+                                               "1.9" + t + "2.1",
+                                               "2.6" + t + "2.7",
+                                               "4.5",
+                                               "0.25",
+                                               "0.35",
+                                               "200",
+                                               "300",
+                                               "600",
+                                               "167",
+                                               "157",
+                                               "15",
+                                               "22",
+                                               "38",
+                                               "30" + t + "35",
+                                               "10",
+                                               "1.12",
+                                               "1.70",
+                                               "2.86",
+                                               "0.30",
+                                               "0.34"}
+                                << QStringList{"Espessura",
+                                               "Gramatura",
+                                               "tração",
+                                               "Alongamento",
+                                               "rasgo",
+                                               "não tecidos agulhados, de poliéster",
+                                               "tecidos de laminetes",
+                                               "polipropileno",
+                                               "agulhado fino",
+                                               "agulhado espesso"};
+}
+
+// Every value and heading stands in a cell of its own, numbers with a decimal point; the notes say
+// what the tables leave out.
+void TstFolhas::conteudoDasFiguras() {
+    QFETCH(QString, recurso);
+    QFETCH(QStringList, celulas);
+    QFETCH(QStringList, trechos);
+
+    const QStringList textos = TextosDaFigura(recurso);
+    QVERIFY2(!textos.isEmpty(), qPrintable(recurso));
+    for (const QString& celula : celulas) {
+        QVERIFY2(textos.contains(celula), qPrintable(celula));
+    }
+    const QString tudo = textos.join(QLatin1Char(' '));
+    for (const QString& trecho : trechos) {
+        QVERIFY2(tudo.contains(trecho), qPrintable(trecho));
+    }
+    static const QRegularExpression virgulaDecimal(QStringLiteral("\\d,\\d"));
+    QVERIFY2(!tudo.contains(virgulaDecimal), qPrintable(tudo));
 }
 
 void TstFolhas::abreModalSobreQuemAbriu_data() {
