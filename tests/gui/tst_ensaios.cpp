@@ -52,6 +52,7 @@ struct FolhaVista {
     bool modal = false;
     bool catalogoVisivel = false;
     bool catalogoContinuaATela = false;
+    QString outraJanela; // a modal window other than the sheet, closed unseen
 };
 
 // Lets `abrir` open the sheet; as soon as the sheet is on screen (inside its modal run) looks at
@@ -61,6 +62,12 @@ template <class Abrir> FolhaVista AbrirEFechar(Tela* folha, Abrir abrir) {
     QTimer vigia;
     vigia.setInterval(10);
     QObject::connect(&vigia, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != folha) {
+            visto.outraJanela = modal->objectName();
+            modal->close();
+            return;
+        }
         if (visto.feito || !folha->isVisible()) {
             return;
         }
@@ -77,7 +84,7 @@ template <class Abrir> FolhaVista AbrirEFechar(Tela* folha, Abrir abrir) {
     });
     vigia.start();
     abrir();
-    QTest::qWaitFor([&] { return visto.feito && !folha->isVisible(); }, 5000);
+    QTest::qWaitFor([&] { return visto.feito && !folha->isVisible(); }, 3000);
     return visto;
 }
 } // namespace
@@ -292,6 +299,7 @@ void TstEnsaios::seisBotoesAbremSuaFolha() {
 
     for (int vez = 0; vez < 2; ++vez) {
         const FolhaVista visto = AbrirEFechar(f, [b] { QTest::mouseClick(b, Qt::LeftButton); });
+        QCOMPARE(visto.outraJanela, QString());
         QVERIFY(visto.feito);
         QVERIFY(visto.ativa);
         QVERIFY(visto.modal);
@@ -327,6 +335,7 @@ void TstEnsaios::aceleradoresAbremAFolha() {
     QVERIFY(MostrarEEsperar(fEns));
     const FolhaVista visto =
         AbrirEFechar(f, [tecla] { QTest::keyClick(fEns, Qt::Key(tecla), Qt::AltModifier); });
+    QCOMPARE(visto.outraJanela, QString());
     QVERIFY(visto.feito);
     QVERIFY(visto.ativa);
     QVERIFY(visto.modal);
