@@ -86,6 +86,8 @@ void TstAjuda::janela() {
     QCOMPARE(painel->geometry().bottom(), fAjuda1->height() - 1);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(!memo->isReadOnly());
+    // Tab leaves the text for the button, as in any other field; it types no tab character.
+    QVERIFY(memo->tabChangesFocus());
 }
 
 // Not read-only: the user may type into the text.
