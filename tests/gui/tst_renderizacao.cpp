@@ -1,0 +1,252 @@
+// Every window of the program drawn at the program's font: no label, button or group-box title
+// may have its text cut by its control. Each window is also written as a PNG for a person to look
+// at (<build>/png/<class>.png).
+
+#include "support/Apoio.h"
+
+#include "screens/Tela.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+QString Nome(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
+}
+
+QString Descrever(const QWidget* w, const QString& texto, QSize precisa, QSize tem) {
+    return QStringLiteral("%1 \"%2\": precisa %3x%4, cabe %5x%6")
+        .arg(Nome(w), QString(texto).replace(u'\n', QStringLiteral("\\n")))
+        .arg(precisa.width())
+        .arg(precisa.height())
+        .arg(tem.width())
+        .arg(tem.height());
+}
+
+bool Cabe(QSize precisa, QSize tem) {
+    return precisa.width() <= tem.width() && precisa.height() <= tem.height();
+}
+
+// The room a label gives its text and the room the text needs, at the label's own font.
+void VerificarRotulo(QLabel* rotulo, QStringList& cortados) {
+    const QString texto = rotulo->text();
+    if (texto.isEmpty()) {
+        return;
+    }
+    QRect area = rotulo->contentsRect().adjusted(rotulo->margin(), rotulo->margin(),
+                                                 -rotulo->margin(), -rotulo->margin());
+    if (rotulo->indent() > 0) {
+        area.adjust(rotulo->indent(), 0, 0, 0);
+    }
+    QSize precisa;
+    const bool rico = rotulo->textFormat() == Qt::RichText ||
+                      (rotulo->textFormat() == Qt::AutoText && Qt::mightBeRichText(texto));
+    if (rico) {
+        QTextDocument documento;
+        documento.setDefaultFont(rotulo->font());
+        documento.setDocumentMargin(0);
+        documento.setHtml(texto);
+        if (rotulo->wordWrap()) {
+            documento.setTextWidth(area.width());
+        }
+        precisa =
+            QSize(qCeil(rotulo->wordWrap() ? documento.size().width() : documento.idealWidth()),
+                  qCeil(documento.size().height()));
+        if (rotulo->wordWrap() && documento.idealWidth() > area.width()) {
+            precisa.setWidth(qCeil(documento.idealWidth()));
+        }
+    } else {
+        int flags = int(rotulo->alignment());
+        if (rotulo->wordWrap()) {
+            flags |= Qt::TextWordWrap;
+        }
+        if (rotulo->buddy()) {
+            flags |= Qt::TextShowMnemonic;
+        }
+        precisa = rotulo->fontMetrics().boundingRect(area, flags, texto).size();
+    }
+    if (!Cabe(precisa, area.size())) {
+        cortados << Descrever(rotulo, texto, precisa, area.size());
+    }
+}
+
+void VerificarBotao(QAbstractButton* botao, QStringList& cortados) {
+    const QString texto = botao->text();
+    if (texto.isEmpty()) {
+        return;
+    }
+    QStyleOptionButton opcao;
+    opcao.initFrom(botao);
+    opcao.text = texto;
+    opcao.icon = botao->icon();
+    opcao.iconSize = botao->iconSize();
+    QRect area = botao->contentsRect();
+    if (auto* b = qobject_cast<QPushButton*>(botao)) {
+        if (b->autoDefault()) {
+            opcao.features |= QStyleOptionButton::AutoDefaultButton;
+        }
+        if (b->isDefault()) {
+            opcao.features |= QStyleOptionButton::DefaultButton;
+        }
+        area = botao->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, botao);
+    } else if (qobject_cast<QCheckBox*>(botao)) {
+        area = botao->style()->subElementRect(QStyle::SE_CheckBoxContents, &opcao, botao);
+    } else if (qobject_cast<QRadioButton*>(botao)) {
+        area = botao->style()->subElementRect(QStyle::SE_RadioButtonContents, &opcao, botao);
+    }
+    QSize precisa = botao->fontMetrics().size(Qt::TextShowMnemonic, texto);
+    if (!botao->icon().isNull()) {
+        precisa.rwidth() += botao->iconSize().width() + 4;
+    }
+    if (!Cabe(precisa, area.size())) {
+        cortados << Descrever(botao, texto, precisa, area.size());
+    }
+}
+
+void VerificarGrupo(QGroupBox* grupo, QStringList& cortados) {
+    const QString titulo = grupo->title();
+    if (titulo.isEmpty()) {
+        return;
+    }
+    QStyleOptionGroupBox opcao;
+    opcao.initFrom(grupo);
+    opcao.text = titulo;
+    opcao.lineWidth = 1;
+    opcao.midLineWidth = 0;
+    opcao.textAlignment = grupo->alignment();
+    opcao.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (grupo->isCheckable()) {
+        opcao.subControls |= QStyle::SC_GroupBoxCheckBox;
+    }
+    if (grupo->isFlat()) {
+        opcao.features |= QStyleOptionFrame::Flat;
+    }
+    const QRect rotulo = grupo->style()->subControlRect(QStyle::CC_GroupBox, &opcao,
+                                                        QStyle::SC_GroupBoxLabel, grupo);
+    const QSize precisa = grupo->fontMetrics().size(Qt::TextShowMnemonic, titulo);
+    if (!grupo->rect().contains(rotulo) || rotulo.width() < precisa.width()) {
+        cortados << Descrever(grupo, titulo, precisa, rotulo.intersected(grupo->rect()).size());
+    }
+}
+
+bool DentroDeBarraDeStatus(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<QStatusBar*>(p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Tela* TelaPelaClasse(const QString& classe) {
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<Tela*>(janela); t && t->objectName() == classe) {
+            return t;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+class TstRenderizacao : public QObject {
+    Q_OBJECT
+private slots:
+    void verificacaoAchaTextoCortado();
+    void textosCabemNosControles_data();
+    void textosCabemNosControles();
+};
+
+// The check itself: controls one pixel too small are reported, controls just wide enough are not.
+void TstRenderizacao::verificacaoAchaTextoCortado() {
+    ProgramaEmTeste programa;
+    QWidget janela;
+    const QString texto = QStringLiteral("Hipóteses de &Kaniraj");
+    auto* rotulo = new QLabel(QStringLiteral("Altura do aterro (m)"), &janela);
+    auto* quebrado = new QLabel(QStringLiteral("linha um\nlinha dois mais longa"), &janela);
+    auto* botao = new QPushButton(texto, &janela);
+    auto* grupo = new QGroupBox(QStringLiteral("Solo de fundação"), &janela);
+    const QFontMetrics fm(QApplication::font());
+    const QSize rotuloJusto = fm.boundingRect(rotulo->text()).size();
+    const QSize quebradoJusto =
+        fm.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft, quebrado->text()).size();
+    rotulo->setGeometry(0, 0, rotuloJusto.width(), rotuloJusto.height());
+    quebrado->setGeometry(0, 20, quebradoJusto.width(), quebradoJusto.height());
+    const int larguraBotao = fm.size(Qt::TextShowMnemonic, texto).width();
+    const int moldura = botao->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, botao);
+    botao->setGeometry(0, 60, larguraBotao + 2 * moldura, 25);
+    const int larguraTitulo = fm.horizontalAdvance(grupo->title());
+    grupo->setGeometry(0, 90, larguraTitulo + 20, 40);
+    janela.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&janela));
+
+    QStringList cortados;
+    VerificarRotulo(rotulo, cortados);
+    VerificarRotulo(quebrado, cortados);
+    VerificarBotao(botao, cortados);
+    VerificarGrupo(grupo, cortados);
+    QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(u'\n')));
+
+    rotulo->resize(rotulo->width() - 1, rotulo->height());
+    quebrado->resize(quebrado->width(), quebrado->height() - 1);
+    botao->resize(larguraBotao, botao->height()); // no room left for the frame
+    grupo->resize(larguraTitulo - 1, grupo->height());
+    VerificarRotulo(rotulo, cortados);
+    VerificarRotulo(quebrado, cortados);
+    VerificarBotao(botao, cortados);
+    VerificarGrupo(grupo, cortados);
+    QVERIFY2(cortados.size() == 4, qPrintable(cortados.join(u'\n')));
+}
+
+void TstRenderizacao::textosCabemNosControles_data() {
+    QTest::addColumn<QString>("classe");
+    for (const char* classe :
+         {"TApres", "TSolkan", "TEntdad", "TMetcal", "TSollow", "TGeot", "TEsquema", "THipKan",
+          "THipLow", "TBibl", "TApresGeo", "TfCaso2", "TfCaso3", "TfCaso4", "TfAjuda1", "TfEns",
+          "TfCaso10", "TfTab1", "TfTab2"}) {
+        QTest::newRow(classe) << QString::fromLatin1(classe);
+    }
+}
+
+void TstRenderizacao::textosCabemNosControles() {
+    QFETCH(QString, classe);
+    ProgramaEmTeste programa;
+    Tela* tela = TelaPelaClasse(classe);
+    QVERIFY2(tela, qPrintable(classe));
+    // Shown as the user sees it (a modal window too, without its modal run).
+    tela->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tela));
+    QStringList cortados;
+    for (QLabel* rotulo : tela->findChildren<QLabel*>()) {
+        if (rotulo->isVisibleTo(tela) && !DentroDeBarraDeStatus(rotulo)) {
+            VerificarRotulo(rotulo, cortados);
+        }
+    }
+    for (QAbstractButton* botao : tela->findChildren<QAbstractButton*>()) {
+        if (botao->isVisibleTo(tela)) {
+            VerificarBotao(botao, cortados);
+        }
+    }
+    for (QGroupBox* grupo : tela->findChildren<QGroupBox*>()) {
+        if (grupo->isVisibleTo(tela)) {
+            VerificarGrupo(grupo, cortados);
+        }
+    }
+    GravarPng(tela, classe);
+    tela->hide();
+    QVERIFY2(cortados.isEmpty(), qPrintable(QStringLiteral("Texto cortado em %1:\n  ").arg(classe) +
+                                            cortados.join(QStringLiteral("\n  "))));
+}
+
+QTEST_MAIN(TstRenderizacao)
+#include "tst_renderizacao.moc"
