@@ -7,6 +7,8 @@
 #include "screens/Uapres.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
+#include "screens/uGeotextil.h"
+#include "screens/uTab2.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -104,6 +106,7 @@ private slots:
     void fecharSoEsconde();
     void caixaDeFecharSoEsconde();
     void outraTelaAtivaEsconde();
+    void sobreATelaDeAncoragem();
 };
 
 void TstEnsaios::janelaERotulo() {
@@ -430,6 +433,29 @@ void TstEnsaios::outraTelaAtivaEsconde() {
     QVERIFY(MostrarEEsperar(fEns));
     QVERIFY(MostrarEEsperar(Apres));
     QTRY_VERIFY(!fEns->isVisible());
+}
+
+// From the anchorage screen's "&Ensaios": that screen stays open under the catalogue and its
+// sheets, and is what the user is left with when the catalogue closes.
+void TstEnsaios::sobreATelaDeAncoragem() {
+    ProgramaEmTeste programa;
+    QVERIFY(MostrarEEsperar(Geot));
+    QTest::mouseClick(Achar<QPushButton>(Geot, QStringLiteral("bEns")), Qt::LeftButton);
+    QVERIFY(EsperarAtiva(fEns));
+    QVERIFY(Geot->isVisible());
+
+    const FolhaVista visto = AbrirEFechar(fTab2, [] {
+        QTest::mouseClick(Achar<QPushButton>(fEns, QStringLiteral("Button16")), Qt::LeftButton);
+    });
+    QVERIFY(visto.feito);
+    QVERIFY(visto.catalogoVisivel);
+    QVERIFY(Geot->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(fEns));
+
+    QTest::mouseClick(Achar<QPushButton>(fEns, QStringLiteral("bFechar")), Qt::LeftButton);
+    QVERIFY(!fEns->isVisible());
+    QVERIFY(Geot->isVisible());
+    QCOMPARE(JanelasVisiveis(), QStringList({QStringLiteral("TApres"), QStringLiteral("TGeot")}));
 }
 
 QTEST_MAIN(TstEnsaios)
