@@ -1,18 +1,149 @@
 #include "BuscaRaio.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+// One evaluated sample, with what the bounds need: the sum of the magnitudes of the four terms of
+// g (the scale of its rounding error) and ρ^1.47 (for the slope).
+struct Amostra {
+    std::int64_t j;
+    long double rho;
+    long double g;
+    long double somaAbs;
+    long double p147;
+};
+
+// The one evaluation of g, shared by the scan (ValorCriterio) and the fast search.
+Amostra AvaliarEm(const CriterioRaio& c, long double rho) {
+    Amostra a;
+    a.j = 0;
+    a.rho = rho;
+    const long double lnRho = std::log(a.rho);
+    const long double p247 = std::exp(2.47L * lnRho);
+    a.p147 = std::exp(1.47L * lnRho);
+    const long double termoE = 1.032L * c.e * a.p147;
+    const long double termoK1 = c.K1 * a.rho / c.S;
+    const long double termoK2 = c.K2 / c.S;
+    a.g = p247 - termoE - termoK1 + termoK2;
+    a.somaAbs = p247 + std::fabs(termoE) + std::fabs(termoK1) + std::fabs(termoK2);
+    return a;
+}
+
+Amostra Avaliar(const CriterioRaio& c, std::int64_t j) {
+    Amostra a = AvaliarEm(c, RaioDoPasso(c, j));
+    a.j = j;
+    return a;
+}
+
+bool Aceita(const Amostra& a) {
+    return std::fabs(a.g) <= ToleranciaRaio;
+}
+
+// Relative slack of every bound below: 2^-38, some ten million times the few units in the last
+// place that expl, logl, the constants and a handful of operations can lose.
+constexpr long double folga = 0x1p-38L;
+
+// Largest j in [de, ate] whose ρ lies within `alcance` of ρ(de) (differences compared, so that no
+// rounding of a sum can let a sample beyond the proven reach in). ρ grows with j, never falls.
+std::int64_t UltimoAoAlcance(const CriterioRaio& c, const Amostra& de, std::int64_t ate,
+                             long double alcance) {
+    auto dentro = [&](std::int64_t j) { return RaioDoPasso(c, j) - de.rho <= alcance; };
+    const long double passo = c.T / 20000;
+    const long double estimado = alcance / passo;
+    std::int64_t j = ate;
+    if (estimado < static_cast<long double>(ate - de.j))
+        j = de.j + static_cast<std::int64_t>(estimado);
+    // The estimate is within a step or two; walk to the exact border with a doubling search.
+    std::int64_t bom = de.j, ruim = ate + 1;
+    if (dentro(j)) {
+        bom = j;
+        for (std::int64_t salto = 1; bom < ate; salto *= 2) {
+            const std::int64_t k = std::min(ate, bom + salto);
+            if (!dentro(k)) {
+                ruim = k;
+                break;
+            }
+            bom = k;
+        }
+    } else {
+        ruim = j;
+        for (std::int64_t salto = 1; ruim - 1 > de.j; salto *= 2) {
+            const std::int64_t k = std::max(de.j, ruim - salto);
+            if (dentro(k)) {
+                bom = k;
+                break;
+            }
+            ruim = k;
+        }
+    }
+    while (ruim - bom > 1) {
+        const std::int64_t meio = bom + (ruim - bom) / 2;
+        (dentro(meio) ? bom : ruim) = meio;
+    }
+    return bom;
+}
+
+// Smallest j in [de, ate] whose ρ lies within `alcance` below ρ(ate).
+std::int64_t PrimeiroAoAlcance(const CriterioRaio& c, std::int64_t de, const Amostra& ate,
+                               long double alcance) {
+    auto dentro = [&](std::int64_t j) { return ate.rho - RaioDoPasso(c, j) <= alcance; };
+    const long double passo = c.T / 20000;
+    const long double estimado = alcance / passo;
+    std::int64_t j = de;
+    if (estimado < static_cast<long double>(ate.j - de))
+        j = ate.j - static_cast<std::int64_t>(estimado);
+    std::int64_t bom = ate.j, ruim = de - 1;
+    if (dentro(j)) {
+        bom = j;
+        for (std::int64_t salto = 1; bom > de; salto *= 2) {
+            const std::int64_t k = std::max(de, bom - salto);
+            if (!dentro(k)) {
+                ruim = k;
+                break;
+            }
+            bom = k;
+        }
+    } else {
+        ruim = j;
+        for (std::int64_t salto = 1; ruim + 1 < ate.j; salto *= 2) {
+            const std::int64_t k = std::min(ate.j, ruim + salto);
+            if (dentro(k)) {
+                bom = k;
+                break;
+            }
+            ruim = k;
+        }
+    }
+    while (bom - ruim > 1) {
+        const std::int64_t meio = ruim + (bom - ruim) / 2;
+        (dentro(meio) ? bom : ruim) = meio;
+    }
+    return bom;
+}
+
+// How far from a sample of value g the criterion provably stays beyond the tolerance, when it can
+// move toward zero at most at rate rumoZeroMax (a slope bound); -1: not even a step.
+long double Alcance(long double g, long double rumoZeroMax, long double margem) {
+    const long double sobra = std::fabs(g) - ToleranciaRaio - margem;
+    if (!(sobra > 0))
+        return -1;
+    if (rumoZeroMax <= 0)
+        return std::numeric_limits<long double>::infinity();
+    return sobra / rumoZeroMax * (1 - folga);
+}
+
+} // namespace
 
 long double RaioDoPasso(const CriterioRaio& criterio, std::int64_t j) {
     return criterio.d + 1 + static_cast<long double>(j) * criterio.T / 20000;
 }
 
 long double ValorCriterio(const CriterioRaio& criterio, long double rho) {
-    const long double lnRho = std::log(rho);
-    const long double p247 = std::exp(2.47L * lnRho);
-    const long double p147 = std::exp(1.47L * lnRho);
-    return p247 - 1.032L * criterio.e * p147 - criterio.K1 * rho / criterio.S +
-           criterio.K2 / criterio.S;
+    return AvaliarEm(criterio, rho).g;
 }
 
 std::int64_t UltimoPasso(const CriterioRaio& criterio) {
@@ -51,10 +182,100 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
     return bom;
 }
 
+// Why the samples this search skips are exactly those the scan rejects.
+//
+// Write g(ρ) = t1 + t2 + t3 + t4 with t1 = ρ^2.47, t2 = −1.032·e·ρ^1.47, t3 = −K1·ρ/S, t4 = K2/S.
+// Its slope g′(ρ) = 2.47·ρ^1.47 − 1.51704·e·ρ^0.47 − K1/S is a sum of terms each monotonic in
+// ρ > 0, so over [ρa, ρb] g′ lies between lo = u1(ρa) + min(u2(ρa), u2(ρb)) − K1/S and
+// hi = u1(ρb) + max(u2(ρa), u2(ρb)) − K1/S (u1, u2 its first two terms). By the mean value
+// theorem, for ρ in [ρa, ρb]: g(ρ) ≥ g(ρa) + min(lo, 0)·(ρ − ρa), g(ρ) ≤ g(ρa) + max(hi, 0)·(ρ −
+// ρa), and likewise back from ρb. So from an evaluated sample with |g| > 0.001 + margin the
+// criterion stays beyond the tolerance, on the same side, for a computable distance; a sample
+// within that distance is rejected by the scan and need not be evaluated.
+//
+// The computed samples ρj = d + 1 + j·T/20000 never decrease with j, so every sample between two
+// evaluated ones lies between their ρ. The computed g of any sample differs from the exact g at
+// that ρ by a few ulps of t1 + |t2| + |t3| + |t4|, which is largest at the right end (each |ti|
+// grows with ρ); the margin allows 2^-38 of that sum at both ends, of the slope bounds and of the
+// distances, which covers expl, logl, the constants (2.47 − 1 is not exactly 1.47 in binary) and
+// the arithmetic many million times over. Evaluated samples are tested with the scan's own
+// evaluation and comparison, so the first accepted j, or the absence of one, is the scan's.
+//
+// The search keeps the last sample known to be cleared (`atual`: every j up to it is rejected)
+// and a stack of evaluated samples to its right. Each round either clears the whole gap to the
+// nearest of them, jumps ahead over a proven stretch, or evaluates the middle of the gap. Far from
+// the tolerance band one round crosses large stretches; near a root the jumps shrink like a
+// Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the stack
+// holds at most one entry per halving of a gap below 2^62 samples.
 std::int64_t BuscaRaio(const CriterioRaio& criterio) {
+    Amostra atual = Avaliar(criterio, 0);
+    if (Aceita(atual))
+        return 0;
     const std::int64_t ultimo = UltimoPasso(criterio);
-    for (std::int64_t j = 0; j <= ultimo; ++j)
-        if (std::fabs(ValorCriterio(criterio, RaioDoPasso(criterio, j))) <= ToleranciaRaio)
-            return j;
-    return SemRaio;
+    // A handful of samples: the scan itself is the quickest.
+    if (ultimo <= 16) {
+        for (std::int64_t j = 1; j <= ultimo; ++j)
+            if (Aceita(Avaliar(criterio, j)))
+                return j;
+        return SemRaio;
+    }
+
+    const long double inclinacaoK1 = -(criterio.K1 / criterio.S);
+    const long double coefE = 1.51704L * criterio.e;
+
+    constexpr int capacidade = 80;
+    Amostra pilha[capacidade];
+    int topo = 0;
+    pilha[topo++] = Avaliar(criterio, ultimo);
+
+    while (true) {
+        if (topo == 0)
+            return SemRaio; // atual is the last sample
+        const Amostra& direita = pilha[topo - 1];
+        bool interiorLimpo = direita.j == atual.j + 1;
+        std::int64_t limpoAte = atual.j; // every j up to here is rejected
+        if (!interiorLimpo) {
+            const long double u1a = 2.47L * atual.p147;
+            const long double u1b = 2.47L * direita.p147;
+            const long double u2a = -coefE * atual.p147 / atual.rho;
+            const long double u2b = -coefE * direita.p147 / direita.rho;
+            const long double folgaInclinacao =
+                folga * (u1a + u1b + std::fabs(u2a) + std::fabs(u2b) + std::fabs(inclinacaoK1) + 1);
+            const long double lo = u1a + std::min(u2a, u2b) + inclinacaoK1 - folgaInclinacao;
+            const long double hi = u1b + std::max(u2a, u2b) + inclinacaoK1 + folgaInclinacao;
+            const long double largura = direita.rho - atual.rho;
+            const long double margem = folga * (atual.somaAbs + direita.somaAbs +
+                                                (std::fabs(lo) + std::fabs(hi)) * largura + 1);
+            // Rates at which g may approach zero: leaving atual forward, and leaving direita
+            // backward.
+            const long double rumoEsq = atual.g > 0 ? -lo : hi;
+            const long double rumoDir = direita.g > 0 ? hi : -lo;
+            const long double alcanceEsq = Alcance(atual.g, rumoEsq, margem);
+            const long double alcanceDir =
+                Aceita(direita) ? -1 : Alcance(direita.g, rumoDir, margem);
+            if (alcanceEsq >= 0)
+                limpoAte = UltimoAoAlcance(criterio, atual, direita.j - 1, alcanceEsq);
+            std::int64_t limpoDesde = direita.j;
+            if (alcanceDir >= 0)
+                limpoDesde = PrimeiroAoAlcance(criterio, atual.j + 1, direita, alcanceDir);
+            interiorLimpo = limpoAte + 1 >= limpoDesde;
+        }
+        if (interiorLimpo) {
+            if (Aceita(direita))
+                return direita.j;
+            atual = direita;
+            --topo;
+            continue;
+        }
+        const std::int64_t vao = direita.j - atual.j;
+        if (limpoAte - atual.j >= vao / 8) {
+            // A long proven stretch: evaluate the first sample after it.
+            atual = Avaliar(criterio, limpoAte + 1);
+            if (Aceita(atual))
+                return atual.j;
+            continue;
+        }
+        assert(topo < capacidade);
+        pilha[topo++] = Avaliar(criterio, atual.j + vao / 2);
+    }
 }

@@ -28,8 +28,8 @@ long double ValorCriterio(const CriterioRaio& criterio, long double rho);
 // The last sample the scan may evaluate: the largest j with ρ ≤ 10, or 0 when already ρ1 > 10.
 std::int64_t UltimoPasso(const CriterioRaio& criterio);
 
-// The accepted j, or SemRaio: the samples in order, the first within the tolerance. Allocates
-// nothing.
+// The accepted j, or SemRaio. Returns exactly what the sample-by-sample scan returns, evaluating g
+// at a few dozen samples instead of up to hundreds of thousands. Allocates nothing.
 std::int64_t BuscaRaio(const CriterioRaio& criterio);
 
 // The searches are interchangeable: tests and benchmarks hand the analyses the plain scan.

@@ -1,0 +1,238 @@
+// The fast radius search against the plain scan: the same accepted j at every depth and the same
+// records, bit for bit, on the worked examples, on criteria built to sit on the tolerance, and on
+// a generated corpus of embankments. A larger corpus runs on demand:
+//     veltra_core_tests --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_*'
+#include "BuscaRaioLinear.h"
+#include "GravadorMensagens.h"
+#include "calc/Kaniraj.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int tamanhoCorpus = 300; // the plain scan is several times slower under the sanitizers
+#else
+constexpr int tamanhoCorpus = 2000;
+#endif
+
+// Deterministic generator (splitmix64), so a failure names a reproducible case.
+class Gerador {
+public:
+    explicit Gerador(std::uint64_t semente) : estado_(semente) {}
+    std::uint64_t Proximo() {
+        std::uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    long double Uniforme(long double de, long double ate) {
+        return de + (ate - de) * static_cast<long double>(Proximo() >> 11) * 0x1p-53L;
+    }
+    bool Chance(long double p) { return Uniforme(0, 1) < p; }
+
+private:
+    std::uint64_t estado_;
+};
+
+// The same extended real, bit for bit (the 80 significant bits, not the padding).
+bool MesmosBits(long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0;
+}
+
+bool MesmosBits(const ResultadoKaniraj& a, const ResultadoKaniraj& b) {
+    return MesmosBits(a.P, b.P) && MesmosBits(a.Y0, b.Y0) && MesmosBits(a.X0, b.X0) &&
+           MesmosBits(a.D, b.D);
+}
+
+std::string Descreve(const EntradaKaniraj& x) {
+    std::ostringstream s;
+    s.precision(21);
+    s << "H=" << x.H << " n=" << x.n << " γ=" << x.gama << " c=" << x.c << " φ=" << x.phi
+      << " hb=" << x.hb << " b=" << x.b << " T=" << x.T << " Z=" << x.Z << " CS=" << x.CS
+      << " CZ=" << x.CZ << " CF=" << x.CF << " F=" << x.F << " a=" << x.a;
+    return s.str();
+}
+
+// Both searches at every depth: the scan's j goes on, and any disagreement is counted.
+std::int64_t buscasComparadas = 0;
+std::int64_t divergencias = 0;
+std::int64_t raiosAceitos = 0;
+std::int64_t AmbasAsBuscas(const CriterioRaio& criterio) {
+    const std::int64_t linear = BuscaRaioLinear(criterio);
+    ++buscasComparadas;
+    divergencias += BuscaRaio(criterio) != linear;
+    raiosAceitos += linear != SemRaio;
+    return linear;
+}
+
+void ComparaRodada(const EntradaKaniraj& entrada) {
+    for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
+        const std::int64_t antes = divergencias;
+        ResultadoKaniraj linear{-1, -1, -1, -1}, rapida{-2, -2, -2, -2};
+        AnaliseKaniraj(hipotese, entrada, linear, AmbasAsBuscas);
+        AnaliseKaniraj(hipotese, entrada, rapida, BuscaRaio);
+        EXPECT_EQ(divergencias, antes) << Descreve(entrada);
+        EXPECT_TRUE(MesmosBits(linear, rapida)) << Descreve(entrada);
+    }
+}
+
+TEST(BuscaRaio, MatchesTheScanOnTheWorkedExamples) {
+    const EntradaKaniraj exemplos[] = {
+        {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+        {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+        {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
+        {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
+        {1, 0, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
+    };
+    GravadorMensagens gravador;
+    for (const auto& x : exemplos)
+        ComparaRodada(x);
+}
+
+// Criteria whose smallest sample sits right at the tolerance, just inside or just outside it:
+// where a careless skip would go wrong.
+TEST(BuscaRaio, MatchesTheScanWhereTheCriterionGrazesTheTolerance) {
+    Gerador g(20240611);
+    int aceitos = 0;
+    for (int caso = 0; caso < 400; ++caso) {
+        CriterioRaio c;
+        c.d = g.Uniforme(0.05L, 3);
+        c.T = g.Uniforme(2, 25);
+        c.e = g.Chance(0.2L) ? g.Uniforme(-1, 0) : g.Uniforme(c.d, c.d + 1.5L);
+        c.S = g.Uniforme(0.05L, 3);
+        c.K1 = g.Uniforme(0, 4) * c.S * g.Uniforme(1, 40);
+        c.K2 = 0;
+        // The sample nearest to the extremum of g − K2/S on the scan's grid.
+        const std::int64_t ultimo = UltimoPasso(c);
+        std::int64_t jExtremo = 0;
+        long double extremo = ValorCriterio(c, RaioDoPasso(c, 0));
+        for (std::int64_t j = 1; j <= ultimo; ++j) {
+            const long double v = ValorCriterio(c, RaioDoPasso(c, j));
+            if (v < extremo)
+                extremo = v, jExtremo = j;
+        }
+        // Lift g so that this sample lands a hair above or below the tolerance, or on it.
+        const long double desvio[] = {0, 1e-18L, -1e-18L, 1e-12L, -1e-12L, 1e-7L, -1e-7L};
+        const long double alvo = (g.Chance(0.5L) ? 1 : -1) * ToleranciaRaio + desvio[caso % 7];
+        c.K2 = (alvo - extremo) * c.S;
+        const std::int64_t linear = BuscaRaioLinear(c);
+        aceitos += linear != SemRaio;
+        EXPECT_EQ(BuscaRaio(c), linear)
+            << "d=" << c.d << " T=" << c.T << " e=" << c.e << " K1=" << c.K1 << " K2=" << c.K2
+            << " S=" << c.S << " extremo em j=" << jExtremo;
+    }
+    // Both outcomes must have been exercised.
+    EXPECT_GT(aceitos, 40);
+    EXPECT_LT(aceitos, 360);
+}
+
+// One embankment of the corpus: realistic ranges, with some extremes mixed in.
+EntradaKaniraj Embankment(Gerador& g, bool camadasFinas) {
+    EntradaKaniraj x{};
+    x.H = g.Chance(0.15L) ? g.Uniforme(0.3L, 1) : g.Uniforme(1, 10);
+    x.n = g.Chance(0.05L) ? 0 : g.Uniforme(0.5L, 4);
+    x.gama = g.Uniforme(14, 22);
+    x.c = g.Chance(0.3L) ? 0 : g.Uniforme(0, 25);
+    x.phi = g.Chance(0.1L) ? 0 : g.Uniforme(15, 42);
+    if (g.Chance(0.35L)) {
+        x.hb = g.Uniforme(0.1L, 0.7L) * x.H;
+        x.b = g.Uniforme(0.2L, 3) * x.H;
+    }
+    const long double tipo = g.Uniforme(0, 1);
+    if (camadasFinas && tipo < 0.2L)
+        x.T = g.Uniforme(0.15L, 1.5L) * x.H;
+    else if (tipo < 0.4L)
+        x.T = g.Uniforme(1.5L, 4) * x.H;
+    else
+        x.T = g.Uniforme(4, 30);
+    x.T = std::fmax(x.T, camadasFinas ? 0.1L : 0.75L);
+    if (g.Chance(0.5L)) {
+        x.Z = g.Uniforme(0.1L, 1.2L) * x.T;
+        x.CZ = g.Uniforme(2, 30);
+    }
+    x.CS = g.Chance(0.1L) ? 0 : g.Uniforme(2, 30);
+    if (x.Z == 0)
+        x.CZ = x.CS;
+    x.CF = g.Uniforme(2, 60);
+    x.F = g.Chance(0.1L) ? g.Uniforme(0.5L, 3) : g.Uniforme(1.1L, 1.8L);
+    x.a = g.Chance(0.6L) ? 0 : g.Uniforme(0, 0.6L) * x.H;
+    // A few extremes: no resistance at all, a reinforcement high above, a negative factor.
+    const long double extremo = g.Uniforme(0, 1);
+    if (extremo < 0.02L)
+        x.CS = x.CZ = x.CF = 0;
+    else if (extremo < 0.04L)
+        x.a = g.Uniforme(2, 50) * x.H;
+    else if (extremo < 0.05L)
+        x.F = -x.F;
+    else if (extremo < 0.06L)
+        x.c = x.phi = 0;
+    return x;
+}
+
+// Samples the plain scan evaluates for one run (both analyses): the accepted j + 1 at each depth,
+// or every sample up to ρ = 10.
+std::int64_t amostrasDaVarredura = 0;
+std::int64_t ContaAmostras(const CriterioRaio& criterio) {
+    const std::int64_t j = BuscaRaio(criterio);
+    amostrasDaVarredura += (j == SemRaio ? UltimoPasso(criterio) : j) + 1;
+    return j;
+}
+
+std::int64_t AmostrasDaVarredura(const EntradaKaniraj& x) {
+    amostrasDaVarredura = 0;
+    ResultadoKaniraj r;
+    AnaliseKaniraj(HipoteseKaniraj::ComTrinca, x, r, ContaAmostras);
+    AnaliseKaniraj(HipoteseKaniraj::SemTrinca, x, r, ContaAmostras);
+    return amostrasDaVarredura;
+}
+
+// Compares `tamanho` embankments drawn from `semente`. Those whose plain scan would need more
+// than `maisAmostras` samples are drawn again, which keeps the routine corpus quick; the
+// on-demand corpus sets a far higher limit.
+void ComparaCorpus(std::uint64_t semente, int tamanho, bool camadasFinas,
+                   std::int64_t maisAmostras) {
+    GravadorMensagens gravador; // the rejections of the corpus are not for the console
+    Gerador g(semente);
+    buscasComparadas = divergencias = raiosAceitos = 0;
+    int comForca = 0, semForca = 0;
+    for (int i = 0; i < tamanho; ++i) {
+        EntradaKaniraj x = Embankment(g, camadasFinas);
+        while (AmostrasDaVarredura(x) > maisAmostras)
+            x = Embankment(g, camadasFinas);
+        ComparaRodada(x);
+        ResultadoKaniraj r;
+        AnaliseKaniraj(HipoteseKaniraj::SemTrinca, x, r);
+        (r.P > 0 ? comForca : semForca)++;
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    EXPECT_EQ(divergencias, 0);
+    // The corpus must exercise found and missing radii, forces and no forces.
+    EXPECT_GT(raiosAceitos, buscasComparadas / 10);
+    EXPECT_LT(raiosAceitos, buscasComparadas * 9 / 10);
+    EXPECT_GT(comForca, tamanho / 10);
+    EXPECT_GT(semForca, tamanho / 20);
+}
+
+// The routine corpus, in four parts that ctest can run side by side.
+class CorpusRotina : public ::testing::TestWithParam<int> {};
+
+TEST_P(CorpusRotina, MatchesTheScan) {
+    ComparaCorpus(0x5EED0000 + GetParam(), tamanhoCorpus / 4, false, 300000);
+}
+
+INSTANTIATE_TEST_SUITE_P(BuscaRaio, CorpusRotina, ::testing::Range(1, 5));
+
+TEST(BuscaRaio, DISABLED_MatchesTheScanOnALargeCorpusWithThinLayers) {
+    ComparaCorpus(0x5EED0100, 10000, true, 3000000);
+}
+
+} // namespace
