@@ -293,11 +293,18 @@ void TstReferencias::textosDeReferencia() {
 
     QVERIFY(MostrarEEsperar(Esquema));
     QString foco;
+    bool abaixoADireita = false;
     QVERIFY(AbrirEExecutar(qPrintable(botao), texto, [&] {
         foco = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        // Near the lower right of the geometry screen, inside it.
+        const QRect esquema = Esquema->frameGeometry();
+        const QRect janela = texto->frameGeometry();
+        abaixoADireita = esquema.contains(janela) && janela.center().x() > esquema.center().x() &&
+                         janela.center().y() > esquema.center().y();
         QTest::mouseClick(b, Qt::LeftButton);
     }));
     QCOMPARE(foco, primeiroFoco);
+    QVERIFY(abaixoADireita);
     QVERIFY(EsperarAtiva(Esquema));
     QCOMPARE(Tela::TelaAtiva(), Esquema);
 }
