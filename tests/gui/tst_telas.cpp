@@ -95,6 +95,8 @@ private slots:
     void molduras_data();
     void molduras();
     void soOEsquemaMudaDeTamanhoEOsControlesFicam();
+    void primeiroFoco_data();
+    void primeiroFoco();
     void focoVoltaAoControleQueOTinha();
     void textoDeStatusNaoEhReescritoNaVolta();
     void enterSemBotaoPadraoSoApertaOBotaoComFoco();
@@ -299,6 +301,42 @@ void TstTelas::soOEsquemaMudaDeTamanhoEOsControlesFicam() {
     QTRY_COMPARE(Esquema->size(), QSize(400, 300));
     QCOMPARE(Achar<QPushButton>(Esquema, QStringLiteral("bCont1"))->geometry(),
              antes.value(Achar<QPushButton>(Esquema, QStringLiteral("bCont1"))));
+}
+
+void TstTelas::primeiroFoco_data() {
+    QTest::addColumn<QString>("tela");
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("abertura") << "TApres"
+                              << "bIni" << QString();
+    QTest::newRow("esquema") << "TEsquema"
+                             << "bCont1" << QString();
+    QTest::newRow("entrada de dados") << "TEntdad"
+                                      << "eAlt" << QStringLiteral("Altura do aterro (m).");
+    QTest::newRow("metodos de calculo")
+        << "TMetcal"
+        << "eFatsegkan" << QStringLiteral("Fator de segurança global que se deseja garantir.");
+}
+
+// A screen's first appearance puts the focus on its designated first control, which writes its
+// focus text.
+void TstTelas::primeiroFoco() {
+    QFETCH(QString, tela);
+    QFETCH(QString, controle);
+    QFETCH(QString, status);
+    ProgramaEmTeste programa;
+    Tela* t = nullptr;
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (auto* candidata = qobject_cast<Tela*>(janela);
+            candidata && candidata->objectName() == tela) {
+            t = candidata;
+        }
+    }
+    QVERIFY(t);
+    QVERIFY(MostrarEEsperar(t));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), controle);
+    QCOMPARE(t->TextoStatus(), status);
 }
 
 void TstTelas::focoVoltaAoControleQueOTinha() {
