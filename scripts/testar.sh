@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the core and window tests,
-# the core again under AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run of
-# the number reader, and the format check. Any failure stops the script with a non-zero status.
+# Installs what is missing, builds everything and runs every test: the format check, the core's
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run of the number
+# reader, then the program, benchmarks, and every core and window test. Any failure stops the script with a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,11 +9,6 @@ scripts/instalar-dependencias.sh
 
 echo "== Formato (clang-format)"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
-
-echo "== Programa, testes e benchmarks"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j2
-ctest --test-dir build/release --output-on-failure -j2
 
 echo "== Núcleo com AddressSanitizer e UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRA_GUI=OFF -DVELTRA_BENCH=OFF \
@@ -31,3 +26,8 @@ for alvo in build/fuzz/fuzz/fuzz_*; do
     mkdir -p "$corpus"
     "$alvo" -max_total_time=20 -print_final_stats=0 "$corpus" fuzz/semente 2>&1 | tail -n 3
 done
+
+echo "== Programa, testes e benchmarks"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release -j2
+ctest --test-dir build/release --output-on-failure -j2
