@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the format check, the core's
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run of the number
-# reader, then the program, benchmarks, and every core and window test. Any failure stops the script with a non-zero status.
+# reader, then the program, benchmarks, and every core and window test. Any failure stops the
+# script with a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
