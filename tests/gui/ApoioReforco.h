@@ -1,12 +1,13 @@
 #pragma once
 
 // What the tests of the results and reinforcement screens share: the run state put back to its
-// start-up values, the reinforcement analysis driven as a user drives it, and the pointer moved
-// over a control.
+// start-up values, the runs and the reinforcement analysis driven as a user drives them, the
+// pointer moved over a screen, and the checks both results screens need.
 
 #include "support/Apoio.h"
 
 #include "data/DadosEntrada.h"
+#include "screens/Impressao.h"
 #include "screens/Umetod.h"
 #include "screens/Usolkan.h"
 #include "screens/Usollow.h"
@@ -14,9 +15,18 @@
 #include "screens/uGeotextil.h"
 
 #include <QCursor>
+#include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <vector>
+
+inline const QString mensagemConversao =
+    QStringLiteral("Nenhum campo pode ficar vazio, e todos devem conter números.");
 
 // The records, flags and lengths live for the whole program; each test starts them as at start-up.
 inline void ZerarEstadoDasExecucoes() {
@@ -31,6 +41,12 @@ inline void ZerarEstadoDasExecucoes() {
     OrigemLow = false;
 }
 
+// The typical use's embankment: H = 3, n = 2, γ = 18, c = 5, φ = 30, no berm, T = 6, Z = 0,
+// CS = CZ = CF = 10.
+inline DadosEntrada AterroTipico() {
+    return {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+}
+
 inline void Clicar(const QWidget* tela, const char* botao) {
     QTest::mouseClick(Achar<QPushButton>(tela, QString::fromLatin1(botao)), Qt::LeftButton);
 }
@@ -43,6 +59,29 @@ inline void Digitar(const QWidget* tela, const char* campo, const QString& texto
 
 inline QString TextoDe(const QWidget* tela, const char* campo) {
     return Achar<QLineEdit>(tela, QString::fromLatin1(campo))->text();
+}
+
+inline QStringList TextosDe(const QWidget* tela, std::initializer_list<const char*> campos) {
+    QStringList t;
+    for (const char* c : campos) {
+        t << TextoDe(tela, c);
+    }
+    return t;
+}
+
+inline const QStringList vazios{QString(), QString()};
+
+// The runs as the user starts them from the methods screen.
+inline void ExecutarKaniraj(const QString& F, const QString& a) {
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "eFatsegkan", F);
+    Digitar(Metcal, "ePosref", a);
+    Clicar(Metcal, "bCalkan");
+}
+inline void ExecutarLow(const QString& F) {
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "eFatseglow", F);
+    Clicar(Metcal, "bCallow");
 }
 
 // What the user types on the anchorage screen.
@@ -72,13 +111,56 @@ inline bool AbrirAnaliseDoReforco(QWidget* resultados) {
     return EsperarAtiva(Geot);
 }
 
-// Moves the mouse pointer over the middle of the control (or to a point of the screen outside
-// every window) and lets the window system deliver what that crossing produces.
-inline void ApontarPara(const QWidget* controle) {
-    QCursor::setPos(controle->mapToGlobal(controle->rect().center()));
-    QCoreApplication::processEvents();
+// The results screen: every field read-only and out of the tab chain, which runs through the
+// buttons from "&Dados", the default button.
+inline void VerificarCamposEOrdemDeTabulacao(const QWidget* tela, const QStringList& ordem) {
+    for (const QLineEdit* e : tela->findChildren<QLineEdit*>()) {
+        QVERIFY2(e->isReadOnly(), qPrintable(e->objectName()));
+    }
+    QVERIFY(Achar<QPushButton>(tela, ordem.first())->isDefault());
+    QCOMPARE(QApplication::focusWidget()->objectName(), ordem.first());
+    for (int i = 1; i <= ordem.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), ordem.at(i % ordem.size()));
+    }
 }
-inline void ApontarPara(QPoint global) {
-    QCursor::setPos(global);
-    QCoreApplication::processEvents();
+
+// Moves the mouse pointer to each point in turn, lets the window system deliver what that crossing
+// produces, and checks the status bar's text.
+struct PassoDoPonteiro {
+    QPoint global;
+    QString dica;
+};
+inline QPoint CentroDe(const QWidget* tela, const char* nome) {
+    const QWidget* w = Achar<QWidget>(tela, QString::fromLatin1(nome));
+    return w->mapToGlobal(w->rect().center());
+}
+inline void PercorrerComOPonteiro(const Tela* tela, const std::vector<PassoDoPonteiro>& passos) {
+    for (const PassoDoPonteiro& passo : passos) {
+        QCursor::setPos(passo.global);
+        QCoreApplication::processEvents();
+        QTRY_COMPARE(tela->TextoStatus(), passo.dica);
+    }
+}
+
+// The screen printed to a PDF file: one page. Then "&Imprimir" itself, on a machine without a
+// printer, says so and leaves the screen open.
+inline void VerificarImpressao(QWidget* tela, const char* botao,
+                               const GravadorMensagens& gravador) {
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("tela.pdf"));
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(arquivo);
+    QVERIFY(ImprimirImagem(ImagemDaTela(tela), impressora));
+    QFile pdf(arquivo);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray conteudo = pdf.readAll();
+    QVERIFY(conteudo.startsWith("%PDF"));
+    QCOMPARE(conteudo.count("/Type /Page\n") + conteudo.count("/Type /Page\r"), 1);
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        Clicar(tela, botao);
+        QCOMPARE(gravador.mensagens, QStringList{QStringLiteral("Nenhuma impressora disponível.")});
+        QVERIFY(tela->isVisible());
+    }
 }
