@@ -48,7 +48,6 @@ private slots:
     void introducao();
     void textosDeFocoEOrdemDeTabulacao();
     void exemploDoisSolosComEnter();
-    void erroDeConversaoEmCadaCampo();
     void calculoRecusado_data();
     void calculoRecusado();
     void sairDadosEnsaiosAjuda();
@@ -135,52 +134,37 @@ void TstGeot::exemploDoisSolosComEnter() {
     QCOMPARE(Comprimentos.Biss, 0.0L);
 }
 
-void TstGeot::erroDeConversaoEmCadaCampo() {
-    for (const char* campo : camposGeot) {
+void TstGeot::calculoRecusado_data() {
+    QTest::addColumn<QStringList>("valores"); // cf, δf, ce, δe, FS1
+    QTest::addColumn<QString>("mensagem");
+    const QStringList cem{"50", "0", "50", "0", "1"};
+    for (int i = 0; i < 5; ++i) {
         for (const char* errado : {"", "2,5a"}) {
-            ProgramaEmTeste programa;
-            ZerarEstadoDasExecucoes();
-            ForcasDosDoisMetodos();
-            Comprimentos = {1, 2, 3, 4};
-            QVERIFY(MostrarEEsperar(Geot));
-            DigitarInterfaces(cemKPa);
-            Digitar(Geot, campo, QString::fromLatin1(errado));
-            Clicar(Geot, "bCalc");
-            QVERIFY2(programa.gravador.mensagens == QStringList{mensagemConversao}, campo);
-            QCOMPARE(Comprimentos.ComTr, 1.0L);
-            QCOMPARE(Comprimentos.Biss, 4.0L);
-            QTest::qWait(50);
-            QVERIFY(Geot->isActiveWindow());
-            QVERIFY(!Sollow->isVisible() && !Solkan->isVisible());
+            QStringList valores = cem;
+            valores[i] = QString::fromLatin1(errado);
+            QTest::addRow("%s com '%s'", camposGeot[i], errado) << valores << mensagemConversao;
         }
     }
-}
-
-void TstGeot::calculoRecusado_data() {
-    QTest::addColumn<QString>("coesao");
-    QTest::addColumn<QString>("fs");
-    QTest::addColumn<QString>("mensagem");
     QTest::newRow("resistencias que somam zero")
-        << "0"
-        << "1,5"
+        << QStringList{"0", "0", "0", "0", "1,5"}
         << "As resistências das interfaces somam zero; não é possível calcular o comprimento de "
            "ancoragem.";
     // FS1 near the largest extended real: the force times FS1 does not fit.
-    QTest::newRow("fora do intervalo") << "50"
-                                       << "1E4932"
-                                       << "Valores fora do intervalo de cálculo.";
+    QTest::newRow("fora do intervalo")
+        << QStringList{"50", "0", "50", "0", "1E4932"} << "Valores fora do intervalo de cálculo.";
 }
 
-// The message, no length changed, and the screen stays where it is.
+// The message once, no length changed, and the screen stays where it is.
 void TstGeot::calculoRecusado() {
-    QFETCH(QString, coesao);
-    QFETCH(QString, fs);
+    QFETCH(QStringList, valores);
     QFETCH(QString, mensagem);
     ProgramaEmTeste programa;
     ForcasDosDoisMetodos();
     Comprimentos = {1, 2, 3, 4};
     QVERIFY(MostrarEEsperar(Geot));
-    DigitarInterfaces({coesao, "0", coesao, "0", fs});
+    for (int i = 0; i < 5; ++i) {
+        Digitar(Geot, camposGeot[i], valores.at(i));
+    }
     Clicar(Geot, "bCalc");
     QCOMPARE(programa.gravador.mensagens, QStringList{mensagem});
     QCOMPARE(Comprimentos.ComTr, 1.0L);

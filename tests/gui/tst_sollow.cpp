@@ -154,14 +154,11 @@ void TstSollow::dicasDoMouse() {
           QStringLiteral("Solicitação no reforço calculada  para aterro com reforço atuando na "
                          "direção bissetorial entre a horizontal e a tangente ao reforço (kN/m).")},
          {CentroDe(Sollow, "Label6"), QStringLiteral("Solicitação atuandona direção horizontal.")},
-         {CentroDe(Sollow, "lab"), QStringLiteral("Comprimento de ancoragem para o caso de "
-                                                  "solicitação na direção horizontal (m).")},
          {bevel->mapToGlobal(QPoint(bevel->width() - 5, bevel->height() - 4)),
           QStringLiteral("Comprimento de ancoragem do reforço (m).")},
          {grupo2->mapToGlobal(QPoint(grupo2->width() - 20, 30)),
           QStringLiteral("Resultados do dimensionamento para aterro com reforço.")},
          {Sollow->mapToGlobal(QPoint(405, 300)), daTela},
-         {CentroDe(Sollow, "StatusBar1"), daTela},
          {Sollow->mapToGlobal(QPoint(-150, -120)), QString()},
          {CentroDe(Sollow, "bGeot1"), QStringLiteral("Ativa o formulário de análise de utilização "
                                                      "de geotêxteis como reforço.")}});
