@@ -3,25 +3,17 @@
 
 #include "support/Apoio.h"
 
-#include "screens/Tela.h"
-#include "screens/Uapres.h"
 #include "screens/uAjuda1.h"
 #include "screens/uGeotextil.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 
 class TstAjuda : public QObject {
     Q_OBJECT
 private slots:
     void textoLinhaALinha();
-    void janela();
-    void textoPodeSerEditado();
     void modalSobreQuemAbriu();
 };
 
@@ -64,67 +56,21 @@ void TstAjuda::textoLinhaALinha() {
     }
 }
 
-void TstAjuda::janela() {
-    ProgramaEmTeste programa;
-    QCOMPARE(fAjuda1->windowTitle(), QStringLiteral("Sobre o fator de segurança"));
-    QCOMPARE(fAjuda1->size(), QSize(305, 245));
-    QCOMPARE(fAjuda1->maximumSize(), QSize(305, 245));
-    QCOMPARE(fAjuda1->tipo(), Tela::Tipo::Modal);
-    QVERIFY(fAjuda1->isModal());
-    QVERIFY(!(fAjuda1->windowFlags() & Qt::WindowMaximizeButtonHint));
-
-    auto* memo = Achar<QPlainTextEdit>(fAjuda1, QStringLiteral("Memo1"));
-    auto* fechar = Achar<QPushButton>(fAjuda1, QStringLiteral("bFechar"));
-    auto* painel = Achar<QWidget>(fAjuda1, QStringLiteral("Panel1"));
-    QCOMPARE(fechar->text(), QStringLiteral("&Fechar"));
-    QVERIFY(fechar->isDefault());
-    QVERIFY(painel->isAncestorOf(fechar));
-    // The text fills the window above the bottom panel, with a vertical scroll bar.
-    QCOMPARE(memo->geometry().top(), 0);
-    QCOMPARE(memo->width(), fAjuda1->width());
-    QCOMPARE(memo->geometry().bottom() + 1, painel->geometry().top());
-    QCOMPARE(painel->geometry().bottom(), fAjuda1->height() - 1);
-    QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QVERIFY(!memo->isReadOnly());
-    // Tab leaves the text for the button, as in any other field; it types no tab character.
-    QVERIFY(memo->tabChangesFocus());
-}
-
-// Not read-only: the user may type into the text.
-void TstAjuda::textoPodeSerEditado() {
-    ProgramaEmTeste programa;
-    auto* memo = Achar<QPlainTextEdit>(fAjuda1, QStringLiteral("Memo1"));
-    QTimer passo; // the caller's timer: a step that never ran cannot fire in another test
-    passo.setSingleShot(true);
-    QObject::connect(&passo, &QTimer::timeout, [&] {
-        EsperarAtiva(fAjuda1);
-        memo->setFocus();
-        memo->moveCursor(QTextCursor::Start);
-        QTest::keyClicks(memo, QStringLiteral("X"));
-        QTest::mouseClick(Achar<QPushButton>(fAjuda1, QStringLiteral("bFechar")), Qt::LeftButton);
-        if (fAjuda1->isVisible()) {
-            fAjuda1->Fechar();
-        }
-    });
-    passo.start(0);
-    fAjuda1->MostrarModal();
-    QVERIFY(memo->toPlainText().startsWith(QStringLiteral("X    Para a escolha")));
-}
-
-// Opened modally over the anchorage screen, which stays visible; "&Fechar" (also by Enter, being
-// the default button) ends the run and the anchorage screen is active again.
+// Opened modally over the anchorage screen, which stays visible; Escape closes nothing; the text
+// may be typed into and Tab leaves it for the button; "&Fechar" (also Enter, being the default
+// button) ends the run and the anchorage screen is active again.
 void TstAjuda::modalSobreQuemAbriu() {
     ProgramaEmTeste programa;
     QVERIFY(MostrarEEsperar(Geot));
+    auto* memo = Achar<QPlainTextEdit>(fAjuda1, QStringLiteral("Memo1"));
     auto* fechar = Achar<QPushButton>(fAjuda1, QStringLiteral("bFechar"));
+    QCOMPARE(fechar->text(), QStringLiteral("&Fechar"));
 
     for (const bool comEnter : {false, true}) {
-        bool ativa = false, modal = false, abridorVisivel = false, ficouComEsc = false;
-        QTimer passo;
-        passo.setSingleShot(true);
-        QObject::connect(&passo, &QTimer::timeout, [&] {
-            ativa = EsperarAtiva(fAjuda1);
-            modal = QApplication::activeModalWidget() == fAjuda1;
+        QWidget* aberta = nullptr;
+        bool abridorVisivel = false, ficouComEsc = false, tabNoBotao = false;
+        QuandoModal([&](QWidget* modal) {
+            aberta = modal;
             abridorVisivel = Geot->isVisible();
             GravarPng(fAjuda1, QStringLiteral("fAjuda1"));
             QTest::keyClick(fAjuda1, Qt::Key_Escape);
@@ -132,22 +78,26 @@ void TstAjuda::modalSobreQuemAbriu() {
             if (comEnter) {
                 QTest::keyClick(fAjuda1, Qt::Key_Return);
             } else {
+                memo->setFocus();
+                memo->moveCursor(QTextCursor::Start);
+                QTest::keyClicks(memo, QStringLiteral("X"));
+                QTest::keyClick(memo, Qt::Key_Tab);
+                tabNoBotao = fechar->hasFocus();
                 QTest::mouseClick(fechar, Qt::LeftButton);
             }
             if (fAjuda1->isVisible()) {
                 fAjuda1->Fechar(); // a failed close must not leave the test waiting
             }
         });
-        passo.start(0);
         fAjuda1->MostrarModal();
-        QVERIFY(ativa);
-        QVERIFY(modal);
+        QCOMPARE(aberta, static_cast<QWidget*>(fAjuda1));
         QVERIFY(abridorVisivel);
         QVERIFY(ficouComEsc);
+        QVERIFY(comEnter || tabNoBotao);
         QVERIFY(!fAjuda1->isVisible());
-        QVERIFY(Geot->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Geot));
     }
+    QVERIFY(memo->toPlainText().startsWith(QStringLiteral("X    Para a escolha")));
     QVERIFY(programa.gravador.mensagens.isEmpty());
 }
 

@@ -58,8 +58,8 @@ class TstAppException : public QObject {
 private slots:
     void erroDeConversao_data();
     void erroDeConversao();
+    void outroErroDizOQueFoi_data();
     void outroErroDizOQueFoi();
-    void erroSemTexto();
     void caixaDeMensagemReal();
     void tratadoServeAQualquerSinal();
 };
@@ -94,27 +94,27 @@ void TstAppException::erroDeConversao() {
     QCOMPARE(programa.gravador.mensagens.size(), 1);
 }
 
+void TstAppException::outroErroDizOQueFoi_data() {
+    QTest::addColumn<int>("botao");
+    QTest::addColumn<QString>("mensagem");
+    QTest::newRow("std::exception") << 0 << QStringLiteral("Erro inesperado: divisão por zero");
+    QTest::newRow("sem texto") << 1 << QStringLiteral("Erro inesperado: erro desconhecido.");
+}
+
+// Any other error is not dropped in silence: the user sees what went wrong and goes on.
 void TstAppException::outroErroDizOQueFoi() {
+    QFETCH(int, botao);
+    QFETCH(QString, mensagem);
     ProgramaEmTeste programa;
     TelaQueFalha tela;
     QVERIFY(MostrarEEsperar(&tela));
-    QTest::mouseClick(tela.botaoOutro, Qt::LeftButton);
-    QCOMPARE(programa.gravador.mensagens,
-             QStringList{QStringLiteral("Erro inesperado: divisão por zero")});
-    QCOMPARE(tela.primeiro, 1.0L);
+    QTest::mouseClick(botao == 0 ? tela.botaoOutro : tela.botaoDesconhecido, Qt::LeftButton);
+    QCOMPARE(programa.gravador.mensagens, QStringList{mensagem});
+    QCOMPARE(tela.primeiro, botao == 0 ? 1.0L : 0.0L);
     QVERIFY(tela.isVisible());
     tela.texto = QStringLiteral("3");
     QTest::mouseClick(tela.botaoLer, Qt::LeftButton);
     QVERIFY(tela.chegouAoFim);
-}
-
-void TstAppException::erroSemTexto() {
-    ProgramaEmTeste programa;
-    TelaQueFalha tela;
-    QVERIFY(MostrarEEsperar(&tela));
-    QTest::mouseClick(tela.botaoDesconhecido, Qt::LeftButton);
-    QCOMPARE(programa.gravador.mensagens.size(), 1);
-    QVERIFY(programa.gravador.mensagens.first().startsWith(QStringLiteral("Erro inesperado: ")));
 }
 
 // The box the user sees: captioned "Veltra", the text, one OK button; the screen stays.

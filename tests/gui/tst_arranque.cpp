@@ -42,7 +42,6 @@ private slots:
     void cadaTelaPeloSeuNome_data();
     void cadaTelaPeloSeuNome();
     void separadorDecimalDoLocal();
-    void fonteDoPrograma();
     void fimDoProgramaDestroiAsTelas();
 };
 
@@ -123,13 +122,6 @@ void TstArranque::separadorDecimalDoLocal() {
     QCOMPARE(SeparadorDecimal(), ',');
     QCOMPARE(ParseReal("2,5"), 2.5L);
     QVERIFY_THROWS_EXCEPTION(EConvertError, ParseReal("2.5"));
-}
-
-void TstArranque::fonteDoPrograma() {
-    ProgramaEmTeste programa;
-    QCOMPARE(QApplication::font().pointSize(), 8);
-    QCOMPARE(QApplication::font().styleHint(), QFont::SansSerif);
-    QCOMPARE(Achar<QPushButton>(Apres, QStringLiteral("bIni"))->font().pointSize(), 8);
 }
 
 void TstArranque::fimDoProgramaDestroiAsTelas() {

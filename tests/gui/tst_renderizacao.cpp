@@ -6,28 +6,17 @@
 
 #include "screens/Tela.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOption>
-#include <QTest>
-#include <QTextDocument>
 
 namespace {
-QString Nome(const QWidget* w) {
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                     : w->objectName();
-}
-
 QString Descrever(const QWidget* w, const QString& texto, QSize precisa, QSize tem) {
     return QStringLiteral("%1 \"%2\": precisa %3x%4, cabe %5x%6")
-        .arg(Nome(w), QString(texto).replace(u'\n', QStringLiteral("\\n")))
+        .arg(w->objectName(), QString(texto).replace(u'\n', QStringLiteral("\\n")))
         .arg(precisa.width())
         .arg(precisa.height())
         .arg(tem.width())
@@ -38,78 +27,34 @@ bool Cabe(QSize precisa, QSize tem) {
     return precisa.width() <= tem.width() && precisa.height() <= tem.height();
 }
 
-// The room a label gives its text and the room the text needs, at the label's own font.
+// The room a control gives its text and the room the text needs, at the control's own font. The
+// program's labels are plain text.
 void VerificarRotulo(QLabel* rotulo, QStringList& cortados) {
     const QString texto = rotulo->text();
-    if (texto.isEmpty()) {
-        return;
-    }
-    QRect area = rotulo->contentsRect().adjusted(rotulo->margin(), rotulo->margin(),
-                                                 -rotulo->margin(), -rotulo->margin());
-    if (rotulo->indent() > 0) {
-        area.adjust(rotulo->indent(), 0, 0, 0);
-    }
-    QSize precisa;
-    const bool rico = rotulo->textFormat() == Qt::RichText ||
-                      (rotulo->textFormat() == Qt::AutoText && Qt::mightBeRichText(texto));
-    if (rico) {
-        QTextDocument documento;
-        documento.setDefaultFont(rotulo->font());
-        documento.setDocumentMargin(0);
-        documento.setHtml(texto);
-        if (rotulo->wordWrap()) {
-            documento.setTextWidth(area.width());
-        }
-        precisa =
-            QSize(qCeil(rotulo->wordWrap() ? documento.size().width() : documento.idealWidth()),
-                  qCeil(documento.size().height()));
-        if (rotulo->wordWrap() && documento.idealWidth() > area.width()) {
-            precisa.setWidth(qCeil(documento.idealWidth()));
-        }
-    } else {
-        int flags = int(rotulo->alignment());
-        if (rotulo->wordWrap()) {
-            flags |= Qt::TextWordWrap;
-        }
-        if (rotulo->buddy()) {
-            flags |= Qt::TextShowMnemonic;
-        }
-        precisa = rotulo->fontMetrics().boundingRect(area, flags, texto).size();
-    }
-    if (!Cabe(precisa, area.size())) {
+    const int m = rotulo->margin();
+    QRect area = rotulo->contentsRect().adjusted(m + std::max(0, rotulo->indent()), m, -m, -m);
+    int flags = int(rotulo->alignment()) | (rotulo->wordWrap() ? Qt::TextWordWrap : 0) |
+                (rotulo->buddy() ? Qt::TextShowMnemonic : 0);
+    const QSize precisa = rotulo->fontMetrics().boundingRect(area, flags, texto).size();
+    if (!texto.isEmpty() && !Cabe(precisa, area.size())) {
         cortados << Descrever(rotulo, texto, precisa, area.size());
     }
 }
 
-void VerificarBotao(QAbstractButton* botao, QStringList& cortados) {
+void VerificarBotao(QPushButton* botao, QStringList& cortados) {
     const QString texto = botao->text();
-    if (texto.isEmpty()) {
-        return;
-    }
     QStyleOptionButton opcao;
     opcao.initFrom(botao);
     opcao.text = texto;
-    opcao.icon = botao->icon();
-    opcao.iconSize = botao->iconSize();
-    QRect area = botao->contentsRect();
-    if (auto* b = qobject_cast<QPushButton*>(botao)) {
-        if (b->autoDefault()) {
-            opcao.features |= QStyleOptionButton::AutoDefaultButton;
-        }
-        if (b->isDefault()) {
-            opcao.features |= QStyleOptionButton::DefaultButton;
-        }
-        area = botao->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, botao);
-    } else if (qobject_cast<QCheckBox*>(botao)) {
-        area = botao->style()->subElementRect(QStyle::SE_CheckBoxContents, &opcao, botao);
-    } else if (qobject_cast<QRadioButton*>(botao)) {
-        area = botao->style()->subElementRect(QStyle::SE_RadioButtonContents, &opcao, botao);
+    if (botao->autoDefault()) {
+        opcao.features |= QStyleOptionButton::AutoDefaultButton;
     }
-    QSize precisa = botao->fontMetrics().size(Qt::TextShowMnemonic, texto);
-    if (!botao->icon().isNull()) {
-        precisa.rwidth() += botao->iconSize().width() + 4;
+    if (botao->isDefault()) {
+        opcao.features |= QStyleOptionButton::DefaultButton;
     }
-    if (!Cabe(precisa, area.size())) {
+    const QRect area = botao->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, botao);
+    const QSize precisa = botao->fontMetrics().size(Qt::TextShowMnemonic, texto);
+    if (!texto.isEmpty() && !Cabe(precisa, area.size())) {
         cortados << Descrever(botao, texto, precisa, area.size());
     }
 }
@@ -149,14 +94,6 @@ bool DentroDeBarraDeStatus(QWidget* w) {
     return false;
 }
 
-Tela* TelaPelaClasse(const QString& classe) {
-    for (QWidget* janela : QApplication::topLevelWidgets()) {
-        if (auto* t = qobject_cast<Tela*>(janela); t && t->objectName() == classe) {
-            return t;
-        }
-    }
-    return nullptr;
-}
 } // namespace
 
 class TstRenderizacao : public QObject {
@@ -221,8 +158,7 @@ void TstRenderizacao::textosCabemNosControles_data() {
 void TstRenderizacao::textosCabemNosControles() {
     QFETCH(QString, classe);
     ProgramaEmTeste programa;
-    Tela* tela = TelaPelaClasse(classe);
-    QVERIFY2(tela, qPrintable(classe));
+    Tela* tela = TelaPeloNome(classe);
     // Shown as the user sees it (a modal window too, without its modal run).
     tela->show();
     QVERIFY(QTest::qWaitForWindowExposed(tela));
@@ -232,7 +168,7 @@ void TstRenderizacao::textosCabemNosControles() {
             VerificarRotulo(rotulo, cortados);
         }
     }
-    for (QAbstractButton* botao : tela->findChildren<QAbstractButton*>()) {
+    for (QPushButton* botao : tela->findChildren<QPushButton*>()) {
         if (botao->isVisibleTo(tela)) {
             VerificarBotao(botao, cortados);
         }

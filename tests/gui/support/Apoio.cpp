@@ -4,10 +4,14 @@
 #include "data/ParseReal.h"
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
+#include "screens/Uentdad.h"
+#include "screens/Umetod.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 
 QString NomesDosFilhos(const QWidget* raiz) {
@@ -83,3 +87,75 @@ void QuandoModal(std::function<void(QWidget* modal)> passo) {
     });
     espera->start();
 }
+
+Tela* TelaPeloNome(const QString& classe) {
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (auto* tela = qobject_cast<Tela*>(janela); tela && tela->objectName() == classe) {
+            return tela;
+        }
+    }
+    qFatal("Janela \"%s\" nao existe", qPrintable(classe));
+    return nullptr;
+}
+
+QStringList JanelasVisiveis() {
+    QStringList nomes;
+    for (QWidget* janela : QApplication::topLevelWidgets()) {
+        if (janela->isVisible()) {
+            nomes << janela->objectName();
+        }
+    }
+    nomes.sort();
+    return nomes;
+}
+
+void GravarImagem(const QImage& imagem, const QString& nome) {
+    QString pasta = qEnvironmentVariable("VELTRA_PNG_DIR");
+    if (pasta.isEmpty()) {
+        pasta = QDir::tempPath() + QStringLiteral("/veltra-png");
+    }
+    QDir().mkpath(pasta);
+    imagem.save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+}
+
+namespace passos {
+QWidget* Focado() {
+    return QApplication::focusWidget();
+}
+
+QPushButton* Botao(const QWidget* tela, const char* nome) {
+    return Achar<QPushButton>(tela, QString::fromLatin1(nome));
+}
+
+void Digitar(QLineEdit* campo, const QString& texto) {
+    campo->clear();
+    QTest::keyClicks(campo, texto);
+}
+
+bool ChegarAosMetodosComOExemplo() {
+    if (!MostrarEEsperar(Entdad)) {
+        return false;
+    }
+    const std::pair<const char*, const char*> exemplo[] = {
+        {"eAlt", "3"},    {"eDecl", "2"},     {"ePesesp", "18"},   {"eCoesao", "5"},
+        {"eAngat", "30"}, {"eAltberma", "0"}, {"eLargberma", "0"}, {"eProf", "6"},
+        {"eDist", "0"},   {"eSuperf", "10"},  {"eProfZ", "10"},    {"eCont", "10"},
+    };
+    for (const auto& [nome, texto] : exemplo) {
+        Digitar(Achar<QLineEdit>(Entdad, QString::fromLatin1(nome)), QString::fromLatin1(texto));
+    }
+    QTest::mouseClick(Botao(Entdad, "bContin"), Qt::LeftButton);
+    return EsperarAtiva(Metcal);
+}
+
+int ExecutarAteOFim(const std::function<void()>& acao) {
+    QTimer guarda; // a stuck loop would otherwise hang the test
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
+    guarda.start(5000);
+    QTimer::singleShot(0, qApp, acao);
+    const int codigo = QApplication::exec();
+    guarda.stop();
+    return codigo;
+}
+} // namespace passos

@@ -60,3 +60,36 @@ void GravarPng(QWidget* janela, const QString& nome);
 // it. If no modal window opens within five seconds, the step is dropped and the test's own checks
 // then fail.
 void QuandoModal(std::function<void(QWidget* modal)> passo);
+
+class QImage;
+class Tela;
+
+// The program's screen whose class (object name) is given; the test program stops if none.
+Tela* TelaPeloNome(const QString& classe);
+
+// The object names of the visible top-level windows, sorted.
+QStringList JanelasVisiveis();
+
+// Saves an image as <VELTRA_PNG_DIR>/<nome>.png for a person to look at.
+void GravarImagem(const QImage& imagem, const QString& nome);
+
+class QLineEdit;
+class QPushButton;
+
+// Steps the tests of the shell and of the first screens share; in their own namespace so that no
+// other test file's local helpers clash with them.
+namespace passos {
+inline const QString mensagemConversao =
+    QStringLiteral("Nenhum campo pode ficar vazio, e todos devem conter números.");
+
+QWidget* Focado();
+QPushButton* Botao(const QWidget* tela, const char* nome);
+// Clears the field and types the text key by key.
+void Digitar(QLineEdit* campo, const QString& texto);
+// The worked embankment typed on the data-entry screen (H = 3 m, slope 2, γ = 18 kN/m3, c = 5 kPa,
+// φ = 30°, no berm, soft layer 6 m thick at 10 kPa throughout), then "&Métodos de cálculo".
+bool ChegarAosMetodosComOExemplo();
+// Runs the action from inside the program's event loop and returns the loop's exit code (7 when
+// the loop is still running five seconds later).
+int ExecutarAteOFim(const std::function<void()>& acao);
+} // namespace passos
