@@ -253,29 +253,19 @@ void TstMetcal::saidasDaTela_data() {
     QTest::addColumn<bool>("focoEmSair");
     QTest::addColumn<QString>("acao");
     QTest::addColumn<QString>("destino");
-    QTest::newRow("Hipóteses de Kaniraj") << false << "bEsq1"
-                                          << "Esquema";
-    QTest::newRow("Hipóteses de Low") << false << "bEsq2"
-                                      << "Esquema";
-    QTest::newRow("Dados") << false << "bDados1"
-                           << "Entdad";
-    QTest::newRow("Sair") << false << "bExit2"
-                          << "Apres";
+    QTest::newRow("Hipóteses de Kaniraj") << false << "bEsq1" << QStringLiteral("Esquema");
+    QTest::newRow("Hipóteses de Low") << false << "bEsq2" << QStringLiteral("Esquema");
+    QTest::newRow("Dados") << false << "bDados1" << QStringLiteral("Entdad");
+    QTest::newRow("Sair") << false << "bExit2" << QStringLiteral("Apres");
     // With the focus on "&Sair", leaving it by Backtab or a click on the screen acts as "&Sair".
-    QTest::newRow("Sair, Backtab") << true << "Backtab"
-                                   << "Apres";
-    QTest::newRow("Sair, clique em Calcular") << true << "bCalkan"
-                                              << "Apres";
-    QTest::newRow("Sair, clique no campo F") << true << "eFatsegkan"
-                                             << "Apres";
-    QTest::newRow("Sair, clique em Dados") << true << "bDados1"
-                                           << "Apres";
+    QTest::newRow("Sair, Backtab") << true << "Backtab" << QStringLiteral("Apres");
+    QTest::newRow("Sair, clique em Calcular") << true << "bCalkan" << QStringLiteral("Apres");
+    QTest::newRow("Sair, clique no campo F") << true << "eFatsegkan" << QStringLiteral("Apres");
+    QTest::newRow("Sair, clique em Dados") << true << "bDados1" << QStringLiteral("Apres");
     // The focus leaving with the window is neither.
-    QTest::newRow("Sair, outra janela ativada") << true << ""
-                                                << "Esquema";
+    QTest::newRow("Sair, outra janela ativada") << true << "" << QStringLiteral("Esquema");
     // Alt+C presses "&Calcular": the run, not "&Sair".
-    QTest::newRow("Sair, Alt+C") << true << "Alt+C"
-                                 << "Solkan";
+    QTest::newRow("Sair, Alt+C") << true << "Alt+C" << QStringLiteral("Solkan");
 }
 
 void TstMetcal::saidasDaTela() {
@@ -295,7 +285,8 @@ void TstMetcal::saidasDaTela() {
         QVERIFY(Metcal->isActiveWindow());
     }
     QList<QWindow*> ativadas;
-    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+    QObject escuta; // disconnects when the test function returns, even on a failed check
+    connect(qApp, &QGuiApplication::focusWindowChanged, &escuta,
             [&ativadas](QWindow* janela) { ativadas << janela; });
 
     if (acao == QLatin1String("Backtab")) {
@@ -314,7 +305,6 @@ void TstMetcal::saidasDaTela() {
     QTest::qWait(50);
     QVERIFY(tela->isActiveWindow());
     QCOMPARE(ativadas.contains(Apres->windowHandle()), destino == QLatin1String("Apres"));
-    disconnect(qApp, &QGuiApplication::focusWindowChanged, this, nullptr);
     QCOMPARE(SolucaoComTrinca.P > 0, destino == QLatin1String("Solkan"));
     QCOMPARE(Entdad->isVisible(), destino == QLatin1String("Entdad"));
 

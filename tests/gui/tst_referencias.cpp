@@ -48,7 +48,7 @@ QPlainTextEdit* Memo(const QWidget* texto) {
     return Achar<QPlainTextEdit>(texto, QStringLiteral("Memo1"));
 }
 
-// An entry or statement read as one line: continuation lines, indented by two blanks, joined with
+// A bibliography entry read as one line: continuation lines, indented by two blanks, joined with
 // one space. Empty when a continuation line is indented otherwise.
 QString Junto(const QStringList& linhas) {
     QString s = linhas.first();
@@ -60,6 +60,7 @@ QString Junto(const QStringList& linhas) {
     }
     return s;
 }
+
 const QStringList textoHipKan = {
     QStringLiteral("- calcula a tensão no reforço atuando na bissetriz"),
     QStringLiteral("  entre o plano horizontal (plano do reforço) e a"),
@@ -120,7 +121,7 @@ void TstReferencias::ordemDeTab_data() {
     QTest::addColumn<QString>("tela");
     QTest::addColumn<QStringList>("ordem");
     QTest::newRow("abertura") << "Apres" << QStringList{"bIni", "bSair"};
-    QTest::newRow("esquema") << "Esquema"
+    QTest::newRow("esquema") << QStringLiteral("Esquema")
                              << QStringList{"bCont1", "bKan", "bLow", "bBibl", "bSair"};
 }
 
@@ -172,15 +173,9 @@ void TstReferencias::textosDeReferencia_data() {
     QTest::addColumn<QString>("botao");
     QTest::addColumn<QString>("fechar");
     QTest::addColumn<QString>("primeiroFoco");
-    QTest::newRow("Kaniraj") << "bKan"
-                             << "bFec1"
-                             << "Memo1";
-    QTest::newRow("Low") << "bLow"
-                         << "bFec2"
-                         << "bFec2";
-    QTest::newRow("Bibliografia") << "bBibl"
-                                  << "bFec3"
-                                  << "bFec3";
+    QTest::newRow("Kaniraj") << "bKan" << QStringLiteral("bFec1") << QStringLiteral("Memo1");
+    QTest::newRow("Low") << "bLow" << QStringLiteral("bFec2") << QStringLiteral("bFec2");
+    QTest::newRow("Bibliografia") << "bBibl" << QStringLiteral("bFec3") << QStringLiteral("bFec3");
 }
 
 // Each opens modally over the geometry screen, near its lower right, with its first focus. The text
