@@ -1,6 +1,5 @@
 #include "Usolkan.h"
 
-#include "CamposResultado.h"
 #include "DicasMouse.h"
 #include "Impressao.h"
 #include "Uapres.h"
@@ -15,10 +14,11 @@
 TSolkan* Solkan = nullptr;
 bool OrigemKaniraj = false;
 
-TSolkan::TSolkan(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TSolkan) {
+TSolkan::TSolkan(QWidget* parent) : TelaResultados(parent), ui(new Ui::TSolkan) {
     ui->setupUi(this);
     FixarMoldura();
     PrepararBarraStatus(ui->StatusBar1);
+    DefinirCamposComprimento(ui->eComTr, ui->eSemTr);
 
     AoClicar(ui->bDados2, this, &TSolkan::bDados2Click);
     AoClicar(ui->bImp3, this, &TSolkan::bImp3Click);
@@ -34,18 +34,7 @@ void TSolkan::FormCreate() {
     MostrarDicasDoMouse(this);
 }
 
-void TSolkan::MostrarComprimentos() {
-    retornoDaAncoragem_ = true;
-    Mostrar();
-}
-
-void TSolkan::FormActivate() {
-    if (retornoDaAncoragem_) {
-        retornoDaAncoragem_ = false;
-        EscreverComprimento(ui->eComTr, Comprimentos.ComTr);
-        EscreverComprimento(ui->eSemTr, Comprimentos.SemTr);
-        return;
-    }
+void TSolkan::EscreverResultados() {
     EscreverValor(ui->eFatsegsol1, Fatsegkan);
     EscreverValor(ui->ePct, SolucaoComTrinca.P);
     EscreverValor(ui->eX0ct, SolucaoComTrinca.X0);
@@ -57,12 +46,9 @@ void TSolkan::FormActivate() {
     EscreverValor(ui->eDst, SolucaoSemTrinca.D);
 }
 
-void TSolkan::FormDeactivate() {
-    // The lengths are seen only from the return of the calculation until the screen is left.
-    ui->eComTr->clear();
-    ui->eSemTr->clear();
-    retornoDaAncoragem_ = false;
-    Tela::FormDeactivate();
+void TSolkan::EscreverComprimentos() {
+    EscreverComprimento(ui->eComTr, Comprimentos.ComTr);
+    EscreverComprimento(ui->eSemTr, Comprimentos.SemTr);
 }
 
 void TSolkan::bDados2Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaResultados.h"
 
 #include <memory>
 
@@ -10,19 +10,15 @@ class TSolkan;
 
 // Results of Kaniraj's method, with and without tension crack, and on the return from the
 // anchorage calculation the two anchorage lengths.
-class TSolkan : public Tela {
+class TSolkan : public TelaResultados {
     Q_OBJECT
 public:
     explicit TSolkan(QWidget* parent = nullptr);
     ~TSolkan() override;
 
-    // The return from the anchorage calculation: this activation writes the two lengths and leaves
-    // the results as they are. Any other activation (a run) writes the results.
-    void MostrarComprimentos();
-
 protected:
-    void FormActivate() override;
-    void FormDeactivate() override;
+    void EscreverResultados() override;
+    void EscreverComprimentos() override;
 
 private:
     void FormCreate();
@@ -32,7 +28,6 @@ private:
     void bGeot1Click();
 
     std::unique_ptr<Ui::TSolkan> ui;
-    bool retornoDaAncoragem_ = false;
 };
 
 extern TSolkan* Solkan;

@@ -1,6 +1,5 @@
 #include "Usollow.h"
 
-#include "CamposResultado.h"
 #include "DicasMouse.h"
 #include "Impressao.h"
 #include "Uapres.h"
@@ -15,11 +14,12 @@
 TSollow* Sollow = nullptr;
 bool OrigemLow = false;
 
-TSollow::TSollow(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TSollow) {
+TSollow::TSollow(QWidget* parent) : TelaResultados(parent), ui(new Ui::TSollow) {
     ui->setupUi(this);
     FixarMoldura();
     move(189, 132);
     PrepararBarraStatus(ui->StatusBar1);
+    DefinirCamposComprimento(ui->eHoriz, ui->eBiss);
 
     AoClicar(ui->bDados3, this, &TSollow::bDados3Click);
     AoClicar(ui->bExit4, this, &TSollow::bExit4Click);
@@ -35,18 +35,7 @@ void TSollow::FormCreate() {
     MostrarDicasDoMouse(this);
 }
 
-void TSollow::MostrarComprimentos() {
-    retornoDaAncoragem_ = true;
-    Mostrar();
-}
-
-void TSollow::FormActivate() {
-    if (retornoDaAncoragem_) {
-        retornoDaAncoragem_ = false;
-        EscreverComprimento(ui->eHoriz, Comprimentos.Horiz);
-        EscreverComprimento(ui->eBiss, Comprimentos.Biss);
-        return;
-    }
+void TSollow::EscreverResultados() {
     EscreverValor(ui->eFatsegsol2, SolucaoLow.Fatsegsol);
     EscreverValor(ui->eprofcunsol1, SolucaoLow.Profcunsol);
     EscreverValor(ui->eFatsegsol3, Fatseglow);
@@ -56,12 +45,9 @@ void TSollow::FormActivate() {
     EscreverValor(ui->eProfcun2b, SolucaoLow.Profcunb);
 }
 
-void TSollow::FormDeactivate() {
-    // The lengths are seen only from the return of the calculation until the screen is left.
-    ui->eHoriz->clear();
-    ui->eBiss->clear();
-    retornoDaAncoragem_ = false;
-    Tela::FormDeactivate();
+void TSollow::EscreverComprimentos() {
+    EscreverComprimento(ui->eHoriz, Comprimentos.Horiz);
+    EscreverComprimento(ui->eBiss, Comprimentos.Biss);
 }
 
 void TSollow::bDados3Click() {

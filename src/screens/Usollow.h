@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaResultados.h"
 
 #include <memory>
 
@@ -10,19 +10,15 @@ class TSollow;
 
 // Results of Low's method, and on the return from the anchorage calculation the two anchorage
 // lengths for the horizontal and the bisector force.
-class TSollow : public Tela {
+class TSollow : public TelaResultados {
     Q_OBJECT
 public:
     explicit TSollow(QWidget* parent = nullptr);
     ~TSollow() override;
 
-    // The return from the anchorage calculation: this activation writes the two lengths and leaves
-    // the results as they are. Any other activation (a run) writes the results.
-    void MostrarComprimentos();
-
 protected:
-    void FormActivate() override;
-    void FormDeactivate() override;
+    void EscreverResultados() override;
+    void EscreverComprimentos() override;
 
 private:
     void FormCreate();
@@ -32,7 +28,6 @@ private:
     void bGeot1Click();
 
     std::unique_ptr<Ui::TSollow> ui;
-    bool retornoDaAncoragem_ = false;
 };
 
 extern TSollow* Sollow;
