@@ -9,7 +9,7 @@ pacotes=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     fonts-dejavu-core fontconfig
-    xvfb xauth poppler-utils
+    xvfb xauth poppler-utils locales
 )
 
 faltando=()
@@ -19,14 +19,20 @@ for p in "${pacotes[@]}"; do
     fi
 done
 
-if [ ${#faltando[@]} -eq 0 ]; then
-    exit 0
-fi
-
-echo "Instalando: ${faltando[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
-"${sudo_cmd[@]}" apt-get update -q
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${faltando[@]}"
+
+if [ ${#faltando[@]} -gt 0 ]; then
+    echo "Instalando: ${faltando[*]}"
+    "${sudo_cmd[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends \
+        "${faltando[@]}"
+fi
+
+# The Brazilian C locale, under which strtold and printf read and write commas: the tests run in it
+# to show that number reading and formatting do not depend on it.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
+    "${sudo_cmd[@]}" localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
+fi
