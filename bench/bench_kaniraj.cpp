@@ -1,6 +1,6 @@
 // One Kaniraj run (both analyses) with the plain radius scan and with the fast search, on the
 // layers that make the plain scan slow. Run on demand: build/<dir>/bench/bench_kaniraj
-#include "../tests/core/BuscaRaioLinear.h"
+#include "calc/BuscaRaio.h"
 #include "calc/Kaniraj.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,6 @@
 #include "BuscaRaio.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -42,6 +41,17 @@ Amostra Avaliar(const CriterioRaio& c, std::int64_t j) {
 bool Aceita(const Amostra& a) {
     return std::fabs(a.g) <= ToleranciaRaio;
 }
+
+// The scan over j = de ... ate: the first accepted j, or SemRaio.
+std::int64_t Varre(const CriterioRaio& c, std::int64_t de, std::int64_t ate) {
+    for (std::int64_t j = de; j <= ate; ++j)
+        if (Aceita(Avaliar(c, j)))
+            return j;
+    return SemRaio;
+}
+
+// Room for pending samples: a gap below 2^62 samples needs at most 62.
+constexpr int maisPendentes = 80;
 
 // Relative slack of every bound below: 2^-38, some ten million times the few units in the last
 // place that expl, logl, the constants and a handful of operations can lose.
@@ -146,6 +156,16 @@ long double ValorCriterio(const CriterioRaio& criterio, long double rho) {
     return AvaliarEm(criterio, rho).g;
 }
 
+std::int64_t BuscaRaioLinear(const CriterioRaio& criterio) {
+    for (std::int64_t j = 0;; ++j) {
+        const long double rho = RaioDoPasso(criterio, j);
+        if (j > 0 && rho > RaioMaximo)
+            return SemRaio;
+        if (std::fabs(ValorCriterio(criterio, rho)) <= ToleranciaRaio)
+            return j;
+    }
+}
+
 std::int64_t UltimoPasso(const CriterioRaio& criterio) {
     auto cabe = [&](std::int64_t j) { return RaioDoPasso(criterio, j) <= RaioMaximo; };
     if (!cabe(1))
@@ -206,25 +226,26 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // nearest of them, jumps ahead over a proven stretch, or evaluates the middle of the gap. Far from
 // the tolerance band one round crosses large stretches; near a root the jumps shrink like a
 // Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the stack
-// holds at most one entry per halving of a gap below 2^62 samples.
+// holds at most one entry per halving of a gap below 2^62 samples. Should it ever fill, the scan
+// takes over after `atual`, which keeps the answer the scan's.
 std::int64_t BuscaRaio(const CriterioRaio& criterio) {
+    return BuscaRaioComPendentes(criterio, maisPendentes);
+}
+
+std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) {
     Amostra atual = Avaliar(criterio, 0);
     if (Aceita(atual))
         return 0;
     const std::int64_t ultimo = UltimoPasso(criterio);
     // A handful of samples: the scan itself is the quickest.
-    if (ultimo <= 16) {
-        for (std::int64_t j = 1; j <= ultimo; ++j)
-            if (Aceita(Avaliar(criterio, j)))
-                return j;
-        return SemRaio;
-    }
+    if (ultimo <= 16)
+        return Varre(criterio, 1, ultimo);
 
     const long double inclinacaoK1 = -(criterio.K1 / criterio.S);
     const long double coefE = 1.51704L * criterio.e;
 
-    constexpr int capacidade = 80;
-    Amostra pilha[capacidade];
+    const int capacidade = std::clamp(pendentes, 1, maisPendentes);
+    Amostra pilha[maisPendentes];
     int topo = 0;
     pilha[topo++] = Avaliar(criterio, ultimo);
 
@@ -275,7 +296,8 @@ std::int64_t BuscaRaio(const CriterioRaio& criterio) {
                 return atual.j;
             continue;
         }
-        assert(topo < capacidade);
+        if (topo == capacidade)
+            return Varre(criterio, atual.j + 1, ultimo); // every j up to atual is rejected
         pilha[topo++] = Avaliar(criterio, atual.j + vao / 2);
     }
 }
