@@ -1,17 +1,10 @@
 #include "Apoio.h"
 
+#include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
-#include "data/ParseReal.h"
-#include "screens/Tela.h"
-#include "screens/Uapres.h"
-#include "screens/Uentdad.h"
-#include "screens/Umetod.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QLineEdit>
-#include <QPixmap>
-#include <QPushButton>
 #include <QTimer>
 
 QString NomesDosFilhos(const QWidget* raiz) {
@@ -25,51 +18,67 @@ QString NomesDosFilhos(const QWidget* raiz) {
     return nomes.join(QStringLiteral(", "));
 }
 
-GravadorMensagens::GravadorMensagens() {
-    DefinirExibidorMensagens(
-        [this](const std::string& texto) { mensagens << QString::fromStdString(texto); });
-}
-
-GravadorMensagens::~GravadorMensagens() {
-    DefinirExibidorMensagens(nullptr);
-}
-
 ProgramaEmTeste::ProgramaEmTeste() {
+    ReiniciarExecucao();
     telas_ = IniciarVeltra(*qApp);
     // The start-up installs the message box; the tests read the messages instead.
     DefinirExibidorMensagens(
-        [this](const std::string& texto) { gravador.mensagens << QString::fromStdString(texto); });
-    if (!EsperarAtiva(Apres)) {
-        // Every test starts from the active opening screen; say so when it did not get there.
+        [this](const std::string& texto) { mensagens << QString::fromStdString(texto); });
+    if (!EsperarAtiva(IdTela::Apres)) {
         qWarning("A tela de abertura nao ficou ativa a tempo.");
     }
 }
 
 ProgramaEmTeste::~ProgramaEmTeste() {
+    DefinirExibidorMensagens(nullptr);
     telas_.reset();
+}
+
+Tela* Janela(IdTela id) {
+    Tela* tela = Telas::Buscar(id);
+    if (!tela) {
+        qFatal("Tela %d nao existe", static_cast<int>(id));
+    }
+    return tela;
 }
 
 bool EsperarAtiva(QWidget* janela) {
     return QTest::qWaitForWindowActive(janela, 5000);
 }
 
-bool MostrarEEsperar(QWidget* tela) {
-    if (auto* t = qobject_cast<Tela*>(tela)) {
-        t->Mostrar();
-    } else {
-        tela->show();
-        tela->activateWindow();
-    }
-    return EsperarAtiva(tela);
+bool EsperarAtiva(IdTela id) {
+    return EsperarAtiva(Janela(id));
 }
 
-void GravarPng(QWidget* janela, const QString& nome) {
-    QString pasta = qEnvironmentVariable("VELTRA_PNG_DIR");
-    if (pasta.isEmpty()) {
-        pasta = QDir::tempPath() + QStringLiteral("/veltra-png");
+bool MostrarEEsperar(IdTela id) {
+    Janela(id)->Mostrar();
+    return EsperarAtiva(id);
+}
+
+QWidget* Focado() {
+    return QApplication::focusWidget();
+}
+
+void Clicar(IdTela tela, const char* botao) {
+    QTest::mouseClick(Achar<QPushButton>(Janela(tela), QString::fromLatin1(botao)), Qt::LeftButton);
+}
+
+void Digitar(IdTela tela, const char* campo, const QString& texto) {
+    QLineEdit* e = Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo));
+    e->clear();
+    QTest::keyClicks(e, texto);
+}
+
+QString Texto(IdTela tela, const char* campo) {
+    return Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->text();
+}
+
+QStringList Textos(IdTela tela, const char* campos) {
+    QStringList textos;
+    for (const QString& campo : QString::fromLatin1(campos).split(u' ')) {
+        textos << Achar<QLineEdit>(Janela(tela), campo)->text();
     }
-    QDir().mkpath(pasta);
-    janela->grab().save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
+    return textos;
 }
 
 void QuandoModal(std::function<void(QWidget* modal)> passo) {
@@ -91,75 +100,3 @@ void QuandoModal(std::function<void(QWidget* modal)> passo) {
     });
     espera->start();
 }
-
-Tela* TelaPeloNome(const QString& classe) {
-    for (QWidget* janela : QApplication::topLevelWidgets()) {
-        if (auto* tela = qobject_cast<Tela*>(janela); tela && tela->objectName() == classe) {
-            return tela;
-        }
-    }
-    qFatal("Janela \"%s\" nao existe", qPrintable(classe));
-    return nullptr;
-}
-
-QStringList JanelasVisiveis() {
-    QStringList nomes;
-    for (QWidget* janela : QApplication::topLevelWidgets()) {
-        if (janela->isVisible()) {
-            nomes << janela->objectName();
-        }
-    }
-    nomes.sort();
-    return nomes;
-}
-
-void GravarImagem(const QImage& imagem, const QString& nome) {
-    QString pasta = qEnvironmentVariable("VELTRA_PNG_DIR");
-    if (pasta.isEmpty()) {
-        pasta = QDir::tempPath() + QStringLiteral("/veltra-png");
-    }
-    QDir().mkpath(pasta);
-    imagem.save(pasta + QLatin1Char('/') + nome + QStringLiteral(".png"));
-}
-
-namespace passos {
-QWidget* Focado() {
-    return QApplication::focusWidget();
-}
-
-QPushButton* Botao(const QWidget* tela, const char* nome) {
-    return Achar<QPushButton>(tela, QString::fromLatin1(nome));
-}
-
-void Digitar(QLineEdit* campo, const QString& texto) {
-    campo->clear();
-    QTest::keyClicks(campo, texto);
-}
-
-bool ChegarAosMetodosComOExemplo() {
-    if (!MostrarEEsperar(Entdad)) {
-        return false;
-    }
-    const std::pair<const char*, const char*> exemplo[] = {
-        {"eAlt", "3"},    {"eDecl", "2"},     {"ePesesp", "18"},   {"eCoesao", "5"},
-        {"eAngat", "30"}, {"eAltberma", "0"}, {"eLargberma", "0"}, {"eProf", "6"},
-        {"eDist", "0"},   {"eSuperf", "10"},  {"eProfZ", "10"},    {"eCont", "10"},
-    };
-    for (const auto& [nome, texto] : exemplo) {
-        Digitar(Achar<QLineEdit>(Entdad, QString::fromLatin1(nome)), QString::fromLatin1(texto));
-    }
-    QTest::mouseClick(Botao(Entdad, "bContin"), Qt::LeftButton);
-    return EsperarAtiva(Metcal);
-}
-
-int ExecutarAteOFim(const std::function<void()>& acao) {
-    QTimer guarda; // a stuck loop would otherwise hang the test
-    guarda.setSingleShot(true);
-    QObject::connect(&guarda, &QTimer::timeout, qApp, [] { QCoreApplication::exit(7); });
-    guarda.start(5000);
-    QTimer::singleShot(0, qApp, acao);
-    const int codigo = QApplication::exec();
-    guarda.stop();
-    return codigo;
-}
-} // namespace passos

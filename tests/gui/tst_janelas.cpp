@@ -1,0 +1,237 @@
+// The windows that open over another one, in one running program: the test-results catalogue and
+// its picture sheets, the reference texts of the geometry screen and the help of the anchorage
+// screen; and the pictures the screens draw.
+
+#include "support/Apoio.h"
+
+#include "screens/Folha.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+using enum IdTela;
+
+namespace {
+// The object names of the screens on screen.
+QStringList JanelasVisiveis() {
+    QStringList nomes;
+    for (int i = 0; i < NumeroDeTelas; ++i) {
+        if (Janela(IdTela(i))->isVisible()) {
+            nomes << Janela(IdTela(i))->objectName();
+        }
+    }
+    return nomes;
+}
+
+// What is drawn on the picture shown: the bounding box of every pixel that is not white, how many
+// pixels are dark, and how many differ from the picture drawn afresh from its resource.
+struct Desenho {
+    QRect area;
+    int escuros = 0, diferentes = 0;
+};
+Desenho Desenhado(const QImage& vista, const QImage& figura) {
+    const QImage a = vista.convertToFormat(QImage::Format_RGB32);
+    const QImage b = figura.convertToFormat(QImage::Format_RGB32);
+    Desenho d;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            if (qRed(p) < 250 || qGreen(p) < 250 || qBlue(p) < 250) {
+                d.area |= QRect(x, y, 1, 1);
+            }
+            d.escuros += qGray(p) < 96 ? 1 : 0;
+            d.diferentes += qAbs(qGray(p) - qGray(b.pixel(x, y))) > 8 ? 1 : 0;
+        }
+    }
+    return d;
+}
+} // namespace
+
+class TstJanelas : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ProgramaEmTeste> programa;
+
+private slots:
+    void initTestCase() { programa = std::make_unique<ProgramaEmTeste>(); }
+    void init() { programa->mensagens.clear(); }
+    void cleanup() { QVERIFY(programa->mensagens.isEmpty()); }
+    void catalogo();
+    void figuraDaFolha_data();
+    void figuraDaFolha();
+    void textos_data();
+    void textos();
+    void figurasDasTelas();
+};
+
+// Each button of a case or table with a sheet runs that sheet modally over the catalogue, which
+// stays on screen as the active screen and is the active window again after the sheet's
+// "&Fechar"; the others open nothing, hide nothing, say nothing. "&Fechar" and the close box hide
+// the catalogue and nothing else.
+void TstJanelas::catalogo() {
+    QVERIFY(MostrarEEsperar(fEns));
+    QList<QWidget*> abertas;
+    bool catalogoFica = true;
+    QTimer vigia;
+    connect(&vigia, &QTimer::timeout, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            abertas << modal;
+            catalogoFica =
+                catalogoFica && Janela(fEns)->isVisible() && Tela::TelaAtiva() == Janela(fEns);
+            QTest::mouseClick(Achar<QPushButton>(modal, QStringLiteral("bFechar")), Qt::LeftButton);
+            if (modal->isVisible()) {
+                modal->close(); // a failed close must not leave the test waiting
+            }
+        }
+    });
+    vigia.start(20);
+    // clang-format off
+    const std::pair<const char*, QWidget*> botoes[] = {
+        {"bCaso1", nullptr}, {"Button11", nullptr}, {"Button1", Janela(fCaso2)}, {"Button2", Janela(fCaso3)},
+        {"bCaso4", Janela(fCaso4)}, {"bCaso5", nullptr}, {"bCaso6", nullptr}, {"bCaso7", nullptr},
+        {"Button3", nullptr}, {"Button4", nullptr}, {"Button12", Janela(fTab1)}, {"Button5", Janela(fCaso10)},
+        {"Button6", nullptr}, {"Button13", nullptr}, {"Button7", nullptr}, {"Button8", nullptr},
+        {"Button14", nullptr}, {"Button10", nullptr}, {"Button9", nullptr}, {"Button15", nullptr},
+        {"Button16", Janela(fTab2)}};
+    // clang-format on
+    for (const auto& [botao, folha] : botoes) {
+        abertas.clear();
+        Clicar(fEns, botao);
+        QVERIFY2(abertas == (folha ? QList{folha} : QList<QWidget*>{}), botao);
+        QTRY_COMPARE(QApplication::activeWindow(), Janela(fEns));
+        QCOMPARE(JanelasVisiveis(), QStringList({"TApres", "TfEns"}));
+    }
+    QVERIFY(catalogoFica);
+    for (const bool caixa : {false, true}) {
+        QVERIFY(MostrarEEsperar(fEns));
+        caixa ? static_cast<void>(Janela(fEns)->close()) : Clicar(fEns, "bFechar");
+        QCOMPARE(JanelasVisiveis(), QStringList{"TApres"});
+    }
+}
+
+void TstJanelas::figuraDaFolha_data() {
+    QTest::addColumn<IdTela>("folha");
+    QTest::addColumn<QString>("recurso");
+    QTest::newRow("caso 2") << fCaso2 << ":/figuras/caso2.svg";
+    QTest::newRow("caso 3") << fCaso3 << ":/figuras/caso3.svg";
+    QTest::newRow("caso 4") << fCaso4 << ":/figuras/caso4.svg";
+    QTest::newRow("caso 10") << fCaso10 << ":/figuras/caso10.svg";
+    QTest::newRow("areias") << fTab1 << ":/figuras/tabela1.svg";
+    QTest::newRow("geotexteis") << fTab2 << ":/figuras/tabela2.svg";
+}
+
+// The 800 × 600 picture, unscaled from the top-left corner of a picture control smaller than it,
+// so the table drawn on it must lie inside the control's area, which shows the picture's corner
+// pixel for pixel.
+void TstJanelas::figuraDaFolha() {
+    QFETCH(IdTela, folha);
+    QFETCH(QString, recurso);
+    Tela* tela = Janela(folha);
+    auto* imagem = Achar<QLabel>(tela, QStringLiteral("Image1"));
+    const QImage figura = Folha::Figura(recurso);
+    QCOMPARE(figura.size(), QSize(800, 600));
+    QVERIFY(figura.colorCount() > 0 && figura.colorCount() <= 256);
+    const QImage vista = imagem->pixmap().toImage();
+    QCOMPARE(vista.size(), QSize(800, 600));
+    const Desenho d = Desenhado(vista, figura);
+    QCOMPARE(d.diferentes, 0);
+    QVERIFY2(QRect(QPoint(0, 0), imagem->size()).adjusted(4, 4, -4, -4).contains(d.area),
+             qPrintable(QStringLiteral("até (%1,%2)").arg(d.area.right()).arg(d.area.bottom())));
+    QVERIFY(d.area.left() < 30 && d.area.top() < 30);
+    QVERIFY(d.escuros > 3000); // a table with its text, not a blank or a stray line
+
+    tela->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tela));
+    QCOMPARE(imagem->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             vista.copy(imagem->rect()).convertToFormat(QImage::Format_RGB32));
+    tela->hide();
+}
+
+void TstJanelas::textos_data() {
+    QTest::addColumn<IdTela>("abridor");
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<IdTela>("texto");
+    QTest::addColumn<bool>("editavel");
+    QTest::newRow("Hipóteses de Kaniraj") << Esquema << "bKan" << HipKan << false;
+    QTest::newRow("Hipóteses de Low") << Esquema << "bLow" << HipLow << false;
+    QTest::newRow("Bibliografia") << Esquema << "bBibl" << Bibl << false;
+    QTest::newRow("Ajuda do fator de segurança") << Geot << "bFS" << fAjuda1 << true;
+}
+
+// Each text opens modally over its opener (the references near the geometry screen's lower
+// right). A reference can be read, not changed, and Enter in it does nothing; the help can be
+// typed into. Tab leaves the text for the close button, whose Enter ends the modal run.
+void TstJanelas::textos() {
+    QFETCH(IdTela, abridor);
+    QFETCH(QString, botao);
+    QFETCH(IdTela, texto);
+    QFETCH(bool, editavel);
+    Tela* tela = Janela(texto);
+    Tela* sob = Janela(abridor);
+    auto* memo = Achar<QPlainTextEdit>(tela, QStringLiteral("Memo1"));
+    const QString antes = memo->toPlainText();
+    QVERIFY(MostrarEEsperar(abridor));
+    bool aberto = false, abaixoADireita = false, abertoDepoisDoEnter = false, tabNoBotao = false;
+    QuandoModal([&](QWidget* modal) {
+        aberto = modal == tela && sob->isVisible() && Tela::TelaAtiva() == sob;
+        const QRect fora = sob->frameGeometry(), dentro = tela->frameGeometry();
+        abaixoADireita = fora.contains(dentro) && dentro.center().x() > fora.center().x() &&
+                         dentro.center().y() > fora.center().y();
+        QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QTest::keyClicks(memo, QStringLiteral("xyz"));
+        if (!editavel) {
+            QTest::keyClick(memo, Qt::Key_Return);
+            QTest::keyClick(memo, Qt::Key_Enter);
+        }
+        abertoDepoisDoEnter = tela->isVisible() && QApplication::activeModalWidget() == tela;
+        QTest::keyClick(memo, Qt::Key_Tab);
+        tabNoBotao = qobject_cast<QPushButton*>(Focado()) != nullptr;
+        QTest::keyClick(Focado(), Qt::Key_Return);
+        if (tela->isVisible()) {
+            tela->close(); // a failed close must not leave the test waiting
+        }
+    });
+    Clicar(abridor, qPrintable(botao));
+    QVERIFY(aberto);
+    QVERIFY(abaixoADireita || abridor != Esquema);
+    QVERIFY(abertoDepoisDoEnter);
+    QVERIFY(tabNoBotao);
+    QVERIFY(!tela->isVisible());
+    QCOMPARE(memo->toPlainText() != antes, editavel);
+    QTRY_COMPARE(QApplication::activeWindow(), sob);
+    if (abridor == Geot) {
+        QVERIFY(Janela(Geot)->close());
+    }
+}
+
+// The geometry sketch at its own size on white: the brown soft layer, the dark red reinforcement,
+// the white sky. The data-entry profile on the screen's own colour: light grey in its corner, the
+// black outline of the section along its top.
+void TstJanelas::figurasDasTelas() {
+    const QImage esboco =
+        Achar<QLabel>(Janela(Esquema), QStringLiteral("Image1"))->pixmap().toImage();
+    QVERIFY(esboco.width() >= 337 && esboco.height() >= 217);
+    int marrons = 0, vermelhos = 0, brancos = 0;
+    for (int y = 0; y < 217; ++y) {
+        for (int x = 0; x < 337; ++x) {
+            const QColor c = esboco.pixelColor(x, y);
+            marrons += c.red() > 150 && c.red() < 220 && c.green() > 120 && c.green() < 180 &&
+                       c.blue() > 70 && c.blue() < 130;
+            vermelhos += c.red() > 110 && c.green() < 40 && c.blue() < 40;
+            brancos += c == Qt::white;
+        }
+    }
+    QVERIFY2(marrons > 5000 && vermelhos > 200 && brancos > 10000,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(marrons).arg(vermelhos).arg(brancos)));
+
+    QVERIFY(MostrarEEsperar(Entdad));
+    const QWidget* perfil = Achar(Janela(Entdad), QStringLiteral("Image1"));
+    const QImage tela = Janela(Entdad)->grab().toImage();
+    QCOMPARE(tela.pixelColor(perfil->mapTo(Janela(Entdad), QPoint(2, 60))),
+             QColor(0xc0, 0xc0, 0xc0));
+    QCOMPARE(tela.pixelColor(perfil->mapTo(Janela(Entdad), QPoint(60, 22))).value(), 0);
+}
+
+QTEST_MAIN(TstJanelas)
+#include "tst_janelas.moc"

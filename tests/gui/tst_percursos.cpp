@@ -1,0 +1,466 @@
+// The user's paths through the windows: the typical run from the opening screen to the anchorage
+// lengths, Low's results, a field that is not a number on each screen that reads fields, the
+// methods screen's exits, Enter, and the return from the anchorage calculation to the results
+// screen that opened the reinforcement analysis.
+
+#include "support/Apoio.h"
+
+#include "calc/Ancoragem.h"
+#include "calc/Kanct.h"
+#include "calc/Kanst.h"
+#include "calc/Low.h"
+#include "data/EstadoExecucao.h"
+#include "data/FormatoGeral.h"
+#include "data/ParseReal.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <array>
+
+using enum IdTela;
+
+namespace {
+const QStringList vazios{QString(), QString()};
+
+// The data-entry fields, in the order the record's values are read.
+const std::array<const char*, 12> camposEntdad{{"eAlt", "eDecl", "ePesesp", "eCoesao", "eAngat",
+                                                "eAltberma", "eLargberma", "eProf", "eDist",
+                                                "eSuperf", "eProfZ", "eCont"}};
+QString Formato(long double valor) {
+    return QString::fromStdString(FormatoGeral(valor));
+}
+
+// The worked embankment: H = 3 m, slope 2, γ = 18 kN/m3, c = 5 kPa, φ = 30°, no berm, soft layer
+// 6 m thick at 10 kPa throughout; typed on the data-entry screen (the slope as "2,0"), then
+// "&Métodos de cálculo".
+const DadosEntrada aterroTipico{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+bool DigitarAterroTipicoEContinuar() {
+    if (!MostrarEEsperar(Entdad)) {
+        return false;
+    }
+    const char* const textos[] = {"3", "2,0", "18", "5",  "30", "0",
+                                  "0", "6",   "0",  "10", "10", "10"};
+    for (int i = 0; i < 12; ++i) {
+        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textos[i]));
+    }
+    Clicar(Entdad, "bContin");
+    return EsperarAtiva(Metcal);
+}
+
+// The methods screen's runs; the reinforcement analysis opened from a results screen; the
+// interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
+void ExecutarKaniraj(const QString& F, const QString& a) {
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "eFatsegkan", F);
+    Digitar(Metcal, "ePosref", a);
+    Clicar(Metcal, "bCalkan");
+}
+
+void ExecutarLow(const QString& F) {
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "eFatseglow", F);
+    Clicar(Metcal, "bCallow");
+}
+
+bool AbrirAnaliseDoReforco(IdTela resultados) {
+    Clicar(resultados, "bGeot1");
+    if (!EsperarAtiva(ApresGeo)) {
+        return false;
+    }
+    Clicar(ApresGeo, "bEntGeo");
+    return EsperarAtiva(Geot);
+}
+
+void DigitarInterfaces(const QString& valores) {
+    const QStringList v = valores.split(u' ');
+    const char* const campos[] = {"eCoeGeo1", "eAngGeo1", "eCoeGeo2", "eAngGeo2", "eFS1"};
+    for (int i = 0; i < 5; ++i) {
+        Digitar(Geot, campos[i], v.value(i));
+    }
+}
+
+// A value for each data field, in the order the record is read, as a user in Brazil types it.
+const std::array<long double DadosEntrada::*, 12> membros{
+    {&DadosEntrada::Alt, &DadosEntrada::Decl, &DadosEntrada::Pesesp, &DadosEntrada::Coesao,
+     &DadosEntrada::Angat, &DadosEntrada::Altberma, &DadosEntrada::Largberma, &DadosEntrada::Prof,
+     &DadosEntrada::Dist, &DadosEntrada::Superf, &DadosEntrada::ProfZ, &DadosEntrada::Cont}};
+const char* const textosEntdad[] = {"3",    "2,5", "18,5", "5",  "30",   "0,5",
+                                    "1,25", "6",   "1,5",  "10", "12,5", "20"};
+const long double valoresEntdad[] = {3, 2.5L, 18.5L, 5, 30, 0.5L, 1.25L, 6, 1.5L, 10, 12.5L, 20};
+
+void DigitarEntdad() {
+    for (int i = 0; i < 12; ++i) {
+        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textosEntdad[i]));
+    }
+}
+} // namespace
+
+class TstPercursos : public QObject {
+    Q_OBJECT
+private slots:
+    void usoTipicoDeKaniraj();
+    void resultadosDeLow();
+    void erroDeConversao_data();
+    void erroDeConversao();
+    void saidasDosMetodos_data();
+    void saidasDosMetodos();
+    void tecladoNosCampos();
+    void voltaATelaQueAbriu_data();
+    void voltaATelaQueAbriu();
+};
+
+void TstPercursos::usoTipicoDeKaniraj() {
+    ProgramaEmTeste programa;
+    Clicar(Apres, "bIni");
+    QVERIFY(EsperarAtiva(Esquema));
+    Clicar(Esquema, "bCont1");
+    QVERIFY(EsperarAtiva(Entdad));
+    QVERIFY(DigitarAterroTipicoEContinuar());
+
+    // F = 1,3, a = 0: given this embankment the reinforcement must carry 61,68 kN/m with the
+    // crack and 72,01 kN/m without, both on the wedge reaching the firm layer at 6 m.
+    ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+    QVERIFY(EsperarAtiva(Solkan));
+    QVERIFY(!Janela(Metcal)->isVisible());
+    QCOMPARE(Textos(Solkan, "eFatsegsol1 eDct eDst"), QStringList({"1,3", "6", "6"}));
+    QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePct").toStdString()) - 61.68L) < 0.005L);
+    QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePst").toStdString()) - 72.01L) < 0.005L);
+    // Every field as the analyses give it, in the general format, shown from its first digit.
+    const EstadoExecucao& x = Execucao();
+    ResultadoKaniraj ct, st;
+    CalcKanct(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, ct);
+    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, st);
+    QCOMPARE(Textos(Solkan, "ePct eX0ct eY0ct eDct ePst eX0st eY0st eDst"),
+             QStringList({Formato(ct.P), Formato(ct.X0), Formato(ct.Y0), Formato(ct.D),
+                          Formato(st.P), Formato(st.X0), Formato(st.Y0), Formato(st.D)}));
+    QCOMPARE(Achar<QLineEdit>(Janela(Solkan), QStringLiteral("ePct"))->cursorPosition(), 0);
+    QCOMPARE(Textos(Solkan, "eComTr eSemTr"), vazios);
+
+    // "&Geotêxteis", "&Continuar", the interfaces, Enter ("&Calcula" is the default button): back
+    // here with both lengths, from H and γ as the data-entry screen read them, not the run's copy.
+    QVERIFY(AbrirAnaliseDoReforco(Solkan));
+    DigitarInterfaces(QStringLiteral("5 20 0 30 1,5"));
+    Execucao().CopiaDadosEntrada.Alt = 6;
+    QTest::keyClick(Focado(), Qt::Key_Return);
+    QVERIFY(EsperarAtiva(Solkan));
+    ComprimentosAncoragem c;
+    QCOMPARE(CalcAncoragem(3, 18, 5, 20, 0, 30, 1.5L, ct.P, st.P, 0, 0, c),
+             SituacaoAncoragem::Calculada);
+    QCOMPARE(Textos(Solkan, "eComTr eSemTr"), QStringList({Formato(c.ComTr), Formato(c.SemTr)}));
+    QCOMPARE(Texto(Solkan, "ePct"), Formato(ct.P));
+
+    // "&Dados": the fields as typed; the lengths gone with the results screen.
+    Clicar(Solkan, "bDados2");
+    QVERIFY(EsperarAtiva(Entdad));
+    QVERIFY(!Janela(Solkan)->isVisible());
+    QCOMPARE(Texto(Entdad, "eDecl"), QStringLiteral("2,0"));
+    QCOMPARE(Textos(Solkan, "eComTr eSemTr"), vazios);
+    QVERIFY(programa.mensagens.isEmpty());
+}
+
+void TstPercursos::resultadosDeLow() {
+    ProgramaEmTeste programa;
+    // Low's one-wedge embankment (no cohesion, soft layer 1,5 m): only D = 1,5 m is examined; the
+    // reinforcement must carry 21,06 kN/m horizontally and 17,82 kN/m along the bisector, and
+    // unreinforced the embankment stands at 1,1172.
+    DadosDoProblema = aterroTipico;
+    DadosDoProblema.Coesao = 0;
+    DadosDoProblema.Prof = 1.5L;
+    ExecutarLow(QStringLiteral("1,30"));
+    QVERIFY(EsperarAtiva(Sollow));
+    QVERIFY(!Janela(Metcal)->isVisible());
+    QCOMPARE(Textos(Sollow, "eFatsegsol3 eSolicsolh eSolicsolb eprofcunsol1 eProfcun2h eProfcun2b"),
+             QStringList({"1,3", "21,06", "17,82", "1,5", "1,5", "1,5"}));
+    QVERIFY(Texto(Sollow, "eFatsegsol2").startsWith(QStringLiteral("1,1172")));
+
+    // The typical embankment with a berm, which Low's method does not use: each field shows this
+    // run's value, and the methods screen's copy keeps the berm of the last Kaniraj run.
+    DadosDoProblema = aterroTipico;
+    DadosDoProblema.Altberma = 1;
+    DadosDoProblema.Largberma = 4;
+    ExecutarLow(QStringLiteral("1,5"));
+    QVERIFY(EsperarAtiva(Sollow));
+    ResultadoLow r;
+    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.5L, r);
+    QCOMPARE(Textos(Sollow, "eFatsegsol2 eprofcunsol1 eFatsegsol3 eSolicsolh eProfcun2h eSolicsolb "
+                            "eProfcun2b"),
+             QStringList({Formato(r.Fatsegsol), Formato(r.Profcunsol), "1,5", Formato(r.Solicsolh),
+                          Formato(r.Profcunh), Formato(r.Solicsolb), Formato(r.Profcunb)}));
+    QCOMPARE(Execucao().CopiaDadosEntrada.Altberma, 0.0L);
+    QCOMPARE(Execucao().CopiaDadosEntrada.Prof, 6.0L);
+    QCOMPARE(Textos(Sollow, "eHoriz eBiss"), vazios);
+    QVERIFY(programa.mensagens.isEmpty());
+}
+
+void TstPercursos::erroDeConversao_data() {
+    QTest::addColumn<IdTela>("tela");
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<QString>("digitado"); // field=text|..., over fields typed well
+    QTest::addColumn<int>("lidos");        // values stored before the press stopped
+    QTest::addColumn<QString>("mensagem");
+    const auto linha = [](const char* nome, IdTela tela, const char* botao, const char* digitado,
+                          int lidos, const QString& mensagem = mensagemConversao) {
+        QTest::newRow(nome) << tela << QString::fromLatin1(botao) << QString::fromUtf8(digitado)
+                            << lidos << mensagem;
+    };
+    // A point is not the decimal separator here. Kaniraj reads F, then a; Low reads its F. The
+    // anchorage's refusals: interfaces without strength, and FS1 near the largest extended real.
+    // clang-format off
+    linha("eAlt vazio", Entdad, "bContin", "eAlt=", 0);
+    linha("eDecl com ponto", Entdad, "bContin", "eDecl=2.5", 1);
+    linha("eAngat com unidade", Entdad, "bContin", "eAngat=30 graus", 4);
+    linha("eCont so espacos", Entdad, "bContin", "eCont=   ", 11);
+    linha("F de Kaniraj com ponto", Metcal, "bCalkan", "eFatsegkan=1.3|ePosref=0", 0);
+    linha("a vazio", Metcal, "bCalkan", "eFatsegkan=1,3|ePosref=", 1);
+    linha("F de Low com letra", Metcal, "bCallow", "eFatseglow=1,3x", 0);
+    linha("cf vazio", Geot, "bCalc", "eCoeGeo1=", 0);
+    linha("deltaf com letra", Geot, "bCalc", "eAngGeo1=2,5a", 0);
+    linha("ce vazio", Geot, "bCalc", "eCoeGeo2=", 0);
+    linha("deltae com letra", Geot, "bCalc", "eAngGeo2=2,5a", 0);
+    linha("FS1 vazio", Geot, "bCalc", "eFS1=", 0);
+    linha("resistencias que somam zero", Geot, "bCalc", "eCoeGeo1=0|eCoeGeo2=0", 0,
+          "As resistências das interfaces somam zero; não é possível calcular o comprimento de ancoragem.");
+    linha("fora do intervalo", Geot, "bCalc", "eFS1=1E4932", 0, "Valores fora do intervalo de cálculo.");
+    // clang-format on
+}
+
+// One message; what was read before the bad field is stored, nothing after it; no run, no other
+// screen, and the screen stays active with the field as typed.
+void TstPercursos::erroDeConversao() {
+    QFETCH(IdTela, tela);
+    QFETCH(QString, botao);
+    QFETCH(QString, digitado);
+    QFETCH(int, lidos);
+    QFETCH(QString, mensagem);
+    ProgramaEmTeste programa;
+    EstadoExecucao& x = Execucao();
+    if (tela == Entdad) {
+        QVERIFY(MostrarEEsperar(Entdad));
+        DigitarEntdad();
+        for (auto membro : membros) {
+            DadosDoProblema.*membro = 99; // a value no typing here produces
+        }
+    } else if (tela == Metcal) {
+        QVERIFY(DigitarAterroTipicoEContinuar());
+        x.CopiaDadosEntrada.Largberma = 2.5L;
+    } else {
+        QVERIFY(MostrarEEsperar(Geot));
+        DigitarInterfaces(QStringLiteral("50 0 50 0 1"));
+    }
+    x.Fatsegkan = x.Posref = x.Fatseglow = 7;
+    x.SolucaoComTrinca.P = x.SolucaoSemTrinca.P = x.SolucaoLow.Solicsolh = 5;
+    x.Comprimentos = {1, 2, 3, 4};
+    QStringList campo;
+    for (const QString& par : digitado.split(u'|')) {
+        campo = par.split(u'=');
+        Digitar(tela, qPrintable(campo[0]), campo[1]);
+    }
+
+    Clicar(tela, qPrintable(botao));
+
+    QCOMPARE(programa.mensagens, QStringList{mensagem});
+    QVERIFY(Janela(tela)->isActiveWindow());
+    for (IdTela outra : {Metcal, Solkan, Sollow}) {
+        QCOMPARE(Janela(outra)->isVisible(), outra == tela);
+    }
+    QCOMPARE(Texto(tela, qPrintable(campo[0])), campo[1]);
+    for (int i = 0; i < 12 && tela == Entdad; ++i) {
+        QVERIFY2(DadosDoProblema.*membros[i] == (i < lidos ? valoresEntdad[i] : 99),
+                 camposEntdad[i]);
+    }
+    if (tela == Metcal) {
+        // The copy is taken before the fields are read; Low's leaves the berm as it was.
+        const DadosEntrada& c = x.CopiaDadosEntrada;
+        QCOMPARE(c.Largberma, botao == QLatin1String("bCallow") ? 2.5L : 0.0L);
+        QVERIFY(c.Angat == 30 && c.Cont == 10);
+        const long double lido = botao == QLatin1String("bCallow") ? x.Fatseglow : x.Fatsegkan;
+        QVERIFY(lidos == 1 ? qAbs(lido - 1.3L) < 1e-18L : lido == 7);
+        QCOMPARE(x.Posref, 7.0L);
+    }
+    QVERIFY(x.SolucaoComTrinca.P == 5 && x.SolucaoSemTrinca.P == 5 && x.SolucaoLow.Solicsolh == 5);
+    QVERIFY(x.Comprimentos.ComTr == 1 && x.Comprimentos.Biss == 4);
+}
+
+void TstPercursos::saidasDosMetodos_data() {
+    QTest::addColumn<bool>("focoEmSair");
+    QTest::addColumn<QString>("acao"); // a control clicked, or keys
+    QTest::addColumn<IdTela>("destino");
+    QTest::newRow("Hipóteses de Kaniraj") << false << "bEsq1" << Esquema;
+    QTest::newRow("Hipóteses de Low") << false << "bEsq2" << Esquema;
+    QTest::newRow("Dados") << false << "bDados1" << Entdad;
+    QTest::newRow("Sair") << false << "bExit2" << Apres;
+    // The focus leaving "&Sair" for another control of the screen acts as "&Sair".
+    QTest::newRow("Sair, Tab") << true << "Tab" << Apres;
+    QTest::newRow("Sair, Backtab") << true << "Backtab" << Apres;
+    QTest::newRow("Sair, clique em Calcular") << true << "bCalkan" << Apres;
+    QTest::newRow("Sair, clique no campo F") << true << "eFatsegkan" << Apres;
+    // The focus leaving with the window is not; Alt+C presses "&Calcular" without leaving "&Sair".
+    QTest::newRow("Sair, outra janela ativada") << true << "" << Esquema;
+    QTest::newRow("Sair, Alt+C") << true << "Alt+C" << Solkan;
+}
+
+void TstPercursos::saidasDosMetodos() {
+    QFETCH(bool, focoEmSair);
+    QFETCH(QString, acao);
+    QFETCH(IdTela, destino);
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarAterroTipicoEContinuar());
+    Tela* metcal = Janela(Metcal);
+    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    if (focoEmSair) {
+        // Backwards from the first field onto "&Sair": entering it does nothing yet.
+        QTest::keyClick(Achar(metcal, QStringLiteral("eFatsegkan")), Qt::Key_Backtab);
+        QCOMPARE(Focado(), Achar(metcal, QStringLiteral("bExit2")));
+        QVERIFY(metcal->isActiveWindow());
+    }
+    QList<QWindow*> ativadas;
+    QObject escuta; // disconnects when the test function returns, even on a failed check
+    connect(qApp, &QGuiApplication::focusWindowChanged, &escuta,
+            [&ativadas](QWindow* janela) { ativadas << janela; });
+
+    if (acao == QLatin1String("Tab") || acao == QLatin1String("Backtab")) {
+        QTest::keyClick(Focado(), acao == QLatin1String("Tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+    } else if (acao == QLatin1String("Alt+C")) {
+        QTest::keyClick(Focado(), Qt::Key_C, Qt::AltModifier);
+    } else if (acao.isEmpty()) {
+        QVERIFY(MostrarEEsperar(Esquema));
+    } else {
+        QTest::mouseClick(Achar(metcal, acao), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    QTRY_VERIFY(Janela(destino)->isActiveWindow());
+    QVERIFY(!metcal->isVisible());
+    QCOMPARE(ativadas.contains(Janela(Apres)->windowHandle()), destino == Apres);
+    QCOMPARE(Execucao().SolucaoComTrinca.P > 0, destino == Solkan);
+    // Only the focus leaving "&Sair" acted: back on the screen, the next click acts on the control.
+    if (focoEmSair && destino == Apres) {
+        QVERIFY(MostrarEEsperar(Metcal));
+        Clicar(Metcal, "bCalkan");
+        QVERIFY(EsperarAtiva(Solkan));
+    }
+    QVERIFY(programa.mensagens.isEmpty());
+}
+
+// Enter in any data field presses "&Métodos de cálculo", the default button; the methods screen
+// has none, so Enter in its fields starts no run. A data field entered by Tab keeps the caret, not
+// selecting the text, and keeps its selection when left.
+void TstPercursos::tecladoNosCampos() {
+    ProgramaEmTeste programa;
+    QVERIFY(MostrarEEsperar(Entdad));
+    DigitarEntdad();
+    for (const char* campo : camposEntdad) {
+        DadosDoProblema.Cont = 0;
+        QVERIFY(MostrarEEsperar(Entdad));
+        QTest::keyClick(Achar(Janela(Entdad), QString::fromLatin1(campo)), Qt::Key_Return);
+        QVERIFY2(DadosDoProblema.Cont == 20 && EsperarAtiva(Metcal), campo);
+    }
+    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    Digitar(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    for (const char* campo : {"eFatsegkan", "ePosref", "eFatseglow"}) {
+        QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Return);
+        QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Enter);
+    }
+    QVERIFY(Janela(Metcal)->isActiveWindow());
+    QVERIFY(!Janela(Solkan)->isVisible() && !Janela(Sollow)->isVisible());
+    QVERIFY(Execucao().Fatsegkan == 0 && Execucao().Fatseglow == 0);
+    QVERIFY(programa.mensagens.isEmpty());
+    QVERIFY(MostrarEEsperar(Entdad));
+    auto* altura = Achar<QLineEdit>(Janela(Entdad), QStringLiteral("eAlt"));
+    QTest::keyClick(altura, Qt::Key_Tab);
+    QVERIFY(!qobject_cast<QLineEdit*>(Focado())->hasSelectedText());
+    QTest::keyClick(Focado(), Qt::Key_Backtab);
+    QVERIFY(!altura->hasSelectedText());
+    altura->selectAll();
+    QTest::keyClick(altura, Qt::Key_Tab);
+    QCOMPARE(altura->selectedText(), QStringLiteral("3"));
+}
+
+void TstPercursos::voltaATelaQueAbriu_data() {
+    QTest::addColumn<bool>("kanirajAbre");
+    QTest::addColumn<int>("antes"); // 0: the flag of another, finished analysis; 1, 2: one
+                                    // opened from Kaniraj's (Low's) results and abandoned
+    QTest::addColumn<double>("P1");
+    QTest::addColumn<double>("P2");
+    QTest::addColumn<QStringList>("textos"); // each length the force over 100, "1,00" below 1 m
+    QTest::addColumn<QString>("saida");
+    // clang-format off
+    QTest::newRow("Low depois de Kaniraj abandonado") << false << 1 << 100.01 << 2106.0 << QStringList({"1,0001", "21,06"}) << "bExit4";
+    QTest::newRow("Kaniraj depois de Low abandonado") << true << 2 << 100.0 << 99.99 << QStringList({"1", "1,00"}) << "bDados2";
+    QTest::newRow("Low, origem antiga Kaniraj") << false << 0 << 300.0 << 0.0 << QStringList({"3", "1,00"}) << "bDados3";
+    QTest::newRow("Kaniraj, origem antiga Low") << true << 0 << -50.0 << 250.0 << QStringList({"1,00", "2,5"}) << "bExit3";
+    // clang-format on
+}
+
+// "&Geotêxteis" records its results screen; every "&Calcula" returns there with the lengths, the
+// other results screen untouched; leaving the screen in any way empties the lengths; a new run
+// then shows its own results, and the analysis, still open, still returns there.
+void TstPercursos::voltaATelaQueAbriu() {
+    QFETCH(bool, kanirajAbre);
+    QFETCH(int, antes);
+    QFETCH(double, P1);
+    QFETCH(double, P2);
+    QFETCH(QStringList, textos);
+    QFETCH(QString, saida);
+    ProgramaEmTeste programa;
+    EstadoExecucao& x = Execucao();
+    DadosDoProblema = aterroTipico;
+    x.SolucaoComTrinca.P = kanirajAbre ? P1 : 100;
+    x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;
+    x.SolucaoLow.Solicsolh = kanirajAbre ? 300 : P1;
+    x.SolucaoLow.Solicsolb = kanirajAbre ? 400 : P2;
+    const IdTela volta = kanirajAbre ? Solkan : Sollow, outra = kanirajAbre ? Sollow : Solkan;
+    const auto comprimentos = [](IdTela tela) {
+        return Textos(tela, tela == Solkan ? "eComTr eSemTr" : "eHoriz eBiss");
+    };
+    if (antes == 0) {
+        x.OrigemKaniraj = !kanirajAbre;
+    } else {
+        const IdTela primeira = antes == 1 ? Solkan : Sollow;
+        QVERIFY(MostrarEEsperar(primeira));
+        QVERIFY(AbrirAnaliseDoReforco(primeira));
+        if (antes == 1) {
+            Clicar(Geot, "bSair");
+        } else {
+            QVERIFY(MostrarEEsperar(Apres)); // the user clicks the opening screen
+        }
+        QVERIFY(EsperarAtiva(Apres));
+    }
+    QVERIFY(MostrarEEsperar(volta));
+    QVERIFY(AbrirAnaliseDoReforco(volta));
+    DigitarInterfaces(QStringLiteral("50 0 50 0 1"));
+    for (int vez = 0; vez < 3; ++vez) {
+        Clicar(Geot, "bCalc");
+        QVERIFY(EsperarAtiva(volta));
+        QVERIFY(!Janela(outra)->isVisible());
+        QCOMPARE(comprimentos(volta), textos);
+        QCOMPARE(comprimentos(outra), vazios);
+        if (vez < 2) {
+            QVERIFY(MostrarEEsperar(Geot)); // back onto the analysis, open behind
+        } else {
+            Clicar(volta, qPrintable(saida));
+        }
+        QTRY_VERIFY(!Janela(volta)->isVisible());
+        QCOMPARE(comprimentos(volta), vazios);
+    }
+    if (kanirajAbre) {
+        ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+    } else {
+        ExecutarLow(QStringLiteral("1,3"));
+    }
+    QVERIFY(EsperarAtiva(volta));
+    const long double P = kanirajAbre ? x.SolucaoComTrinca.P : x.SolucaoLow.Solicsolh;
+    QCOMPARE(Texto(volta, kanirajAbre ? "ePct" : "eSolicsolh"), Formato(P));
+    QCOMPARE(comprimentos(volta), vazios);
+    QVERIFY(MostrarEEsperar(Geot));
+    Clicar(Geot, "bCalc");
+    QVERIFY(EsperarAtiva(volta));
+    QCOMPARE(comprimentos(volta).first(),
+             QString::fromStdString(TextoComprimentoAncoragem(P / 100)));
+    QVERIFY(programa.mensagens.isEmpty());
+}
+
+QTEST_MAIN(TstPercursos)
+#include "tst_percursos.moc"
