@@ -1,5 +1,7 @@
 #include "Aplicacao.h"
 
+#include "AppException.h"
+
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
 #include "screens/Tela.h"
@@ -32,14 +34,6 @@
 #include <cfenv>
 
 namespace {
-template <class T> void Criar(T*& instancia) {
-    instancia = new T;
-}
-template <class T> void Destruir(T*& instancia) {
-    delete instancia;
-    instancia = nullptr;
-}
-
 char SeparadorDoLocal() {
     const QString ponto = QLocale::system().decimalPoint();
     if (ponto.size() == 1 && ponto.at(0).unicode() < 0x80) {
@@ -61,48 +55,47 @@ void MostrarCaixaMensagem(const std::string& texto) {
     }
 }
 
+template <class T> void ConjuntoTelas::Criar(IdTela id) {
+    telas_[static_cast<int>(id)] = std::make_unique<T>();
+}
+
 ConjuntoTelas::ConjuntoTelas() {
-    Criar(Apres);
-    Criar(Solkan);
-    Criar(Entdad);
-    Criar(Metcal);
-    Criar(Sollow);
-    Criar(Geot);
-    Criar(Esquema);
-    Criar(HipKan);
-    Criar(HipLow);
-    Criar(Bibl);
-    Criar(ApresGeo);
-    Criar(fCaso2);
-    Criar(fCaso3);
-    Criar(fCaso4);
-    Criar(fAjuda1);
-    Criar(fEns);
-    Criar(fCaso10);
-    Criar(fTab1);
-    Criar(fTab2);
+    // Every error that escapes an event handler of any screen goes to one handler.
+    DefinirTratadorErros(AppException);
+
+    // In the order of IdTela; a screen whose creation fails leaves the ones before it to be
+    // destroyed with the half-built set, and none of them installed.
+    Criar<TApres>(IdTela::Apres);
+    Criar<TSolkan>(IdTela::Solkan);
+    Criar<TEntdad>(IdTela::Entdad);
+    Criar<TMetcal>(IdTela::Metcal);
+    Criar<TSollow>(IdTela::Sollow);
+    Criar<TGeot>(IdTela::Geot);
+    Criar<TEsquema>(IdTela::Esquema);
+    Criar<THipKan>(IdTela::HipKan);
+    Criar<THipLow>(IdTela::HipLow);
+    Criar<TBibl>(IdTela::Bibl);
+    Criar<TApresGeo>(IdTela::ApresGeo);
+    Criar<TfCaso2>(IdTela::fCaso2);
+    Criar<TfCaso3>(IdTela::fCaso3);
+    Criar<TfCaso4>(IdTela::fCaso4);
+    Criar<TfAjuda1>(IdTela::fAjuda1);
+    Criar<TfEns>(IdTela::fEns);
+    Criar<TfCaso10>(IdTela::fCaso10);
+    Criar<TfTab1>(IdTela::fTab1);
+    Criar<TfTab2>(IdTela::fTab2);
+    Telas::Instalar(this);
 }
 
 ConjuntoTelas::~ConjuntoTelas() {
-    Destruir(fTab2);
-    Destruir(fTab1);
-    Destruir(fCaso10);
-    Destruir(fEns);
-    Destruir(fAjuda1);
-    Destruir(fCaso4);
-    Destruir(fCaso3);
-    Destruir(fCaso2);
-    Destruir(ApresGeo);
-    Destruir(Bibl);
-    Destruir(HipLow);
-    Destruir(HipKan);
-    Destruir(Esquema);
-    Destruir(Geot);
-    Destruir(Sollow);
-    Destruir(Metcal);
-    Destruir(Entdad);
-    Destruir(Solkan);
-    Destruir(Apres);
+    Telas::Instalar(nullptr);
+    for (auto tela = telas_.rbegin(); tela != telas_.rend(); ++tela) {
+        tela->reset();
+    }
+}
+
+Tela* ConjuntoTelas::Obter(IdTela id) const {
+    return telas_[static_cast<int>(id)].get();
 }
 
 std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
@@ -119,8 +112,7 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
 
     DefinirExibidorMensagens(MostrarCaixaMensagem);
 
-    // The opening screen, created first, installs the error handler (AppException).
     auto telas = std::make_unique<ConjuntoTelas>();
-    Apres->Mostrar();
+    telas->Obter(IdTela::Apres)->Mostrar();
     return telas;
 }

@@ -1,18 +1,29 @@
 #pragma once
 
+#include "screens/Telas.h"
+
+#include <array>
 #include <memory>
 #include <string>
 
 class QApplication;
 
-// The nineteen screens of the program, created once in their fixed order and hidden; destroying
-// the set destroys every screen and clears their instance names.
-class ConjuntoTelas {
+// The nineteen screens of the program, created once in their fixed order and hidden, and the one
+// the screens open one another through while it lives. Creating it installs the error handler;
+// destroying it destroys every screen in the reverse order.
+class ConjuntoTelas : public Telas {
 public:
     ConjuntoTelas();
-    ~ConjuntoTelas();
+    ~ConjuntoTelas() override;
     ConjuntoTelas(const ConjuntoTelas&) = delete;
     ConjuntoTelas& operator=(const ConjuntoTelas&) = delete;
+
+    Tela* Obter(IdTela id) const override;
+
+private:
+    template <class T> void Criar(IdTela id);
+
+    std::array<std::unique_ptr<Tela>, NumeroDeTelas> telas_;
 };
 
 // The program's message box: the text, an OK button, captioned "Veltra", modal over every window.

@@ -1,27 +1,20 @@
 #include "Folha.h"
 
+#include "Figuras.h"
+
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSvgRenderer>
 
 Folha::Folha(QWidget* parent) : Tela(Tipo::Modal, parent) {}
 
 QImage Folha::Figura(const QString& recurso) {
-    QSvgRenderer desenho(recurso);
-    if (!desenho.isValid()) {
-        return {};
-    }
-    QImage figura(TamanhoFigura(), QImage::Format_RGB32);
-    figura.fill(Qt::white);
-    {
-        QPainter pintor(&figura);
-        desenho.render(&pintor, QRectF(QPointF(0, 0), QSizeF(TamanhoFigura())));
-    }
+    const QImage figura = DesenharSvg(recurso, TamanhoFigura(), Qt::white);
     // Black on white with grey edges: the palette takes every colour exactly.
-    return figura.convertToFormat(QImage::Format_Indexed8);
+    return figura.isNull() ? figura
+                           : figura.convertToFormat(QImage::Format_RGB32)
+                                 .convertToFormat(QImage::Format_Indexed8);
 }
 
 void Folha::MontarFolha(QScrollArea* caixa, QLabel* imagem, QPushButton* fechar,

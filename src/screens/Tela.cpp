@@ -141,6 +141,14 @@ void Tela::PrepararBarraStatus(QStatusBar* barra) {
     painel_->setObjectName(QStringLiteral("Painel"));
     painel_->setTextFormat(Qt::PlainText);
     barra->addWidget(painel_, 1);
+
+    // The focus texts are held by the form, on each control, as the property textoStatus.
+    for (QWidget* controle : findChildren<QWidget*>()) {
+        const QVariant texto = controle->property(PropriedadeTextoStatus);
+        if (texto.isValid()) {
+            TextoAoEntrar(controle, texto.toString());
+        }
+    }
 }
 
 void Tela::TextoAoEntrar(QWidget* controle, const QString& texto) {

@@ -34,6 +34,10 @@ template <class F> auto Tratado(F f) {
     };
 }
 
+// The property of a control, set in its form, that holds the status-bar text written whenever the
+// control receives the focus.
+inline constexpr char PropriedadeTextoStatus[] = "textoStatus";
+
 class Tela : public QDialog {
     Q_OBJECT
 public:
@@ -74,7 +78,8 @@ protected:
     // Fixes the window at its current size (the size designed in its .ui): no sizing border,
     // system menu, close box and minimise button, never maximise.
     void FixarMoldura(bool redimensionavel = false);
-    // Adds the single panel to the screen's status bar.
+    // Adds the single panel to the screen's status bar, and gives every control that carries a
+    // focus text in the form (PropriedadeTextoStatus) that text.
     void PrepararBarraStatus(QStatusBar* barra);
     // The status-bar text written whenever the control receives the focus.
     void TextoAoEntrar(QWidget* controle, const QString& texto);

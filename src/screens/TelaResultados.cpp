@@ -1,10 +1,28 @@
 #include "TelaResultados.h"
 
-TelaResultados::TelaResultados(QWidget* parent) : Tela(Tipo::Normal, parent) {}
+#include "DicasMouse.h"
+#include "Impressao.h"
+#include "Telas.h"
+#include "data/EstadoExecucao.h"
 
-void TelaResultados::DefinirCamposComprimento(QLineEdit* primeiro, QLineEdit* segundo) {
-    comprimentos_[0] = primeiro;
-    comprimentos_[1] = segundo;
+#include <QPushButton>
+
+TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
+    : Tela(Tipo::Normal, parent), doKaniraj_(doKaniraj) {}
+
+void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1,
+                                      QLineEdit* comprimento2, QPushButton* dados,
+                                      QPushButton* imprimir, QPushButton* sair,
+                                      QPushButton* geotexteis) {
+    FixarMoldura();
+    PrepararBarraStatus(barra);
+    MostrarDicasDoMouse(this);
+    comprimentos_[0] = comprimento1;
+    comprimentos_[1] = comprimento2;
+    AoClicar(dados, this, &TelaResultados::bDadosClick);
+    AoClicar(imprimir, this, &TelaResultados::bImpClick);
+    AoClicar(sair, this, &TelaResultados::bSairClick);
+    AoClicar(geotexteis, this, &TelaResultados::bGeot1Click);
 }
 
 void TelaResultados::MostrarComprimentos() {
@@ -30,4 +48,21 @@ void TelaResultados::FormDeactivate() {
     }
     retornoDaAncoragem_ = false;
     Tela::FormDeactivate();
+}
+
+void TelaResultados::bDadosClick() {
+    Telas::Mostrar(IdTela::Entdad);
+}
+
+void TelaResultados::bImpClick() {
+    ImprimirTela(this);
+}
+
+void TelaResultados::bSairClick() {
+    Telas::Mostrar(IdTela::Apres);
+}
+
+void TelaResultados::bGeot1Click() {
+    Execucao().OrigemKaniraj = doKaniraj_;
+    Telas::Mostrar(IdTela::ApresGeo);
 }

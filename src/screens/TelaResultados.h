@@ -2,7 +2,8 @@
 
 // What the two results screens share: a run's results written on every activation, except the
 // return from the anchorage calculation, which writes only the two anchorage lengths; the lengths
-// emptied whenever the screen is left; numbers written into read-only fields from their start.
+// emptied whenever the screen is left; numbers written into read-only fields from their start;
+// the mouse-over hints; and the four buttons "&Dados", "&Imprimir", "&Sair" and "&Geotêxteis".
 
 #include "Tela.h"
 #include "calc/Ancoragem.h"
@@ -12,6 +13,8 @@
 #include <QString>
 
 #include <string>
+
+class QPushButton;
 
 inline void EscreverCampo(QLineEdit* campo, const std::string& texto) {
     campo->setText(QString::fromStdString(texto));
@@ -36,10 +39,15 @@ public:
     void MostrarComprimentos();
 
 protected:
-    explicit TelaResultados(QWidget* parent = nullptr);
+    // doKaniraj: the screen of Kaniraj's results, from which "&Geotêxteis" marks the reinforcement
+    // analysis as opened (else from Low's).
+    TelaResultados(bool doKaniraj, QWidget* parent);
 
-    // The two fields of the anchorage lengths, emptied whenever the screen is left.
-    void DefinirCamposComprimento(QLineEdit* primeiro, QLineEdit* segundo);
+    // After setupUi: the frame, the status bar with its mouse-over hints, the two fields of the
+    // anchorage lengths (emptied whenever the screen is left) and the four buttons.
+    void MontarResultados(QStatusBar* barra, QLineEdit* comprimento1, QLineEdit* comprimento2,
+                          QPushButton* dados, QPushButton* imprimir, QPushButton* sair,
+                          QPushButton* geotexteis);
     virtual void EscreverResultados() = 0;
     virtual void EscreverComprimentos() = 0;
 
@@ -47,6 +55,12 @@ protected:
     void FormDeactivate() override;
 
 private:
+    void bDadosClick();
+    void bImpClick();
+    void bSairClick();
+    void bGeot1Click();
+
+    bool doKaniraj_;
     QLineEdit* comprimentos_[2] = {nullptr, nullptr};
     bool retornoDaAncoragem_ = false;
 };

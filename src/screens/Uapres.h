@@ -17,11 +17,8 @@ public:
     ~TApres() override;
 
 private:
-    void FormCreate();
     void bIniClick();
     void bSairClick();
 
     std::unique_ptr<Ui::TApres> ui;
 };
-
-extern TApres* Apres;

@@ -1,21 +1,17 @@
 #include "Uentdad.h"
 
+#include "Figuras.h"
 #include "Impressao.h"
-#include "Uapres.h"
-#include "Umetod.h"
+#include "Telas.h"
 #include "data/DadosEntrada.h"
 #include "data/ParseReal.h"
 #include "ui_Uentdad.h"
 
 #include <QFocusEvent>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 #include <array>
 #include <utility>
-
-TEntdad* Entdad = nullptr;
 
 void CampoEntrada::focusInEvent(QFocusEvent* e) {
     // QLineEdit selects the whole text when entered by Tab or an accelerator; these fields keep
@@ -41,51 +37,13 @@ void CampoEntrada::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
 }
 
-namespace {
-QPixmap Figura(const QString& arquivo, QSize tamanho) {
-    QPixmap figura(tamanho);
-    figura.fill(Qt::transparent);
-    QSvgRenderer desenho(arquivo);
-    QPainter pintor(&figura);
-    desenho.render(&pintor);
-    return figura;
-}
-} // namespace
-
 TEntdad::TEntdad(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TEntdad) {
     ui->setupUi(this);
     FixarMoldura();
     PrepararBarraStatus(ui->StatusBar1);
 
-    ui->Image1->setPixmap(Figura(QStringLiteral(":/figuras/perfil.svg"), ui->Image1->size()));
-
-    const std::pair<QWidget*, QString> textosAoEntrar[] = {
-        {ui->eAlt, QStringLiteral("Altura do aterro (m).")},
-        {ui->eDecl, QStringLiteral("Declividade do aterro (horizontal/vertical).")},
-        {ui->ePesesp,
-         QStringLiteral("Peso específico aparente total do material do aterro (kN/m3).")},
-        {ui->eCoesao, QStringLiteral("Coesão do material do aterro (kPa).")},
-        {ui->eAngat, QStringLiteral("Ângulo de atrito do material do aterro (graus).")},
-        {ui->eAltberma, QStringLiteral("Altura da berma (m). - apenas para solução por Kaniraj")},
-        {ui->eLargberma, QStringLiteral("Largura da berma (m). - apenas para solução por Kaniraj")},
-        {ui->eProf, QStringLiteral("Profundidade do solo de fundação (m).")},
-        {ui->eDist, QStringLiteral("Profundidade de inflexão no diagrama bi-linear.Se a "
-                                   "distribuição da resistência do solo for linear, adotar Z = 0")},
-        {ui->eSuperf, QStringLiteral("Módulo da resistência não drenada na interface "
-                                     "fundação/aterro (kPa).")},
-        {ui->eProfZ,
-         QStringLiteral("Módulo da resistência não drenada na profundidade do ponto de inflexão "
-                        "da distribuição (kPa). (igual ao da superfície se Z=0)")},
-        {ui->eCont, QStringLiteral("Módulo da resistência não drenada na base da camada de solo "
-                                   "mole considerada (kPa).")},
-        {ui->bContin, QStringLiteral("Ativa o formulário dos métodos de cálculo possíveis.")},
-        {ui->bImp1, QStringLiteral("Imprime este formulário.")},
-        {ui->bExit,
-         QStringLiteral("Ativa o formulário principal permitindo o fechamento do programa.")},
-    };
-    for (const auto& [controle, texto] : textosAoEntrar) {
-        TextoAoEntrar(controle, texto);
-    }
+    ui->Image1->setPixmap(QPixmap::fromImage(
+        DesenharSvg(QStringLiteral(":/figuras/perfil.svg"), ui->Image1->size(), Qt::transparent)));
 
     AoClicar(ui->bContin, this, &TEntdad::bContinClick);
     AoClicar(ui->bImp1, this, &TEntdad::bImp1Click);
@@ -116,7 +74,7 @@ void TEntdad::bContinClick() {
     for (const auto& [campo, valor] : campos) {
         DadosDoProblema.*valor = ParseReal(campo->text().toStdString());
     }
-    Metcal->Mostrar();
+    Telas::Mostrar(IdTela::Metcal);
 }
 
 void TEntdad::bImp1Click() {
@@ -124,5 +82,5 @@ void TEntdad::bImp1Click() {
 }
 
 void TEntdad::bExitClick() {
-    Apres->Mostrar();
+    Telas::Mostrar(IdTela::Apres);
 }

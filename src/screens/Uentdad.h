@@ -35,5 +35,3 @@ private:
 
     std::unique_ptr<Ui::TEntdad> ui;
 };
-
-extern TEntdad* Entdad;

@@ -1,58 +1,21 @@
 #include "Umetod.h"
 
 #include "Impressao.h"
-#include "Uapres.h"
-#include "Uentdad.h"
-#include "Usolkan.h"
-#include "Usollow.h"
+#include "Telas.h"
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
 #include "calc/Low.h"
+#include "data/EstadoExecucao.h"
 #include "data/ParseReal.h"
-#include "uEsquema.h"
 #include "ui_Umetod.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 
-#include <utility>
-
-TMetcal* Metcal = nullptr;
-
-DadosEntrada CopiaDadosEntrada;
-long double Fatsegkan = 0;
-long double Posref = 0;
-long double Fatseglow = 0;
-ResultadoKaniraj SolucaoComTrinca;
-ResultadoKaniraj SolucaoSemTrinca;
-ResultadoLow SolucaoLow;
-
 TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetcal) {
     ui->setupUi(this);
     FixarMoldura();
     PrepararBarraStatus(ui->StatusBar1);
-
-    const QString hipoteses =
-        QStringLiteral("Ativa o formulário de Geometria e Hipóteses do método.");
-    const QString fatorSeguranca =
-        QStringLiteral("Fator de segurança global que se deseja garantir.");
-    const std::pair<QWidget*, QString> textosAoEntrar[] = {
-        {ui->eFatsegkan, fatorSeguranca},
-        {ui->ePosref, QStringLiteral("Posição do reforço no aterro (m). - em geral igual a zero")},
-        {ui->bCalkan, QStringLiteral("Dimensionamento pelo método de Kaniraj.")},
-        {ui->bEsq1, hipoteses},
-        {ui->eFatseglow, fatorSeguranca},
-        {ui->bCallow, QStringLiteral("Dimensionamento pelo método de Low.")},
-        {ui->bEsq2, hipoteses},
-        {ui->bDados1, QStringLiteral("Ativa o formulário de entrada de dados.")},
-        {ui->bImp2, QStringLiteral("Imprime este formulário.")},
-        {ui->bExit2,
-         QStringLiteral("Ativa o formulário principal permitindo o fechamento do programa.")},
-    };
-    for (const auto& [controle, texto] : textosAoEntrar) {
-        TextoAoEntrar(controle, texto);
-        controle->installEventFilter(this);
-    }
 
     AoClicar(ui->bCalkan, this, &TMetcal::bCalkanClick);
     AoClicar(ui->bEsq1, this, &TMetcal::bEsq1Click);
@@ -94,25 +57,27 @@ bool TMetcal::eventFilter(QObject* objeto, QEvent* e) {
 }
 
 void TMetcal::bCalkanClick() {
-    CopiaDadosEntrada = DadosDoProblema;
-    Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
-    Posref = ParseReal(ui->ePosref->text().toStdString());
-    const DadosEntrada& d = CopiaDadosEntrada;
+    EstadoExecucao& x = Execucao();
+    x.CopiaDadosEntrada = DadosDoProblema;
+    x.Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
+    x.Posref = ParseReal(ui->ePosref->text().toStdString());
+    const DadosEntrada& d = x.CopiaDadosEntrada;
     CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, Fatsegkan, Posref, SolucaoComTrinca);
+              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
     CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, Fatsegkan, Posref, SolucaoSemTrinca);
-    Solkan->Mostrar();
+              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca);
+    Telas::Mostrar(IdTela::Solkan);
 }
 
 void TMetcal::bEsq1Click() {
-    Esquema->Mostrar();
+    Telas::Mostrar(IdTela::Esquema);
 }
 
 void TMetcal::bCallowClick() {
     // The berm values stay as the last Kaniraj run left them: Low's method does not use them.
+    EstadoExecucao& x = Execucao();
     const DadosEntrada& dados = DadosDoProblema;
-    DadosEntrada& d = CopiaDadosEntrada;
+    DadosEntrada& d = x.CopiaDadosEntrada;
     d.Alt = dados.Alt;
     d.Decl = dados.Decl;
     d.Pesesp = dados.Pesesp;
@@ -123,18 +88,18 @@ void TMetcal::bCallowClick() {
     d.Superf = dados.Superf;
     d.ProfZ = dados.ProfZ;
     d.Cont = dados.Cont;
-    Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
+    x.Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
     CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-            d.Superf, d.ProfZ, d.Cont, Fatseglow, SolucaoLow);
-    Sollow->Mostrar();
+            d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow);
+    Telas::Mostrar(IdTela::Sollow);
 }
 
 void TMetcal::bEsq2Click() {
-    Esquema->Mostrar();
+    Telas::Mostrar(IdTela::Esquema);
 }
 
 void TMetcal::bDados1Click() {
-    Entdad->Mostrar();
+    Telas::Mostrar(IdTela::Entdad);
 }
 
 void TMetcal::bImp2Click() {
@@ -142,5 +107,5 @@ void TMetcal::bImp2Click() {
 }
 
 void TMetcal::bExit2Click() {
-    Apres->Mostrar();
+    Telas::Mostrar(IdTela::Apres);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "Tela.h"
-#include "data/DadosEntrada.h"
-#include "data/Resultados.h"
 
 #include <memory>
 
@@ -34,15 +32,3 @@ private:
     // does not act on it.
     bool ignorarClique_ = false;
 };
-
-extern TMetcal* Metcal;
-
-// What the runs of this screen work on, alive for the whole run of the program: the copy of the
-// problem data, the values last read from this screen's fields, and the three result records.
-extern DadosEntrada CopiaDadosEntrada;
-extern long double Fatsegkan; // adopted safety factor, Kaniraj
-extern long double Posref;    // reinforcement height above the foundation (m)
-extern long double Fatseglow; // adopted safety factor, Low
-extern ResultadoKaniraj SolucaoComTrinca;
-extern ResultadoKaniraj SolucaoSemTrinca;
-extern ResultadoLow SolucaoLow;

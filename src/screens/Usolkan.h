@@ -21,17 +21,5 @@ protected:
     void EscreverComprimentos() override;
 
 private:
-    void FormCreate();
-    void bDados2Click();
-    void bImp3Click();
-    void bExit3Click();
-    void bGeot1Click();
-
     std::unique_ptr<Ui::TSolkan> ui;
 };
-
-extern TSolkan* Solkan;
-
-// The reinforcement analysis in progress was opened from this screen: the anchorage screen's
-// "&Calcula" returns here, every time it is pressed, until the Low results open another one.
-extern bool OrigemKaniraj;

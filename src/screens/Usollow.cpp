@@ -1,69 +1,31 @@
 #include "Usollow.h"
 
-#include "DicasMouse.h"
-#include "Impressao.h"
-#include "Uapres.h"
-#include "Uentdad.h"
-#include "Umetod.h"
-#include "Usolkan.h"
-#include "uApresGeo.h"
-#include "uGeotextil.h"
+#include "data/EstadoExecucao.h"
 
 #include "ui_Usollow.h"
 
-TSollow* Sollow = nullptr;
-bool OrigemLow = false;
-
-TSollow::TSollow(QWidget* parent) : TelaResultados(parent), ui(new Ui::TSollow) {
+TSollow::TSollow(QWidget* parent) : TelaResultados(false, parent), ui(new Ui::TSollow) {
     ui->setupUi(this);
-    FixarMoldura();
+    MontarResultados(ui->StatusBar1, ui->eHoriz, ui->eBiss, ui->bDados3, ui->bImp4, ui->bExit4,
+                     ui->bGeot1);
     move(189, 132);
-    PrepararBarraStatus(ui->StatusBar1);
-    DefinirCamposComprimento(ui->eHoriz, ui->eBiss);
-
-    AoClicar(ui->bDados3, this, &TSollow::bDados3Click);
-    AoClicar(ui->bExit4, this, &TSollow::bExit4Click);
-    AoClicar(ui->bImp4, this, &TSollow::bImp4Click);
-    AoClicar(ui->bGeot1, this, &TSollow::bGeot1Click);
-    FormCreate();
     ui->bDados3->setFocus();
 }
 
 TSollow::~TSollow() = default;
 
-void TSollow::FormCreate() {
-    MostrarDicasDoMouse(this);
-}
-
 void TSollow::EscreverResultados() {
-    EscreverValor(ui->eFatsegsol2, SolucaoLow.Fatsegsol);
-    EscreverValor(ui->eprofcunsol1, SolucaoLow.Profcunsol);
-    EscreverValor(ui->eFatsegsol3, Fatseglow);
-    EscreverValor(ui->eSolicsolh, SolucaoLow.Solicsolh);
-    EscreverValor(ui->eProfcun2h, SolucaoLow.Profcunh);
-    EscreverValor(ui->eSolicsolb, SolucaoLow.Solicsolb);
-    EscreverValor(ui->eProfcun2b, SolucaoLow.Profcunb);
+    const EstadoExecucao& x = Execucao();
+    EscreverValor(ui->eFatsegsol2, x.SolucaoLow.Fatsegsol);
+    EscreverValor(ui->eprofcunsol1, x.SolucaoLow.Profcunsol);
+    EscreverValor(ui->eFatsegsol3, x.Fatseglow);
+    EscreverValor(ui->eSolicsolh, x.SolucaoLow.Solicsolh);
+    EscreverValor(ui->eProfcun2h, x.SolucaoLow.Profcunh);
+    EscreverValor(ui->eSolicsolb, x.SolucaoLow.Solicsolb);
+    EscreverValor(ui->eProfcun2b, x.SolucaoLow.Profcunb);
 }
 
 void TSollow::EscreverComprimentos() {
-    EscreverComprimento(ui->eHoriz, Comprimentos.Horiz);
-    EscreverComprimento(ui->eBiss, Comprimentos.Biss);
-}
-
-void TSollow::bDados3Click() {
-    Entdad->Mostrar();
-}
-
-void TSollow::bImp4Click() {
-    ImprimirTela(this);
-}
-
-void TSollow::bExit4Click() {
-    Apres->Mostrar();
-}
-
-void TSollow::bGeot1Click() {
-    OrigemLow = true;
-    OrigemKaniraj = false;
-    ApresGeo->Mostrar();
+    EscreverComprimento(ui->eHoriz, Execucao().Comprimentos.Horiz);
+    EscreverComprimento(ui->eBiss, Execucao().Comprimentos.Biss);
 }

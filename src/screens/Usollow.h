@@ -21,17 +21,5 @@ protected:
     void EscreverComprimentos() override;
 
 private:
-    void FormCreate();
-    void bDados3Click();
-    void bImp4Click();
-    void bExit4Click();
-    void bGeot1Click();
-
     std::unique_ptr<Ui::TSollow> ui;
 };
-
-extern TSollow* Sollow;
-
-// The reinforcement analysis in progress was opened from this screen (and so not from the Kaniraj
-// results: OrigemKaniraj is then clear and the anchorage screen returns here).
-extern bool OrigemLow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaTexto.h"
 
 #include <memory>
 
@@ -10,16 +10,12 @@ class TfAjuda1;
 
 // Help on the safety factor applied to the reinforcement product; runs modally over the anchorage
 // screen.
-class TfAjuda1 : public Tela {
+class TfAjuda1 : public TelaTexto {
     Q_OBJECT
 public:
     explicit TfAjuda1(QWidget* parent = nullptr);
     ~TfAjuda1() override;
 
 private:
-    void bFecharClick();
-
     std::unique_ptr<Ui::TfAjuda1> ui;
 };
-
-extern TfAjuda1* fAjuda1;

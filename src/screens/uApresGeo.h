@@ -21,5 +21,3 @@ private:
 
     std::unique_ptr<Ui::TApresGeo> ui;
 };
-
-extern TApresGeo* ApresGeo;

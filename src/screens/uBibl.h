@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaTexto.h"
 
 #include <memory>
 
@@ -9,16 +9,12 @@ class TBibl;
 }
 
 // The papers of both methods: a fixed text, opened modally over the geometry screen.
-class TBibl : public Tela {
+class TBibl : public TelaTexto {
     Q_OBJECT
 public:
     explicit TBibl(QWidget* parent = nullptr);
     ~TBibl() override;
 
 private:
-    void bFec3Click();
-
     std::unique_ptr<Ui::TBibl> ui;
 };
-
-extern TBibl* Bibl;

@@ -2,8 +2,6 @@
 
 #include "ui_uCaso10.h"
 
-TfCaso10* fCaso10 = nullptr;
-
 TfCaso10::TfCaso10(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso10) {
     ui->setupUi(this);
     FixarMoldura();

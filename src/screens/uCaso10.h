@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfCaso10> ui;
 };
-
-extern TfCaso10* fCaso10;

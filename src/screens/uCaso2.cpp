@@ -2,8 +2,6 @@
 
 #include "ui_uCaso2.h"
 
-TfCaso2* fCaso2 = nullptr;
-
 TfCaso2::TfCaso2(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso2) {
     ui->setupUi(this);
     FixarMoldura();

@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfCaso2> ui;
 };
-
-extern TfCaso2* fCaso2;

@@ -2,8 +2,6 @@
 
 #include "ui_uCaso3.h"
 
-TfCaso3* fCaso3 = nullptr;
-
 TfCaso3::TfCaso3(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso3) {
     ui->setupUi(this);
     FixarMoldura();

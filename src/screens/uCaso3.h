@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfCaso3> ui;
 };
-
-extern TfCaso3* fCaso3;

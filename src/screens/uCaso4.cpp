@@ -2,8 +2,6 @@
 
 #include "ui_uCaso4.h"
 
-TfCaso4* fCaso4 = nullptr;
-
 TfCaso4::TfCaso4(QWidget* parent) : Folha(parent), ui(new Ui::TfCaso4) {
     ui->setupUi(this);
     FixarMoldura();

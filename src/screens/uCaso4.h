@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfCaso4> ui;
 };
-
-extern TfCaso4* fCaso4;

@@ -1,15 +1,8 @@
 #include "uEns.h"
 
-#include "uCaso10.h"
-#include "uCaso2.h"
-#include "uCaso3.h"
-#include "uCaso4.h"
-#include "uTab1.h"
-#include "uTab2.h"
+#include "Telas.h"
 
 #include "ui_uEns.h"
-
-TfEns* fEns = nullptr;
 
 TfEns::TfEns(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TfEns) {
     ui->setupUi(this);
@@ -28,27 +21,27 @@ TfEns::~TfEns() = default;
 
 // A sheet runs modally over the catalogue, which stays on screen and is active again afterwards.
 void TfEns::Button1Click() {
-    fCaso2->MostrarModal();
+    Telas::MostrarModal(IdTela::fCaso2);
 }
 
 void TfEns::Button2Click() {
-    fCaso3->MostrarModal();
+    Telas::MostrarModal(IdTela::fCaso3);
 }
 
 void TfEns::bCaso4Click() {
-    fCaso4->MostrarModal();
+    Telas::MostrarModal(IdTela::fCaso4);
 }
 
 void TfEns::Button5Click() {
-    fCaso10->MostrarModal();
+    Telas::MostrarModal(IdTela::fCaso10);
 }
 
 void TfEns::Button12Click() {
-    fTab1->MostrarModal();
+    Telas::MostrarModal(IdTela::fTab1);
 }
 
 void TfEns::Button16Click() {
-    fTab2->MostrarModal();
+    Telas::MostrarModal(IdTela::fTab2);
 }
 
 void TfEns::bFecharClick() {

@@ -27,5 +27,3 @@ private:
 
     std::unique_ptr<Ui::TfEns> ui;
 };
-
-extern TfEns* fEns;

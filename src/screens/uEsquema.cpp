@@ -2,35 +2,17 @@
 
 #include "ui_uEsquema.h"
 
-#include "Uapres.h"
-#include "Uentdad.h"
-#include "uBibl.h"
-#include "uHipKan.h"
-#include "uHipLow.h"
+#include "Figuras.h"
+#include "Telas.h"
 
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
-
-TEsquema* Esquema = nullptr;
-
-namespace {
-// The sketch is drawn at its own size from the top-left corner; nothing is scaled to the control.
-QPixmap Esboco(QSize tamanho) {
-    QSvgRenderer desenho(QStringLiteral(":/figuras/esquema.svg"));
-    QPixmap imagem(desenho.isValid() ? desenho.defaultSize() : tamanho);
-    imagem.fill(Qt::white);
-    if (desenho.isValid()) {
-        QPainter pintor(&imagem);
-        desenho.render(&pintor);
-    }
-    return imagem;
-}
-} // namespace
 
 TEsquema::TEsquema(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TEsquema) {
     ui->setupUi(this);
-    ui->Image1->setPixmap(Esboco(ui->Image1->size()));
+    // The sketch is drawn at its own size from the top-left corner; nothing is scaled to the
+    // control.
+    ui->Image1->setPixmap(QPixmap::fromImage(
+        DesenharSvg(QStringLiteral(":/figuras/esquema.svg"), QSize(), Qt::white)));
     FixarMoldura(true);
     ui->bCont1->setFocus();
     AoClicar(ui->bCont1, this, &TEsquema::bCont1Click);
@@ -43,27 +25,28 @@ TEsquema::TEsquema(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TEs
 TEsquema::~TEsquema() = default;
 
 void TEsquema::bCont1Click() {
-    Entdad->Mostrar();
+    Telas::Mostrar(IdTela::Entdad);
 }
 
 void TEsquema::bKanClick() {
-    AbrirTexto(HipKan);
+    AbrirTexto(IdTela::HipKan);
 }
 
 void TEsquema::bLowClick() {
-    AbrirTexto(HipLow);
+    AbrirTexto(IdTela::HipLow);
 }
 
 void TEsquema::bBiblClick() {
-    AbrirTexto(Bibl);
+    AbrirTexto(IdTela::Bibl);
 }
 
 void TEsquema::bSairClick() {
-    Apres->Mostrar();
+    Telas::Mostrar(IdTela::Apres);
 }
 
 // The reference texts open modally near the lower right of this screen, which stays beneath.
-void TEsquema::AbrirTexto(Tela* texto) {
+void TEsquema::AbrirTexto(IdTela id) {
+    Tela* texto = Telas::Buscar(id);
     const QRect aqui = frameGeometry();
     texto->move(aqui.right() - texto->frameGeometry().width() - 24,
                 aqui.bottom() - texto->frameGeometry().height() - 24);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Tela.h"
+#include "Telas.h"
 
 #include <memory>
 
@@ -22,9 +23,7 @@ private:
     void bLowClick();
     void bBiblClick();
     void bSairClick();
-    void AbrirTexto(Tela* texto);
+    void AbrirTexto(IdTela id);
 
     std::unique_ptr<Ui::TEsquema> ui;
 };
-
-extern TEsquema* Esquema;

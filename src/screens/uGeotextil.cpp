@@ -1,23 +1,15 @@
 #include "uGeotextil.h"
 
-#include "Uapres.h"
-#include "Uentdad.h"
-#include "Umetod.h"
-#include "Usolkan.h"
-#include "Usollow.h"
+#include "TelaResultados.h"
+#include "Telas.h"
 #include "calc/Ancoragem.h"
-#include "data/DadosEntrada.h"
+#include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
-#include "uAjuda1.h"
-#include "uEns.h"
 
 #include "ui_uGeotextil.h"
 
 #include <QLineEdit>
-
-TGeot* Geot = nullptr;
-ComprimentosAncoragem Comprimentos;
 
 namespace {
 long double Numero(const QLineEdit* campo) {
@@ -29,20 +21,6 @@ TGeot::TGeot(QWidget* parent) : Tela(Tipo::SemDesativacao, parent), ui(new Ui::T
     ui->setupUi(this);
     FixarMoldura();
     PrepararBarraStatus(ui->StatusBar1);
-
-    const struct {
-        QWidget* campo;
-        const char* texto;
-    } textosFoco[] = {
-        {ui->eCoeGeo1, "Coesão do solo na interface fundação/geotêxtil (kPa)."},
-        {ui->eAngGeo1, "Ângulo de atrito interno do solo na interface fundação/geotêxtil (graus)."},
-        {ui->eCoeGeo2, "Coesão do solo na interface aterro/geotêxtil (kPa)."},
-        {ui->eAngGeo2, "Ângulo de atrito interno do solo na interface aterro/geotêxtil (graus)."},
-        {ui->eFS1, "Fator de segurança a ser adotado no dimensionamento"},
-    };
-    for (const auto& t : textosFoco) {
-        TextoAoEntrar(t.campo, QString::fromUtf8(t.texto));
-    }
 
     AoClicar(ui->bCalc, this, &TGeot::bCalcClick);
     AoClicar(ui->bDados, this, &TGeot::bDadosClick);
@@ -62,10 +40,11 @@ void TGeot::bCalcClick() {
     const long double FS1 = Numero(ui->eFS1);
 
     // H and γ as the data-entry screen last converted them, not the copy of the last run.
+    EstadoExecucao& x = Execucao();
     ComprimentosAncoragem novos;
     switch (CalcAncoragem(DadosDoProblema.Alt, DadosDoProblema.Pesesp, cf, deltaf, ce, deltae, FS1,
-                          SolucaoComTrinca.P, SolucaoSemTrinca.P, SolucaoLow.Solicsolh,
-                          SolucaoLow.Solicsolb, novos)) {
+                          x.SolucaoComTrinca.P, x.SolucaoSemTrinca.P, x.SolucaoLow.Solicsolh,
+                          x.SolucaoLow.Solicsolb, novos)) {
     case SituacaoAncoragem::Calculada:
         break;
     case SituacaoAncoragem::ResistenciaNula:
@@ -76,30 +55,29 @@ void TGeot::bCalcClick() {
         ExibirMensagem("Valores fora do intervalo de cálculo.");
         return;
     }
-    Comprimentos = novos;
+    x.Comprimentos = novos;
 
     // Back to the results screen that opened this analysis, however often this is pressed.
-    if (OrigemKaniraj) {
-        Solkan->MostrarComprimentos();
-    } else {
-        Sollow->MostrarComprimentos();
+    const IdTela origem = x.OrigemKaniraj ? IdTela::Solkan : IdTela::Sollow;
+    if (auto* resultados = qobject_cast<TelaResultados*>(Telas::Buscar(origem))) {
+        resultados->MostrarComprimentos();
     }
 }
 
 void TGeot::bDadosClick() {
-    Entdad->Mostrar();
+    Telas::Mostrar(IdTela::Entdad);
 }
 
 void TGeot::bEnsClick() {
-    fEns->Mostrar();
+    Telas::Mostrar(IdTela::fEns);
 }
 
 void TGeot::bFSClick() {
-    fAjuda1->MostrarModal();
+    Telas::MostrarModal(IdTela::fAjuda1);
 }
 
 void TGeot::bSairClick() {
     // This screen does not hide when another becomes active, so it leaves first.
     Fechar();
-    Apres->Mostrar();
+    Telas::Mostrar(IdTela::Apres);
 }

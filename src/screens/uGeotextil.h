@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Tela.h"
-#include "data/Resultados.h"
 
 #include <memory>
 
@@ -26,8 +25,3 @@ private:
 
     std::unique_ptr<Ui::TGeot> ui;
 };
-
-extern TGeot* Geot;
-
-// The four anchorage lengths (m), zero at start, changed only by a successful "&Calcula".
-extern ComprimentosAncoragem Comprimentos;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaTexto.h"
 
 #include <memory>
 
@@ -9,16 +9,12 @@ class THipKan;
 }
 
 // What Kaniraj's method assumes: a fixed text, opened modally over the geometry screen.
-class THipKan : public Tela {
+class THipKan : public TelaTexto {
     Q_OBJECT
 public:
     explicit THipKan(QWidget* parent = nullptr);
     ~THipKan() override;
 
 private:
-    void bFec1Click();
-
     std::unique_ptr<Ui::THipKan> ui;
 };
-
-extern THipKan* HipKan;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tela.h"
+#include "TelaTexto.h"
 
 #include <memory>
 
@@ -9,16 +9,12 @@ class THipLow;
 }
 
 // What Low's method assumes: a fixed text, opened modally over the geometry screen.
-class THipLow : public Tela {
+class THipLow : public TelaTexto {
     Q_OBJECT
 public:
     explicit THipLow(QWidget* parent = nullptr);
     ~THipLow() override;
 
 private:
-    void bFec2Click();
-
     std::unique_ptr<Ui::THipLow> ui;
 };
-
-extern THipLow* HipLow;

@@ -2,8 +2,6 @@
 
 #include "ui_uTab1.h"
 
-TfTab1* fTab1 = nullptr;
-
 TfTab1::TfTab1(QWidget* parent) : Folha(parent), ui(new Ui::TfTab1) {
     ui->setupUi(this);
     FixarMoldura();

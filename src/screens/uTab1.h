@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfTab1> ui;
 };
-
-extern TfTab1* fTab1;

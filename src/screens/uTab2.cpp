@@ -2,8 +2,6 @@
 
 #include "ui_uTab2.h"
 
-TfTab2* fTab2 = nullptr;
-
 TfTab2::TfTab2(QWidget* parent) : Folha(parent), ui(new Ui::TfTab2) {
     ui->setupUi(this);
     FixarMoldura();

@@ -17,5 +17,3 @@ public:
 private:
     std::unique_ptr<Ui::TfTab2> ui;
 };
-
-extern TfTab2* fTab2;

@@ -1,0 +1,11 @@
+#include "EstadoExecucao.h"
+
+EstadoExecucao& Execucao() {
+    static EstadoExecucao estado;
+    return estado;
+}
+
+void ReiniciarExecucao() {
+    Execucao() = EstadoExecucao{};
+    DadosDoProblema = DadosEntrada{};
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "DadosEntrada.h"
+#include "Resultados.h"
+
+// What one run of the program shares between its windows: the methods screen's copy of the problem
+// data and the values it read, the three result records, the anchorage lengths and the results
+// screen that opened the reinforcement analysis. Zero at start.
+struct EstadoExecucao {
+    DadosEntrada CopiaDadosEntrada;
+    long double Fatsegkan = 0; // adopted safety factor, Kaniraj
+    long double Posref = 0;    // reinforcement height above the foundation (m)
+    long double Fatseglow = 0; // adopted safety factor, Low
+    ResultadoKaniraj SolucaoComTrinca;
+    ResultadoKaniraj SolucaoSemTrinca;
+    ResultadoLow SolucaoLow;
+    // Changed only by a successful anchorage calculation.
+    ComprimentosAncoragem Comprimentos;
+    // The reinforcement analysis in progress was opened from the Kaniraj results (clear: from
+    // Low's); the anchorage calculation returns there every time it is pressed.
+    bool OrigemKaniraj = false;
+};
+
+// The one run state of the program.
+EstadoExecucao& Execucao();
+
+// Back to start-up: the run state and the problem data all zero.
+void ReiniciarExecucao();
