@@ -112,6 +112,10 @@ RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
                                              en.Z, en.CS, en.CZ, en.CF, en.F, en.a});
     if (situacao == SituacaoDados::Aceitos && 180000 / en.T > maisPassos)
         situacao = SituacaoDados::ForaDoIntervalo;
+    if (situacao == SituacaoDados::Aceitos)
+        situacao = VerificarDominio(en.phi, en.n, en.c, en.CS, en.CZ, en.CF, en.F);
+    if (situacao == SituacaoDados::Aceitos && !(en.a >= 0 && en.a <= en.H))
+        situacao = SituacaoDados::PosicaoReforco;
     if (situacao != SituacaoDados::Aceitos)
         return Rejeita(situacao, resultado);
 

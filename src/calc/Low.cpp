@@ -118,15 +118,17 @@ bool Finito(const ResultadoLow& r) {
 
 } // namespace
 
-void CalcLow(long double H, long double n, long double gama, long double c, long double phi,
+bool CalcLow(long double H, long double n, long double gama, long double c, long double phi,
              long double /*hb*/, long double /*b*/, long double T, long double Z, long double CS,
              long double CZ, long double CF, long double F, ResultadoLow& resultado) {
     resultado = ValoresDeEntrada();
-    const SituacaoDados situacao =
+    SituacaoDados situacao =
         VerificarDados(H, gama, T, Z, {H, n, gama, c, phi, T, Z, CS, CZ, CF, F});
+    if (situacao == SituacaoDados::Aceitos)
+        situacao = VerificarDominio(phi, n, c, CS, CZ, CF, F);
     if (situacao != SituacaoDados::Aceitos) {
         ExibirMensagem(MensagemDaSituacao(situacao));
-        return;
+        return false;
     }
 
     ResultadoLow calculado = ValoresDeEntrada();
@@ -139,10 +141,11 @@ void CalcLow(long double H, long double n, long double gama, long double c, long
     }
     if (falhou) {
         ExibirMensagem(MensagemForaDoIntervalo);
-        return;
+        return false;
     }
     resultado = calculado;
     // The forces shown leave out the wedges no reinforcement stabilises: say so.
     if (haCunhaSemSolucao)
         ExibirMensagem(MensagemCunhasSemReforco);
+    return true;
 }

@@ -6,6 +6,25 @@
 #include "data/EstadoExecucao.h"
 
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+void EscreverCampo(QLineEdit* campo, const std::string& texto) {
+    const QString valor = QString::fromStdString(texto);
+    campo->setText(valor);
+    campo->setCursorPosition(0);
+    QStyleOptionFrame opcao;
+    opcao.initFrom(campo);
+    opcao.lineWidth = campo->hasFrame()
+                          ? campo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcao, campo)
+                          : 0;
+    const QRect area = campo->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &opcao, campo)
+                           .marginsRemoved(campo->textMargins());
+    // QLineEdit keeps a further two pixels on each side of its text.
+    const bool cabe = campo->fontMetrics().horizontalAdvance(valor) <= area.width() - 4;
+    campo->setToolTip(cabe ? QString() : valor);
+}
 
 TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
     : Tela(Tipo::Normal, parent), doKaniraj_(doKaniraj) {}

@@ -16,10 +16,8 @@
 
 class QPushButton;
 
-inline void EscreverCampo(QLineEdit* campo, const std::string& texto) {
-    campo->setText(QString::fromStdString(texto));
-    campo->setCursorPosition(0);
-}
+// The text shown from its start; a text longer than the field can show is also its tooltip.
+void EscreverCampo(QLineEdit* campo, const std::string& texto);
 
 // A computed value in the general number format.
 inline void EscreverValor(QLineEdit* campo, long double valor) {

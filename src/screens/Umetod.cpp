@@ -62,11 +62,15 @@ void TMetcal::bCalkanClick() {
     x.Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
     x.Posref = ParseReal(ui->ePosref->text().toStdString());
     const DadosEntrada& d = x.CopiaDadosEntrada;
-    CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
+    const bool aceitos =
+        CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof,
+                  d.Dist, d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
     CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
               d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca);
-    Telas::Mostrar(IdTela::Solkan);
+    // Rejected data end the run with the message: no results screen reads like an answer.
+    if (aceitos) {
+        Telas::Mostrar(IdTela::Solkan);
+    }
 }
 
 void TMetcal::bEsq1Click() {
@@ -89,9 +93,10 @@ void TMetcal::bCallowClick() {
     d.ProfZ = dados.ProfZ;
     d.Cont = dados.Cont;
     x.Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
-    CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-            d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow);
-    Telas::Mostrar(IdTela::Sollow);
+    if (CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
+                d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow)) {
+        Telas::Mostrar(IdTela::Sollow);
+    }
 }
 
 void TMetcal::bEsq2Click() {
