@@ -4,6 +4,7 @@
 
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "screens/Projetos.h"
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
@@ -30,6 +31,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSessionManager>
+#include <QStringList>
+#include <QTimer>
 
 #include <cfenv>
 
@@ -112,7 +116,31 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
 
     DefinirExibidorMensagens(MostrarCaixaMensagem);
 
+    // Where the last design folder is remembered.
+    aplicacao.setOrganizationName(QStringLiteral("Veltra"));
+    aplicacao.setApplicationName(QStringLiteral("Veltra"));
+
+    // The desktop logging out ends the program like its own "&Sair": unsaved values are asked for.
+    QObject::connect(&aplicacao, &QGuiApplication::commitDataRequest, [](QSessionManager& sessao) {
+        if (sessao.allowsInteraction()) {
+            bool sair = false;
+            Tratado([&] { sair = ConfirmarSaida(nullptr); })();
+            if (!sair) {
+                sessao.cancel();
+            }
+            sessao.release();
+        }
+    });
+
     auto telas = std::make_unique<ConjuntoTelas>();
     telas->Obter(IdTela::Apres)->Mostrar();
     return telas;
+}
+
+void AbrirDaLinhaDeComando(const QStringList& argumentos) {
+    if (argumentos.size() < 2) {
+        return;
+    }
+    const QString caminho = argumentos.at(1);
+    QTimer::singleShot(0, [caminho] { Tratado([&] { AbrirProjeto(caminho); })(); });
 }

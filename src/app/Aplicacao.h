@@ -2,6 +2,8 @@
 
 #include "screens/Telas.h"
 
+#include <QStringList>
+
 #include <array>
 #include <memory>
 #include <string>
@@ -33,3 +35,7 @@ void MostrarCaixaMensagem(const std::string& texto);
 // the program's font, the message box for every message, the error handler, the screen set, and
 // the opening screen shown.
 std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao);
+
+// The design file named on the command line (the first argument after the program's name), opened
+// once the event loop runs; nothing when there is none.
+void AbrirDaLinhaDeComando(const QStringList& argumentos);
