@@ -5,6 +5,7 @@
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
 #include "screens/Projetos.h"
+#include "screens/Relatorio.h"
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
@@ -23,10 +24,12 @@
 #include "screens/uGeotextil.h"
 #include "screens/uHipKan.h"
 #include "screens/uHipLow.h"
+#include "screens/uSuperficies.h"
 #include "screens/uTab1.h"
 #include "screens/uTab2.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
@@ -36,6 +39,7 @@
 #include <QTimer>
 
 #include <cfenv>
+#include <cstdio>
 
 namespace {
 char SeparadorDoLocal() {
@@ -88,6 +92,7 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TfCaso10>(IdTela::fCaso10);
     Criar<TfTab1>(IdTela::fTab1);
     Criar<TfTab2>(IdTela::fTab2);
+    Criar<TSuperficies>(IdTela::Superficies);
     Telas::Instalar(this);
 }
 
@@ -137,10 +142,34 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
     return telas;
 }
 
-void AbrirDaLinhaDeComando(const QStringList& argumentos) {
-    if (argumentos.size() < 2) {
+void AbrirProjetoInicial(const QString& caminho) {
+    if (caminho.isEmpty()) {
         return;
     }
-    const QString caminho = argumentos.at(1);
     QTimer::singleShot(0, [caminho] { Tratado([&] { AbrirProjeto(caminho); })(); });
+}
+
+int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, const QString& pdf) {
+    // No window is ever shown: Qt's offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacao(argc, argv);
+    std::fesetround(FE_TONEAREST);
+    DefinirSeparadorDecimal(SeparadorDoLocal());
+    const auto falha = [](const QString& mensagem) {
+        std::fprintf(stderr, "veltra: %s\n", mensagem.toUtf8().constData());
+        return 1;
+    };
+    // The analyses stay silent here: what they would say goes into the report's warnings.
+    DefinirExibidorMensagens([](const std::string&) {});
+    Projeto lido;
+    const Desfecho leitura = LerProjeto(projeto, lido);
+    if (!leitura.ok) {
+        return falha(leitura.mensagem);
+    }
+    const QString erro =
+        GravarRelatorio(CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true), pdf);
+    if (!erro.isEmpty()) {
+        return falha(erro);
+    }
+    return 0;
 }

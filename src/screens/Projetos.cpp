@@ -1,14 +1,13 @@
 #include "Projetos.h"
 
+#include "Dialogos.h"
 #include "Tela.h"
 #include "Telas.h"
 #include "data/Mensagens.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QSettings>
 
 namespace {
@@ -16,8 +15,6 @@ namespace {
 struct Estado {
     Projeto ultimo; // as last opened or saved
     QString arquivo;
-    Perguntador perguntador;
-    EscolhedorArquivo escolhedor;
 };
 
 Estado& estado() {
@@ -51,27 +48,11 @@ void ProjetoNasTelas(const Projeto& projeto) {
     }
 }
 
-Resposta Perguntar(QWidget* pai, const QString& pergunta) {
-    if (estado().perguntador) {
-        return estado().perguntador(pai, pergunta);
-    }
-    const auto botao = QMessageBox::question(
-        pai, QStringLiteral("Veltra"), pergunta,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    return botao == QMessageBox::Yes  ? Resposta::Sim
-           : botao == QMessageBox::No ? Resposta::Nao
-                                      : Resposta::Cancelar;
-}
-
 QString Escolher(QWidget* pai, Dialogo dialogo, const QString& sugestao) {
-    if (estado().escolhedor) {
-        return estado().escolhedor(pai, dialogo, sugestao);
-    }
-    return dialogo == Dialogo::Abrir
-               ? QFileDialog::getOpenFileName(pai, QStringLiteral("Abrir projeto"), sugestao,
-                                              filtro)
-               : QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar projeto"), sugestao,
-                                              filtro);
+    return EscolherArquivo(pai, dialogo,
+                           dialogo == Dialogo::Abrir ? QStringLiteral("Abrir projeto")
+                                                     : QStringLiteral("Salvar projeto"),
+                           sugestao, filtro);
 }
 
 QString UltimaPasta() {
@@ -157,7 +138,7 @@ bool ConfirmarSaida(QWidget* pai) {
     if (!ProjetoAlterado()) {
         return true;
     }
-    switch (Perguntar(pai, QString::fromUtf8(PerguntaSalvar))) {
+    switch (Perguntar(pai, QString::fromUtf8(PerguntaSalvar), Opcoes::SimNaoCancelar)) {
     case Resposta::Sim:
         return SalvarProjetoComDialogo(pai);
     case Resposta::Nao:
@@ -171,12 +152,4 @@ bool ConfirmarSaida(QWidget* pai) {
 void ReiniciarProjeto() {
     estado().ultimo = {};
     estado().arquivo.clear();
-}
-
-void DefinirPerguntador(Perguntador perguntador) {
-    estado().perguntador = std::move(perguntador);
-}
-
-void DefinirEscolhedorArquivo(EscolhedorArquivo escolhedor) {
-    estado().escolhedor = std::move(escolhedor);
 }

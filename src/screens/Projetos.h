@@ -7,8 +7,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 // The control of the data-entry screen that holds the free-text description of the work.
@@ -40,17 +38,5 @@ bool ConfirmarSaida(QWidget* pai);
 
 // Back to start-up: no file, nothing opened or saved.
 void ReiniciarProjeto();
-
-// What the user is asked and how a file is chosen: the application installs dialogs, tests their
-// own answers.
-enum class Resposta { Sim, Nao, Cancelar };
-using Perguntador = std::function<Resposta(QWidget* pai, const QString& pergunta)>;
-void DefinirPerguntador(Perguntador perguntador);
-
-enum class Dialogo { Abrir, Salvar };
-// Returns the chosen path, or an empty text when the user cancelled.
-using EscolhedorArquivo =
-    std::function<QString(QWidget* pai, Dialogo dialogo, const QString& sugestao)>;
-void DefinirEscolhedorArquivo(EscolhedorArquivo escolhedor);
 
 inline constexpr char PerguntaSalvar[] = "Deseja salvar as alterações do projeto?";

@@ -1,5 +1,6 @@
 #include "SecaoTransversal.h"
 
+#include "GraficosRuptura.h"
 #include "calc/Geometria.h"
 #include "data/FormatoGeral.h"
 
@@ -16,9 +17,6 @@ namespace {
 // Lines tell the curves apart when printed in grey; colours help on screen.
 const QColor corAterro(222, 205, 160);
 const QColor corMole(200, 200, 200);
-const QColor corSemTrinca(170, 20, 20);
-const QColor corComTrinca(20, 60, 170);
-const QColor corLow(0, 110, 40);
 const QColor corReforco(30, 30, 30);
 
 QString Numero(long double v) {
@@ -151,15 +149,14 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     if (c.temKaniraj) {
         const struct {
             const ResultadoKaniraj& r;
-            QColor cor;
-            Qt::PenStyle traco;
-            const char* nome;
+            Curva curva;
             bool trinca;
-        } casos[] = {{c.semTrinca, corSemTrinca, Qt::SolidLine, "Kaniraj sem trinca", false},
-                     {c.comTrinca, corComTrinca, Qt::DashLine, "Kaniraj com trinca", true}};
+        } casos[] = {{c.semTrinca, Curva::KanirajSemTrinca, false},
+                     {c.comTrinca, Curva::KanirajComTrinca, true}};
         for (const auto& caso : casos) {
-            const QPen caneta(caso.cor, 2, caso.traco);
-            QString texto = QStringLiteral("%1: ").arg(QString::fromUtf8(caso.nome));
+            const QPen caneta = CanetaDe(caso.curva);
+            const QColor cor = caneta.color();
+            QString texto = QStringLiteral("%1: ").arg(NomeDe(caso.curva));
             const auto circulo = CirculoKaniraj(caso.r);
             if (!circulo) {
                 texto += QStringLiteral("nenhuma cunha requer reforço (F = %1)")
@@ -180,15 +177,15 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
             pintor.restore();
             // The centre, and the tension crack through the fill where the arc leaves the
             // foundation on the crest side.
-            if (grafico.contains(centro)) {
-                pintor.setPen(QPen(caso.cor, 1));
+            if (circulo->centro.y <= m.y1) {
+                pintor.setPen(QPen(cor, 1));
                 pintor.drawLine(centro + QPointF(-4, 0), centro + QPointF(4, 0));
                 pintor.drawLine(centro + QPointF(0, -4), centro + QPointF(0, 4));
             }
             if (caso.trinca) {
                 if (const auto cortes = CortesNaSuperficie(*circulo)) {
                     const long double x = cortes->second;
-                    pintor.setPen(QPen(caso.cor, 2, Qt::DotLine));
+                    pintor.setPen(QPen(cor, 2, Qt::DotLine));
                     pintor.drawLine(P(x, 0), P(x, CotaTerreno(d, x)));
                 }
             }
@@ -197,28 +194,31 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     if (c.temLow) {
         const struct {
             long double D;
-            const char* nome;
+            Curva curva;
             QString valor;
         } niveis[] = {
-            {c.low.Profcunh, "Low horizontal",
-             QStringLiteral("Ph = %1 kN/m").arg(Numero(c.low.Solicsolh))},
-            {c.low.Profcunb, "Low bissetriz",
-             QStringLiteral("Pb = %1 kN/m").arg(Numero(c.low.Solicsolb))},
-            {c.low.Profcunsol, "Low sem reforço",
+            {c.low.Profcunh, Curva::LowHorizontal,
+             QStringLiteral("Ph = %1 kN/m (F = %2)")
+                 .arg(Numero(c.low.Solicsolh), Numero(c.Fatseglow))},
+            {c.low.Profcunb, Curva::LowBissetriz,
+             QStringLiteral("Pb = %1 kN/m (F = %2)")
+                 .arg(Numero(c.low.Solicsolb), Numero(c.Fatseglow))},
+            {c.low.Profcunsol, Curva::LowFS0,
              QStringLiteral("FS0 = %1").arg(Numero(c.low.Fatsegsol))},
         };
-        const Qt::PenStyle tracos[] = {Qt::DashDotLine, Qt::DashDotDotLine, Qt::DotLine};
-        int k = 0;
         for (const auto& nivel : niveis) {
-            const QPen caneta(corLow, 2, tracos[k++]);
+            const QPen caneta = CanetaDe(nivel.curva);
             if (!(nivel.D > 0)) {
-                legendas.push_back({caneta, QStringLiteral("%1: nenhuma cunha (%2)")
-                                                .arg(QString::fromUtf8(nivel.nome), nivel.valor)});
+                legendas.push_back(
+                    {caneta, (nivel.curva == Curva::LowFS0
+                                  ? QStringLiteral("%1: nenhuma cunha examinada")
+                                  : QStringLiteral("%1: nenhuma cunha requer reforço"))
+                                 .arg(NomeDe(nivel.curva))});
                 continue;
             }
             legendas.push_back(
                 {caneta, QStringLiteral("%1: D = %2 m, %3")
-                             .arg(QString::fromUtf8(nivel.nome), Numero(nivel.D), nivel.valor)});
+                             .arg(NomeDe(nivel.curva), Numero(nivel.D), nivel.valor)});
             pintor.setPen(caneta);
             const double y = P(0, -nivel.D).y();
             pintor.drawLine(QPointF(esquerda, y), QPointF(direita, y));

@@ -2,6 +2,7 @@
 
 #include "DicasMouse.h"
 #include "Impressao.h"
+#include "Relatorio.h"
 #include "Telas.h"
 #include "data/EstadoExecucao.h"
 
@@ -32,7 +33,8 @@ TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
 void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1,
                                       QLineEdit* comprimento2, QPushButton* dados,
                                       QPushButton* imprimir, QPushButton* sair,
-                                      QPushButton* geotexteis) {
+                                      QPushButton* geotexteis, QPushButton* ruptura,
+                                      QPushButton* relatorio) {
     FixarMoldura();
     PrepararBarraStatus(barra);
     MostrarDicasDoMouse(this);
@@ -42,6 +44,8 @@ void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1
     AoClicar(imprimir, this, &TelaResultados::bImpClick);
     AoClicar(sair, this, &TelaResultados::bSairClick);
     AoClicar(geotexteis, this, &TelaResultados::bGeot1Click);
+    AoClicar(ruptura, this, &TelaResultados::bRupturaClick);
+    AoClicar(relatorio, this, &TelaResultados::bRelatorioClick);
 }
 
 void TelaResultados::MostrarComprimentos() {
@@ -84,4 +88,12 @@ void TelaResultados::bSairClick() {
 void TelaResultados::bGeot1Click() {
     Execucao().OrigemKaniraj = doKaniraj_;
     Telas::Mostrar(IdTela::ApresGeo);
+}
+
+void TelaResultados::bRupturaClick() {
+    Telas::MostrarModal(IdTela::Superficies);
+}
+
+void TelaResultados::bRelatorioClick() {
+    RelatorioComDialogo(this);
 }

@@ -45,7 +45,7 @@ protected:
     // anchorage lengths (emptied whenever the screen is left) and the four buttons.
     void MontarResultados(QStatusBar* barra, QLineEdit* comprimento1, QLineEdit* comprimento2,
                           QPushButton* dados, QPushButton* imprimir, QPushButton* sair,
-                          QPushButton* geotexteis);
+                          QPushButton* geotexteis, QPushButton* ruptura, QPushButton* relatorio);
     virtual void EscreverResultados() = 0;
     virtual void EscreverComprimentos() = 0;
 
@@ -57,6 +57,8 @@ private:
     void bImpClick();
     void bSairClick();
     void bGeot1Click();
+    void bRupturaClick();
+    void bRelatorioClick();
 
     bool doKaniraj_;
     QLineEdit* comprimentos_[2] = {nullptr, nullptr};

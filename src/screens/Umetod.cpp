@@ -68,7 +68,9 @@ void TMetcal::bCalkanClick() {
     CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
               d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca);
     // Rejected data end the run with the message: no results screen reads like an answer.
+    x.DadosKaniraj.reset();
     if (aceitos) {
+        x.DadosKaniraj = d;
         Telas::Mostrar(IdTela::Solkan);
     }
 }
@@ -93,8 +95,10 @@ void TMetcal::bCallowClick() {
     d.ProfZ = dados.ProfZ;
     d.Cont = dados.Cont;
     x.Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
+    x.DadosLow.reset();
     if (CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
                 d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow)) {
+        x.DadosLow = d;
         Telas::Mostrar(IdTela::Sollow);
     }
 }
