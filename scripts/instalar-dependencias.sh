@@ -10,6 +10,7 @@ pacotes=(
     clang libclang-rt-dev clang-format
     fonts-dejavu-core fontconfig
     xvfb xauth poppler-utils locales
+    desktop-file-utils appstream libxml2-utils dpkg-dev
 )
 
 faltando=()
