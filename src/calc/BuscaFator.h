@@ -25,8 +25,12 @@ long double FatorDoPasso(int j);
 long double BaseDoPasso(const CriterioFator& criterio, long double k);
 long double ValorFator(const CriterioFator& criterio, long double k, long double base);
 
-// The sample-by-sample scan, as the method states it.
+// The sample-by-sample scan, as the method states it: the reference of the fast search.
 PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de);
 
-// The search Low's analysis runs, replaceable by tests.
+// Returns exactly what the scan returns, evaluating g at a handful of samples instead of up to
+// several hundred. Allocates nothing.
+PassoFator BuscaFator(const CriterioFator& criterio, int de);
+
+// The searches are interchangeable: tests and benchmarks hand Low's analysis the plain scan.
 using BuscadorFator = PassoFator (*)(const CriterioFator&, int);

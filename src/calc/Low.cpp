@@ -160,7 +160,7 @@ RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado, Buscado
 CunhasLow DetalheLow(const EntradaLow& entrada) {
     CunhasLow detalhe;
     detalhe.cunhas.reserve(361);
-    detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFatorLinear,
+    detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator,
                              [&](const CunhaLow& cunha) { detalhe.cunhas.push_back(cunha); });
     // The wedges of a run whose arithmetic failed answer nothing either.
     if (detalhe.relato.situacao != SituacaoDados::Aceitos)

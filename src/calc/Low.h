@@ -26,7 +26,7 @@ struct RelatoLow {
 
 // The analysis CalcLow shows: the same checks and record, silent.
 RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado,
-                     BuscadorFator buscador = BuscaFatorLinear);
+                     BuscadorFator buscador = BuscaFator);
 
 enum class MotivoCunhaLow {
     Reforcada,       // both forces found
