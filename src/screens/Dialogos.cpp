@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 EscolhedorArquivo& escolhedorAtual() {
@@ -38,10 +39,10 @@ Resposta Perguntar(QWidget* pai, const QString& pergunta, Opcoes opcoes) {
     }
     QMessageBox caixa(QMessageBox::Question, QStringLiteral("Veltra"), pergunta, botoes, pai);
     caixa.setDefaultButton(QMessageBox::Yes);
-    caixa.setButtonText(QMessageBox::Yes, QStringLiteral("&Sim"));
-    caixa.setButtonText(QMessageBox::No, QStringLiteral("&Não"));
+    caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+    caixa.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
     if (opcoes == Opcoes::SimNaoCancelar) {
-        caixa.setButtonText(QMessageBox::Cancel, QStringLiteral("&Cancelar"));
+        caixa.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancelar"));
     }
     switch (caixa.exec()) {
     case QMessageBox::Yes:
