@@ -38,11 +38,12 @@ CunhaKaniraj Cunha(const Constantes& comum, long double Di, long double d) {
     CunhaKaniraj cunha{Di, std::nullopt, std::nullopt, comum.X0};
 
     const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, Di);
-    const long double Nf = 3.06L * Potencia(d, 0.53L);
+    const long double d053 = Potencia(d, 0.53L);
+    const long double Nf = 3.06L * d053;
     long double G, S, s;
     if (comum.semTrinca) {
         // Arc through the fill on the crest side; the fill inside the arc drives.
-        const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - Potencia(d, 0.53L));
+        const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - d053);
         G = Potencia(d, 2) + n * n / 12 + d + 1.0L / 3 + comum.berma;
         S = Na * (en.c / (en.gama * H) + 0.22L * comum.tanPhi) + Nf * cm / (en.gama * H);
         s = d + 0.5L;

@@ -52,7 +52,7 @@ void ComparaCorpus(std::uint64_t semente, int tamanho) {
 
 class CorpusFator : public ::testing::TestWithParam<int> {};
 
-// The routine corpus in four parts that ctest can run side by side.
+// The routine corpus in four slices that ctest can run side by side.
 TEST_P(CorpusFator, MatchesTheScan) {
     ComparaCorpus(0xFA70000 + GetParam(), tamanhoCorpus / 4);
 }

@@ -10,23 +10,29 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <vector>
 
 namespace {
 
+// The worked examples: the embankment of the examples, without cohesion, with a berm and a
+// bi-linear profile, on a strong foundation, on one wedge's layer, bi-linear, deep; a berm too
+// wide; data rejected.
+constexpr EntradaKaniraj exemplos[] = {
+    {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+    {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
+    {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
+    {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
+    {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
+    {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+};
+
 std::vector<EntradaKaniraj> ExemplosECorpus(std::uint64_t semente) {
-    std::vector<EntradaKaniraj> dados = {
-        {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-        {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-        {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
-        {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
-        {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
-        {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
-        {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
-        {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0}, // berm too wide
-        {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},  // rejected
-    };
+    std::vector<EntradaKaniraj> dados(std::begin(exemplos), std::end(exemplos));
     Gerador g(semente);
     for (int i = 0; i < tamanhoCorpus; ++i)
         dados.push_back(Aterro(g));
@@ -73,6 +79,9 @@ TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
     }
     EXPECT_GT(comForca, cunhas / 10);
     EXPECT_GT(semRaio, cunhas / 20);
+    // Under the berm (dmin ≈ 0.80, depths i/16 of H) the first 12 depths are not examined.
+    for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca})
+        EXPECT_EQ(DetalheKaniraj(hipotese, exemplos[2]).cunhas.size(), 28u);
 }
 
 TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
@@ -116,6 +125,8 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
         if (::testing::Test::HasFailure())
             return;
     }
+    // D/H = 0.5 ... 2 in steps of 1/80: 121 wedges.
+    EXPECT_EQ(DetalheLow(ParaLow(exemplos[0])).cunhas.size(), 121u);
     for (auto m : {MotivoCunhaLow::Reforcada, MotivoCunhaLow::DispensaReforco,
                    MotivoCunhaLow::NadaResiste, MotivoCunhaLow::CriterioInatingivel})
         EXPECT_GT(motivos[m], 100) << static_cast<int>(m);
