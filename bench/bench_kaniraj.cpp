@@ -1,7 +1,6 @@
 // One Kaniraj run (both analyses) with the plain radius scan and with the fast search, on the
 // layers that make the plain scan slow; and with the fast search under the embankment of the
 // examples for soft layers of 2 to 20 m. Run on demand: build/<dir>/bench/bench_kaniraj
-#include "../tests/core/BuscaRaioLinear.h"
 #include "calc/Kaniraj.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,6 @@
 #include "BuscaRaio.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -188,6 +187,17 @@ long double Alcance(long double g, long double rumoZeroMax, long double margem) 
     return sobra / rumoZeroMax * (1 - folga);
 }
 
+// The scan over j = de ... ate with its own evaluation: the first accepted j, or SemRaio.
+std::int64_t Varre(const CriterioRaio& c, std::int64_t de, std::int64_t ate) {
+    for (std::int64_t j = de; j <= ate; ++j)
+        if (std::fabs(ValorCriterio(c, RaioDoPasso(c, j))) <= ToleranciaRaio)
+            return j;
+    return SemRaio;
+}
+
+// Room for pending samples: 16 and one per halving of a gap below 2^62 samples need at most 78.
+constexpr int maisPendentes = 80;
+
 } // namespace
 
 long double RaioDoPasso(const CriterioRaio& criterio, std::int64_t j) {
@@ -196,6 +206,16 @@ long double RaioDoPasso(const CriterioRaio& criterio, std::int64_t j) {
 
 long double ValorCriterio(const CriterioRaio& criterio, long double rho) {
     return AvaliarEm(criterio, rho).g;
+}
+
+std::int64_t BuscaRaioLinear(const CriterioRaio& criterio) {
+    for (std::int64_t j = 0;; ++j) {
+        const long double rho = RaioDoPasso(criterio, j);
+        if (j > 0 && rho > RaioMaximo)
+            return SemRaio;
+        if (std::fabs(ValorCriterio(criterio, rho)) <= ToleranciaRaio)
+            return j;
+    }
 }
 
 std::int64_t UltimoPasso(const CriterioRaio& criterio) {
@@ -263,6 +283,10 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // like a Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the
 // stack holds 16 entries and above them at most one per halving of a gap below 2^62 samples.
 std::int64_t BuscaRaio(const CriterioRaio& criterio) {
+    return BuscaRaioComPendentes(criterio, maisPendentes);
+}
+
+std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) {
     const Coeficientes coeficientes = EmDouble(criterio);
     auto avalia = [&](std::int64_t j) { return Avaliar(criterio, coeficientes, j); };
     Amostra atual = avalia(0);
@@ -280,8 +304,8 @@ std::int64_t BuscaRaio(const CriterioRaio& criterio) {
     const long double inclinacaoK1 = -(criterio.K1 / criterio.S);
     const long double coefE = 1.51704L * criterio.e;
 
-    constexpr int capacidade = 80;
-    Amostra pilha[capacidade];
+    const int capacidade = std::clamp(pendentes, 1, maisPendentes);
+    Amostra pilha[maisPendentes];
     int topo = 0;
     pilha[topo++] = avalia(ultimo);
 
@@ -329,7 +353,10 @@ std::int64_t BuscaRaio(const CriterioRaio& criterio) {
         std::int64_t proximo = limpoAte + 1 + (limpoDesde - 2 - limpoAte) / 2;
         if (topo >= 16)
             proximo = std::min(proximo, atual.j + (direita.j - atual.j) / 2);
-        assert(topo < capacidade);
+        // Should the room ever run out, the scan takes over after `atual`: the answer stays the
+        // scan's.
+        if (topo == capacidade)
+            return Varre(criterio, atual.j + 1, ultimo);
         pilha[topo++] = avalia(proximo);
     }
 }

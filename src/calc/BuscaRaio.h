@@ -28,9 +28,20 @@ long double ValorCriterio(const CriterioRaio& criterio, long double rho);
 // The last sample the scan may evaluate: the largest j with ρ ≤ 10, or 0 when already ρ1 > 10.
 std::int64_t UltimoPasso(const CriterioRaio& criterio);
 
+// The search as the method states it: sample g from ρ = d + 1 in steps of T/20000, accept the
+// first sample with |g| ≤ 0.001, give up once ρ exceeds 10 (ρ = d + 1 is always sampled). Kept as
+// the reference the fast search must match sample for sample.
+std::int64_t BuscaRaioLinear(const CriterioRaio& criterio);
+
 // The accepted j, or SemRaio. Returns exactly what the sample-by-sample scan returns, evaluating g
 // at a few dozen samples instead of up to hundreds of thousands. Allocates nothing.
 std::int64_t BuscaRaio(const CriterioRaio& criterio);
+
+// BuscaRaio with room for at most `pendentes` (1 to 80) evaluated samples awaiting their turn;
+// BuscaRaio itself has 80, more than any gap can need. When the room runs out the search finishes
+// as the scan does from the last cleared sample, so the answer is the same; the tests shrink the
+// room to exercise that path.
+std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes);
 
 // The searches are interchangeable: tests and benchmarks hand the analyses the plain scan.
 using BuscadorRaio = std::int64_t (*)(const CriterioRaio&);

@@ -1,0 +1,351 @@
+// The two methods as the methods screen runs them: worked examples, the wedges examined, what each
+// rejection shows and leaves, data at the edges of the accepted range, the caller's
+// floating-point flags; and the representative strength both read from the profile.
+#include "calc/Kanct.h"
+#include "calc/Kaniraj.h"
+#include "calc/Kanst.h"
+#include "calc/Low.h"
+#include "data/Mensagens.h"
+#include "data/ResistenciaRepresentativa.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cfenv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+using E = EntradaKaniraj;
+
+// The records over what an earlier run left in them, and the messages of each method.
+struct Rodada {
+    ResultadoKaniraj comTrinca{1, 2, 3, 4}, semTrinca{1, 2, 3, 4};
+    ResultadoLow low{1, 2, 3, 4, 5, 6};
+    std::vector<std::string> mensagensKaniraj, mensagensLow;
+    bool aceitosKaniraj = false, aceitosLow = false; // results to show
+};
+
+// Kaniraj with the crack first (the one that speaks), then intact, then Low (which never reads a).
+Rodada Roda(const E& x) {
+    Rodada r;
+    std::vector<std::string>* mensagens = &r.mensagensKaniraj;
+    DefinirExibidorMensagens([&](const std::string& texto) { mensagens->push_back(texto); });
+    r.aceitosKaniraj = CalcKanct(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ,
+                                 x.CF, x.F, x.a, r.comTrinca);
+    CalcKanst(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a,
+              r.semTrinca);
+    mensagens = &r.mensagensLow;
+    r.aceitosLow =
+        CalcLow(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r.low);
+    DefinirExibidorMensagens(nullptr);
+    return r;
+}
+
+std::array<long double, 4> Valores(const ResultadoKaniraj& r) {
+    return {r.P, r.Y0, r.X0, r.D};
+}
+
+// The embankment of the examples: H = 3, slope 2, γ = 18, c = 5, φ = 30, no berm, T = 6, linear
+// profile of 10 kPa, F = 1.3, reinforcement at the foundation surface.
+constexpr E aterro{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0};
+
+E Com(E x, auto altera) {
+    altera(x);
+    return x;
+}
+
+TEST(Kaniraj, WorkedExamples) {
+    const E semCoesao = Com(aterro, [](E& x) { x.c = 0; });
+    // A berm 2 m high and 6 m wide, a bi-linear profile, the reinforcement 0.3 m up.
+    const E comBerma{4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L};
+    // No wedge needs reinforcement.
+    const E fundacaoForte{3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0};
+    // S = 0 at every depth: no criterion.
+    const E semResistencia = Com(aterro, [](E& x) { x.CS = x.CZ = x.CF = x.c = x.phi = 0; });
+    const ResultadoKaniraj nada{0, 0, 3, 0};
+    struct Exemplo {
+        const char* nome;
+        E dados;
+        ResultadoKaniraj semTrinca, comTrinca; // P and Y0 to two decimals; X0 and D exact
+    };
+    const Exemplo exemplos[] = {
+        {"fill", aterro, {72.01L, 13.88L, 3, 6}, {61.68L, 11.22L, 3, 6}},
+        // The crack leaves the fill's strength out.
+        {"c = 0", semCoesao, {88.44L, 13.99L, 3, 5.85L}, {61.68L, 11.22L, 3, 6}},
+        {"berm", comBerma, {155.24L, 19.14L, 0, 5}, {93.85L, 16.92L, 0, 6.5L}},
+        {"strong foundation", fundacaoForte, nada, nada},
+        {"nothing resists", semResistencia, nada, nada},
+    };
+    for (const auto& ex : exemplos) {
+        SCOPED_TRACE(ex.nome);
+        const Rodada r = Roda(ex.dados);
+        EXPECT_TRUE(r.mensagensKaniraj.empty());
+        for (const auto& [obtido, esperado] :
+             {std::pair{r.semTrinca, ex.semTrinca}, std::pair{r.comTrinca, ex.comTrinca}}) {
+            EXPECT_NEAR(obtido.P, esperado.P, 0.005L);
+            EXPECT_NEAR(obtido.Y0, esperado.Y0, 0.005L);
+            EXPECT_EQ(obtido.X0, esperado.X0);
+            EXPECT_EQ(obtido.D, esperado.D);
+        }
+    }
+}
+
+// The depth ratios an analysis hands the radius search, in order.
+std::vector<long double> profundidades;
+std::int64_t BuscaAnotada(const CriterioRaio& criterio) {
+    profundidades.push_back(criterio.d);
+    return BuscaRaio(criterio);
+}
+
+TEST(Kaniraj, DepthsSearched) {
+    for (auto hipotese : {HipoteseKaniraj::SemTrinca, HipoteseKaniraj::ComTrinca}) {
+        ResultadoKaniraj r;
+        // H = 4, berm 2 × 6: dmin = √3.25 − 1 ≈ 0.8028; depths i·0.25 m, d = i/16: the first
+        // examined is i = 13, and all later ones follow.
+        profundidades.clear();
+        AnaliseKaniraj(hipotese, {4, 1.5L, 19, 5, 28, 2, 6, 10, 0, 15, 15, 25, 1.4L, 0}, r,
+                       BuscaAnotada);
+        ASSERT_EQ(profundidades.size(), 28u);
+        EXPECT_EQ(profundidades.front(), 13 / 16.0L);
+        EXPECT_EQ(profundidades.back(), 10 / 4.0L);
+        // H = 1, n = 0, T = 12: d = 0.3·i; from i = 31 on the first radius d + 1 is beyond 10,
+        // and the search there evaluates only that one sample; every depth is examined even so.
+        profundidades.clear();
+        AnaliseKaniraj(hipotese, {1, 0, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0}, r,
+                       BuscaAnotada);
+        ASSERT_EQ(profundidades.size(), 40u);
+        EXPECT_EQ(profundidades.front(), 0.3L);
+        EXPECT_EQ(profundidades.back(), 12);
+    }
+}
+
+// The depth of Low's wedge i for H = 3: D = (i/80)·3.
+long double Cunha(int i) {
+    return i / 80.0L * 3;
+}
+
+// H = 3, slope 2, γ = 18, cohesionless fill of φ = 30 on a linear 10 kPa profile, F = 1.3.
+constexpr E umaCunha{3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0};
+constexpr E variasCunhas{3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0};
+
+const std::vector<std::string> cunhasSemReforco{
+    "Há cunhas que o reforço não leva ao fator de segurança adotado; as solicitações mostradas não "
+    "as consideram."};
+
+TEST(Low, WorkedExamples) {
+    constexpr E biLinear{3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0};
+    const E comBerma = Com(biLinear, [](E& x) { x.hb = 2, x.b = 7; });
+    const E F1 = Com(umaCunha, [](E& x) { x.F = 1; });
+    const E fina = Com(umaCunha, [](E& x) { x.T = 1.4L; }); // T < H/2: no wedge
+    // Every FS0 far above 100: the entry values stand.
+    const E fundacaoForte = Com(umaCunha, [](E& x) { x.CS = x.CZ = x.CF = 100000; });
+    const ResultadoLow entrada{0, 0, 100, 0, 0, 0};
+    const ResultadoLow doBiLinear{Cunha(72), Cunha(64), 1.0860L, 38.88L, Cunha(71), 29.16L};
+    struct Exemplo {
+        const char* nome;
+        E dados;
+        ResultadoLow esperado; // Fatsegsol to four decimals
+    };
+    const Exemplo exemplos[] = {
+        // k = 0.13 and 0.11: the first multiples of 0.01 meeting the criteria, times γH² = 162.
+        {"one wedge", umaCunha, {1.5L, 1.5L, 1.1172L, 21.06L, 1.5L, 17.82L}},
+        {"one wedge, F = 1", F1, {0, 1.5L, 1.1172L, 0, 0, 0}},
+        {"many wedges", variasCunhas, {6, 6, 1.0152L, 124.74L, Cunha(157), 71.28L}},
+        {"bi-linear", biLinear, doBiLinear},
+        {"bi-linear, berm ignored", comBerma, doBiLinear},
+        {"thin layer", fina, entrada},
+        {"very strong foundation", fundacaoForte, entrada},
+    };
+    for (const auto& ex : exemplos) {
+        SCOPED_TRACE(ex.nome);
+        const Rodada rodada = Roda(ex.dados);
+        const ResultadoLow& r = rodada.low;
+        EXPECT_EQ(r.Profcunh, ex.esperado.Profcunh);
+        EXPECT_EQ(r.Profcunsol, ex.esperado.Profcunsol);
+        EXPECT_NEAR(r.Fatsegsol, ex.esperado.Fatsegsol, 0.00005L);
+        // Forces are whole steps of 0.01·γH²: exact but for the rounding of γH².
+        EXPECT_NEAR(r.Solicsolh, ex.esperado.Solicsolh, 1e-15L);
+        EXPECT_EQ(r.Profcunb, ex.esperado.Profcunb);
+        EXPECT_NEAR(r.Solicsolb, ex.esperado.Solicsolb, 1e-15L);
+        EXPECT_TRUE(rodada.mensagensLow.empty());
+    }
+}
+
+TEST(Low, WedgesNoReinforcementStabilisesAreReported) {
+    // From D/H = 2.875 on the horizontal criterion has no solution for this embankment; the
+    // forces reported come from the wedges that can be reinforced.
+    const Rodada r = Roda(Com(variasCunhas, [](E& x) { x.T = 12; }));
+    EXPECT_EQ(r.mensagensLow, cunhasSemReforco);
+    EXPECT_GT(r.low.Solicsolh, 0);
+    EXPECT_LT(r.low.Profcunh, 2.875L * 3);
+    EXPECT_GT(r.low.Solicsolb, 0);
+    // Just short of 2.875·H every wedge can still be reinforced: no warning.
+    EXPECT_TRUE(Roda(Com(variasCunhas, [](E& x) { x.T = Cunha(229); })).mensagensLow.empty());
+
+    // Nothing resists (cm = c = φ = 0): FS0 = 0, no force at all.
+    const Rodada s = Roda(Com(variasCunhas, [=](E& x) { x.CS = x.CZ = x.CF = 0, x.phi = 0; }));
+    EXPECT_EQ(s.mensagensLow, cunhasSemReforco);
+    EXPECT_LE(s.low.Fatsegsol, 0);
+    EXPECT_GT(s.low.Profcunsol, 0);
+    EXPECT_EQ((std::array{s.low.Profcunh, s.low.Solicsolh, s.low.Profcunb, s.low.Solicsolb}),
+              (std::array<long double, 4>{}));
+}
+
+TEST(Verificacao, RejectionsShowOneMessageAndLeaveNoEarlierValues) {
+    const char* zero = "Dados incompletos.";
+    const char* neg = "Altura, peso específico, espessura e Z não podem ser negativos.";
+    const char* fora = "Valores fora do intervalo de cálculo.";
+    const char* berma = "Berma muito larga.";
+    const char* phi = "O ângulo de atrito do aterro deve estar entre 0 e 90 graus.";
+    const char* negativa =
+        "Inclinação, coesão e resistências não drenadas não podem ser negativas.";
+    const char* fs = "O fator de segurança deve ser maior que zero.";
+    const char* posicao = "A posição do reforço deve estar entre zero e a altura do aterro.";
+    // The negative nearest zero that passes the range check to the physical one.
+    const long double m = -1e-100L;
+    struct Caso {
+        const char* nome;
+        E dados;
+        const char* kaniraj; // shown by the crack analysis only
+        long double X0;      // what both Kaniraj records keep
+        const char* low;     // nullptr: Low computes, silently
+    };
+    const Caso casos[] = {
+        {"H zero", Com(aterro, [](E& x) { x.H = 0; }), zero, 0, zero},
+        {"γ zero", Com(aterro, [](E& x) { x.gama = 0; }), zero, 0, zero},
+        {"T zero", Com(aterro, [](E& x) { x.T = 0; }), zero, 0, zero},
+        {"H < 0", Com(aterro, [](E& x) { x.H = -3; }), neg, 0, neg},
+        {"γ < 0", Com(aterro, [](E& x) { x.gama = -18; }), neg, 0, neg},
+        {"T < 0", Com(aterro, [](E& x) { x.T = -6; }), neg, 0, neg},
+        {"Z < 0", Com(aterro, [](E& x) { x.Z = -1; }), neg, 0, neg},
+        {"zero first", Com(aterro, [](E& x) { x.H = -3, x.T = 0; }), zero, 0, zero},
+        {"negative next", Com(aterro, [](E& x) { x.Z = -1, x.CS = 1e4000L; }), neg, 0, neg},
+        {"H huge", Com(aterro, [](E& x) { x.H = 1e4000L; }), fora, 0, fora},
+        {"T huge", Com(aterro, [](E& x) { x.T = 1e4000L; }), fora, 0, fora},
+        {"F huge", Com(aterro, [](E& x) { x.F = 1e4000L; }), fora, 0, fora},
+        {"F tiny", Com(aterro, [](E& x) { x.F = 1e-4000L; }), fora, 0, fora},
+        {"c huge (crack: unused)", Com(aterro, [](E& x) { x.c = 1e4000L; }), fora, 0, fora},
+        {"c past 1E100", Com(aterro, [](E& x) { x.c = 1.000001e100L; }), fora, 0, fora},
+        {"CS short of 1E-100", Com(aterro, [](E& x) { x.CS = 0.999999e-100L; }), fora, 0, fora},
+        {"CF infinite", Com(aterro, [](E& x) { x.CF = INFINITY; }), fora, 0, fora},
+        {"CZ not a number", Com(aterro, [](E& x) { x.CZ = NAN; }), fora, 0, fora},
+        {"a not a number", Com(aterro, [](E& x) { x.a = NAN; }), fora, 0, nullptr},
+        {"berm", Com(aterro, [](E& x) { x.hb = 1e4000L, x.b = NAN; }), fora, 0, nullptr},
+        // Too thin for the radius steps to be counted in 64 bits.
+        {"T tiny", Com(aterro, [](E& x) { x.T = 1e-20L; }), fora, 0, nullptr},
+        // dmin = √2 − 1 > T/H = 0.2, and dmin = √10 − 1 > T/H = 1: no wedge clears the toe.
+        {"thin layer", Com(aterro, [](E& x) { x.H = 5, x.T = 1; }), berma, 5, nullptr},
+        {"wide berm", Com(aterro, [](E& x) { x.H = 5, x.b = 10, x.T = 5; }), berma, 5, nullptr},
+        // Outside the physical domain, after the range, in this order.
+        {"φ 90", Com(aterro, [](E& x) { x.phi = 90; }), phi, 0, phi},
+        {"φ 300", Com(aterro, [](E& x) { x.phi = 300; }), phi, 0, phi},
+        {"φ < 0", Com(aterro, [&](E& x) { x.phi = m; }), phi, 0, phi},
+        {"n < 0", Com(aterro, [&](E& x) { x.n = m; }), negativa, 0, negativa},
+        {"c < 0", Com(aterro, [&](E& x) { x.c = m; }), negativa, 0, negativa},
+        {"CS < 0", Com(aterro, [&](E& x) { x.CS = m; }), negativa, 0, negativa},
+        {"CZ < 0", Com(aterro, [&](E& x) { x.CZ = m; }), negativa, 0, negativa},
+        {"CF < 0", Com(aterro, [&](E& x) { x.CF = m; }), negativa, 0, negativa},
+        {"F 0", Com(aterro, [](E& x) { x.F = 0; }), fs, 0, fs},
+        {"F -0", Com(aterro, [](E& x) { x.F = -0.0L; }), fs, 0, fs},
+        {"a < 0", Com(aterro, [&](E& x) { x.a = m; }), posicao, 0, nullptr},
+        {"a > H", Com(aterro, [](E& x) { x.a = 3.0001L; }), posicao, 0, nullptr},
+        {"range before φ", Com(aterro, [](E& x) { x.phi = 95, x.CS = 1e4000L; }), fora, 0, fora},
+        {"φ before strengths", Com(aterro, [](E& x) { x.phi = 95, x.c = -5; }), phi, 0, phi},
+        {"strengths before F", Com(aterro, [](E& x) { x.CF = -5, x.F = 0; }), negativa, 0,
+         negativa},
+        {"F before a", Com(aterro, [](E& x) { x.F = -1, x.a = 5; }), fs, 0, fs},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const Rodada r = Roda(caso.dados);
+        EXPECT_EQ(r.mensagensKaniraj, std::vector<std::string>{caso.kaniraj});
+        // A wide berm is a run whose results show; a rejection shows none.
+        EXPECT_EQ(r.aceitosKaniraj, caso.kaniraj == berma);
+        EXPECT_EQ(r.aceitosLow, caso.low == nullptr);
+        const std::array<long double, 4> zerados{0, 0, caso.X0, 0};
+        EXPECT_EQ(Valores(r.comTrinca), zerados);
+        EXPECT_EQ(Valores(r.semTrinca), zerados);
+        if (caso.low == nullptr) {
+            EXPECT_TRUE(r.mensagensLow.empty());
+            continue;
+        }
+        EXPECT_EQ(r.mensagensLow, std::vector<std::string>{caso.low});
+        const ResultadoLow& l = r.low;
+        EXPECT_EQ((std::array{l.Profcunh, l.Profcunsol, l.Fatsegsol, l.Solicsolh, l.Profcunb,
+                              l.Solicsolb}),
+                  (std::array<long double, 6>{0, 0, 100, 0, 0, 0}));
+    }
+}
+
+TEST(Verificacao, DataAtTheEdgesOfTheRangeAreComputed) {
+    const long double M = 1e100L, m = 1e-100L;
+    const E casos[] = {
+        {m, M, M, M, 89.99L, M, M, M, M, M, M, M, M, m},
+        {M, m, m, m, m, m, m, M, m, m, m, m, m, m},
+        // The physical domain's own edges: zeros, −0, φ just under 90, a = H.
+        {3, -0.0L, 18, 0, 0, 0, 0, 6, 7, 10, 0, 10, m, 3},
+        {3, 2, 18, -0.0L, 89.999L, 0, 0, 6, 0, -0.0L, -0.0L, -0.0L, 1.3L, -0.0L},
+        {m, 0, m, 0, 0, 0, 0, 1e-11L, 0, m, m, M, M, 0},
+        {m, M, m, M, 89.99L, 0, 0, M, m, M, 0, M, M, 0},
+        {M, 0, M, 0, m, 0, 0, M, 0, m, 0, m, M, 0},
+    };
+    for (const E& x : casos) {
+        SCOPED_TRACE(&x - casos);
+        for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
+            ResultadoKaniraj r;
+            EXPECT_NE(AnaliseKaniraj(hipotese, x, r).desfecho, DesfechoKaniraj::Rejeitado);
+        }
+        const Rodada r = Roda(x);
+        EXPECT_TRUE(r.aceitosLow);
+        for (const std::string& mensagem : r.mensagensLow)
+            EXPECT_NE(mensagem, "Valores fora do intervalo de cálculo.");
+    }
+}
+
+TEST(Verificacao, TheCallersFloatingPointFlagsNeitherFailTheRunNorAreLost) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_INEXACT | FE_OVERFLOW);
+    const Rodada r = Roda(aterro);
+    const int sinalizados = std::fetestexcept(FE_INEXACT | FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_EQ(sinalizados, FE_INEXACT | FE_OVERFLOW);
+    EXPECT_TRUE(r.mensagensKaniraj.empty());
+    EXPECT_TRUE(r.mensagensLow.empty());
+    EXPECT_GT(r.comTrinca.P, 0);
+    EXPECT_GT(r.semTrinca.P, 0);
+    EXPECT_GT(r.low.Solicsolh, 0);
+}
+
+TEST(ResistenciaRepresentativa, OnTheSegmentOfTheProfileTheWedgeReaches) {
+    // T = 10, CS = 15 at the top; the representative strength is 0.35·c0 + 0.65·cD on the line
+    // through c0 at the top, plus 0.35·(CS − c0)·(Z/D)^1.1 when that line is extended upward.
+    // Lower line for Z = 3 < D = 5: through (3, 8) and (10, 25), c0 = (80 − 75)/7.
+    const long double c0 = 5.0L / 7;
+    struct Caso {
+        const char* nome;
+        long double Z, CZ, CF, D, esperado, tolerancia;
+    };
+    const Caso casos[] = {
+        // cD = 15 + 4·(25 − 15)/10 = 19.
+        {"Z = 0: one line from CS to CF", 0, 15, 25, 4, 0.35L * 15 + 0.65L * 19, 1e-17L},
+        // cD = 15 − 2.5·7/5 = 11.5; no excess.
+        {"Z > D: the upper line", 5, 8, 25, 2.5L, 0.35L * 15 + 0.65L * 11.5L, 1e-17L},
+        {"Z = D: still the upper line, CZ at D", 5, 8, 25, 5, 0.35L * 15 + 0.65L * 8, 1e-17L},
+        // CF plays no part (any other CF gives the same).
+        {"Z beyond T", 12, 8, 99, 10, 0.35L * 15 + 0.65L * (15 - 7 * 10 / 12.0L), 1e-17L},
+        {"Z < D: the lower line extended", 3, 8, 25, 5,
+         0.35L * c0 + 0.65L * (c0 + 5 * (25 - c0) / 10) +
+             0.35L * (15 - c0) * std::pow(3.0L / 5, 1.1L),
+         1e-15L},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        EXPECT_NEAR(ResistenciaRepresentativa(10, caso.Z, 15, caso.CZ, caso.CF, caso.D),
+                    caso.esperado, caso.tolerancia);
+    }
+}
+
+} // namespace
