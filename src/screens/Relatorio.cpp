@@ -303,7 +303,7 @@ QString Html(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) 
             h += QStringLiteral("<p>%1</p>").arg(Escapar(nota));
         }
     } else {
-        h += QStringLiteral("<p>Nenhum método calculado: %1.</p>").arg(naoCalculado);
+        h += QStringLiteral("<p>Nenhum método foi calculado para estes dados.</p>");
     }
     return h;
 }
