@@ -21,6 +21,7 @@
 #include "screens/uCaso4.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
+#include "screens/uEstudo.h"
 #include "screens/uGeotextil.h"
 #include "screens/uHipKan.h"
 #include "screens/uHipLow.h"
@@ -93,6 +94,7 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TfTab1>(IdTela::fTab1);
     Criar<TfTab2>(IdTela::fTab2);
     Criar<TSuperficies>(IdTela::Superficies);
+    Criar<TEstudo>(IdTela::Estudo);
     Telas::Instalar(this);
 }
 

@@ -27,8 +27,9 @@ enum class IdTela {
     fTab1,
     fTab2,
     Superficies,
+    Estudo,
 };
-inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Superficies) + 1;
+inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Estudo) + 1;
 
 class Telas {
 public:

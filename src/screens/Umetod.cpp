@@ -21,6 +21,7 @@ TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetc
     AoClicar(ui->bEsq1, this, &TMetcal::bEsq1Click);
     AoClicar(ui->bCallow, this, &TMetcal::bCallowClick);
     AoClicar(ui->bEsq2, this, &TMetcal::bEsq2Click);
+    AoClicar(ui->bEstudo, this, &TMetcal::bEstudoClick);
     AoClicar(ui->bDados1, this, &TMetcal::bDados1Click);
     AoClicar(ui->bImp2, this, &TMetcal::bImp2Click);
     AoClicar(ui->bExit2, this, &TMetcal::bExit2Click);
@@ -105,6 +106,10 @@ void TMetcal::bCallowClick() {
 
 void TMetcal::bEsq2Click() {
     Telas::Mostrar(IdTela::Esquema);
+}
+
+void TMetcal::bEstudoClick() {
+    Telas::MostrarModal(IdTela::Estudo);
 }
 
 void TMetcal::bDados1Click() {

@@ -220,7 +220,7 @@ void TstMetcal::textosDeFocoEOrdemDeTab() {
     const QString fator = QStringLiteral("Fator de segurança global que se deseja garantir.");
     const QString hipoteses =
         QStringLiteral("Ativa o formulário de Geometria e Hipóteses do método.");
-    const std::array<std::pair<const char*, QString>, 10> esperados{{
+    const std::array<std::pair<const char*, QString>, 11> esperados{{
         {"eFatsegkan", fator},
         {"ePosref", QStringLiteral("Posição do reforço no aterro (m). - em geral igual a zero")},
         {"bCalkan", QStringLiteral("Dimensionamento pelo método de Kaniraj.")},
@@ -228,6 +228,8 @@ void TstMetcal::textosDeFocoEOrdemDeTab() {
         {"eFatseglow", fator},
         {"bCallow", QStringLiteral("Dimensionamento pelo método de Low.")},
         {"bEsq2", hipoteses},
+        {"bEstudo", QStringLiteral("Curvas da solicitação requerida em função de um valor do "
+                                   "problema, com a resistência do reforço.")},
         {"bDados1", QStringLiteral("Ativa o formulário de entrada de dados.")},
         {"bImp2", QStringLiteral("Imprime este formulário.")},
         {"bExit2", textoSair},
