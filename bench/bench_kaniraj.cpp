@@ -1,6 +1,6 @@
 // One Kaniraj run (both analyses) with the plain radius scan and with the fast search, on the
-// layers that make the plain scan slow. Run on demand: build/<dir>/bench/bench_kaniraj
-#include "calc/BuscaRaio.h"
+// layers that make the plain scan slow; and with the fast search under the embankment of the
+// examples for soft layers of 2 to 20 m. Run on demand: build/<dir>/bench/bench_kaniraj
 #include "calc/Kaniraj.h"
 
 #include <benchmark/benchmark.h>
@@ -39,6 +39,25 @@ BENCHMARK(BM_KanirajVarreduraLinear)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK(BM_KanirajBuscaRapida)->ArgName("caso")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// H = 3, slope 2, γ = 18, c = 5, φ = 30, linear 10 kPa profile, F = 1.3, a = 0; T from the
+// argument.
+void BM_KanirajPorEspessura(benchmark::State& estado) {
+    const long double T = estado.range(0);
+    const EntradaKaniraj entrada{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0};
+    for (auto _ : estado) {
+        ResultadoKaniraj comTrinca, semTrinca;
+        AnaliseKaniraj(HipoteseKaniraj::ComTrinca, entrada, comTrinca);
+        AnaliseKaniraj(HipoteseKaniraj::SemTrinca, entrada, semTrinca);
+        benchmark::DoNotOptimize(comTrinca);
+        benchmark::DoNotOptimize(semTrinca);
+    }
+}
+
+BENCHMARK(BM_KanirajPorEspessura)
+    ->ArgName("T")
+    ->DenseRange(2, 20, 2)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

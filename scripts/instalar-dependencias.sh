@@ -5,11 +5,12 @@ set -euo pipefail
 
 pacotes=(
     build-essential cmake ninja-build git
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     fonts-dejavu-core fontconfig
     xvfb xauth poppler-utils locales
+    desktop-file-utils appstream libxml2-utils dpkg-dev
 )
 
 faltando=()

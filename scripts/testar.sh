@@ -17,7 +17,7 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRA_GUI=OFF -DVE
 cmake --build build/asan -j2
 ctest --test-dir build/asan --output-on-failure -j2
 
-echo "== Fuzzing do leitor de números"
+echo "== Fuzzing do leitor de números e do leitor de projetos"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVELTRA_GUI=OFF -DVELTRA_BENCH=OFF -DVELTRA_FUZZ=ON
 cmake --build build/fuzz -j2
@@ -25,7 +25,11 @@ for alvo in build/fuzz/fuzz/fuzz_*; do
     [ -x "$alvo" ] || continue
     corpus="build/fuzz/corpus/$(basename "$alvo")"
     mkdir -p "$corpus"
-    "$alvo" -max_total_time=20 -print_final_stats=0 "$corpus" fuzz/semente 2>&1 | tail -n 3
+    case "$(basename "$alvo")" in
+        fuzz_projeto) exemplos=fuzz/projetos ;;
+        *) exemplos=fuzz/semente ;;
+    esac
+    "$alvo" -max_total_time=20 -print_final_stats=0 "$corpus" "$exemplos" 2>&1 | tail -n 3
 done
 
 echo "== Programa, testes e benchmarks"

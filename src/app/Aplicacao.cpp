@@ -4,6 +4,8 @@
 
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "screens/Projetos.h"
+#include "screens/Relatorio.h"
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
@@ -19,19 +21,26 @@
 #include "screens/uCaso4.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
+#include "screens/uEstudo.h"
 #include "screens/uGeotextil.h"
 #include "screens/uHipKan.h"
 #include "screens/uHipLow.h"
+#include "screens/uSuperficies.h"
 #include "screens/uTab1.h"
 #include "screens/uTab2.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSessionManager>
+#include <QStringList>
+#include <QTimer>
 
 #include <cfenv>
+#include <cstdio>
 
 namespace {
 char SeparadorDoLocal() {
@@ -84,6 +93,8 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TfCaso10>(IdTela::fCaso10);
     Criar<TfTab1>(IdTela::fTab1);
     Criar<TfTab2>(IdTela::fTab2);
+    Criar<TSuperficies>(IdTela::Superficies);
+    Criar<TEstudo>(IdTela::Estudo);
     Telas::Instalar(this);
 }
 
@@ -112,7 +123,55 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
 
     DefinirExibidorMensagens(MostrarCaixaMensagem);
 
+    // Where the last design folder is remembered.
+    aplicacao.setOrganizationName(QStringLiteral("Veltra"));
+    aplicacao.setApplicationName(QStringLiteral("Veltra"));
+
+    // The desktop logging out ends the program like its own "&Sair": unsaved values are asked for.
+    QObject::connect(&aplicacao, &QGuiApplication::commitDataRequest, [](QSessionManager& sessao) {
+        if (sessao.allowsInteraction()) {
+            bool sair = false;
+            Tratado([&] { sair = ConfirmarSaida(nullptr); })();
+            if (!sair) {
+                sessao.cancel();
+            }
+            sessao.release();
+        }
+    });
+
     auto telas = std::make_unique<ConjuntoTelas>();
     telas->Obter(IdTela::Apres)->Mostrar();
     return telas;
+}
+
+void AbrirProjetoInicial(const QString& caminho) {
+    if (caminho.isEmpty()) {
+        return;
+    }
+    QTimer::singleShot(0, [caminho] { Tratado([&] { AbrirProjeto(caminho); })(); });
+}
+
+int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, const QString& pdf) {
+    // No window is ever shown: Qt's offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacao(argc, argv);
+    std::fesetround(FE_TONEAREST);
+    DefinirSeparadorDecimal(SeparadorDoLocal());
+    const auto falha = [](const QString& mensagem) {
+        std::fprintf(stderr, "veltra: %s\n", mensagem.toUtf8().constData());
+        return 1;
+    };
+    // The analyses stay silent here: what they would say goes into the report's warnings.
+    DefinirExibidorMensagens([](const std::string&) {});
+    Projeto lido;
+    const Desfecho leitura = LerProjeto(projeto, lido);
+    if (!leitura.ok) {
+        return falha(leitura.mensagem);
+    }
+    const QString erro =
+        GravarRelatorio(CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true), pdf);
+    if (!erro.isEmpty()) {
+        return falha(erro);
+    }
+    return 0;
 }

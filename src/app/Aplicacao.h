@@ -2,13 +2,15 @@
 
 #include "screens/Telas.h"
 
+#include <QStringList>
+
 #include <array>
 #include <memory>
 #include <string>
 
 class QApplication;
 
-// The nineteen screens of the program, created once in their fixed order and hidden, and the one
+// The screens of the program, created once in their fixed order and hidden, and the one
 // the screens open one another through while it lives. Creating it installs the error handler;
 // destroying it destroys every screen in the reverse order.
 class ConjuntoTelas : public Telas {
@@ -33,3 +35,12 @@ void MostrarCaixaMensagem(const std::string& texto);
 // the program's font, the message box for every message, the error handler, the screen set, and
 // the opening screen shown.
 std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao);
+
+// The design file named on the command line, opened once the event loop runs; nothing when the
+// path is empty.
+void AbrirProjetoInicial(const QString& caminho);
+
+// "veltra --relatorio PROJETO PDF": the three analyses and the anchorage lengths of the design,
+// and its calculation report, without any window and with no display needed. Returns the exit
+// code: 0, or 1 after one line on standard error.
+int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, const QString& pdf);

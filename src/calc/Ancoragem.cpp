@@ -23,6 +23,13 @@ SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf,
                                 long double PComTrinca, long double PSemTrinca,
                                 long double Solicsolh, long double Solicsolb,
                                 ComprimentosAncoragem& comprimentos) {
+    const auto anguloValido = [](long double delta) { return delta >= 0 && delta < 90; };
+    if (!anguloValido(deltaf) || !anguloValido(deltae) || cf < 0 || ce < 0) {
+        return SituacaoAncoragem::InterfacesInvalidas;
+    }
+    if (!(FS1 > 0)) {
+        return SituacaoAncoragem::FatorSegurancaNulo;
+    }
     const long double sigmaV = H * gama;
     const long double tauF = ResistenciaInterface(cf, deltaf, sigmaV);
     const long double tauE = ResistenciaInterface(ce, deltae, sigmaV);

@@ -7,13 +7,14 @@
 namespace {
 
 // One evaluated sample, with what the bounds need: the sum of the magnitudes of the four terms of
-// g (the scale of its rounding error) and ρ^1.47 (for the slope).
+// g (the scale of its rounding error) and ρ^1.47 (for the slope); and the scan's verdict on it.
 struct Amostra {
     std::int64_t j;
     long double rho;
     long double g;
     long double somaAbs;
     long double p147;
+    bool aceita;
 };
 
 // The one evaluation of g, shared by the scan (ValorCriterio) and the fast search.
@@ -29,32 +30,72 @@ Amostra AvaliarEm(const CriterioRaio& c, long double rho) {
     const long double termoK2 = c.K2 / c.S;
     a.g = p247 - termoE - termoK1 + termoK2;
     a.somaAbs = p247 + std::fabs(termoE) + std::fabs(termoK1) + std::fabs(termoK2);
+    a.aceita = std::fabs(a.g) <= ToleranciaRaio;
     return a;
 }
 
-Amostra Avaliar(const CriterioRaio& c, std::int64_t j) {
-    Amostra a = AvaliarEm(c, RaioDoPasso(c, j));
+// The criterion's coefficients in double precision, when double holds them with room to spare
+// and the samples lie in 1 ≤ ρ ≤ 16: the search then estimates g in double precision, some ten
+// times quicker than in extended, and uses the scan's evaluation only to decide a sample whose
+// estimate lies too near the tolerance.
+struct Coeficientes {
+    bool valem;
+    double e, K1S, K2S; // e, K1/S, K2/S
+};
+
+Coeficientes EmDouble(const CriterioRaio& c) {
+    // The scan divides K1·ρ (ρ ≥ 1) and K2 by S at every sample: forming these quotients raises
+    // no flag it would not.
+    const long double K1S = c.K1 / c.S, K2S = c.K2 / c.S;
+    constexpr long double limite = 1e290L;
+    if (!(c.d >= 0 && c.d + 1 <= 16 && std::fabs(c.e) <= limite && std::fabs(K1S) <= limite &&
+          std::fabs(K2S) <= limite))
+        return {false, 0, 0, 0};
+    return {true, static_cast<double>(c.e), static_cast<double>(K1S), static_cast<double>(K2S)};
+}
+
+// The estimate lies within 2^-47 of the terms' magnitudes of the exact g at the sample's ρ (ρ and
+// the coefficients rounded to 53 bits, log and exp within an ulp, ρ^2.47 as ρ^1.47·ρ); the
+// scan's own g within a few ulps of extended precision of them. Beyond this band both lie on the
+// same side of the tolerance.
+constexpr long double incertezaEstimativa = 0x1p-40L;
+
+Amostra EstimarEm(const Coeficientes& k, long double rho) {
+    const double r = static_cast<double>(rho);
+    const double p147 = std::exp(1.47 * std::log(r));
+    const double p247 = p147 * r;
+    const double termoE = 1.032 * k.e * p147;
+    const double termoK1 = k.K1S * r;
+    const double g = p247 - termoE - termoK1 + k.K2S;
+    Amostra a;
+    a.j = 0;
+    a.rho = rho;
+    a.g = g;
+    a.somaAbs = p247 + std::fabs(termoE) + std::fabs(termoK1) + std::fabs(k.K2S);
+    a.p147 = p147;
+    return a;
+}
+
+Amostra Avaliar(const CriterioRaio& c, const Coeficientes& k, std::int64_t j) {
+    const long double rho = RaioDoPasso(c, j);
+    Amostra a;
+    bool decidida = false;
+    if (k.valem) {
+        a = EstimarEm(k, rho);
+        const long double incerteza = incertezaEstimativa * a.somaAbs;
+        const long double modulo = std::fabs(a.g);
+        decidida = modulo <= ToleranciaRaio - incerteza || modulo > ToleranciaRaio + incerteza;
+        a.aceita = modulo <= ToleranciaRaio;
+    }
+    if (!decidida)
+        a = AvaliarEm(c, rho);
     a.j = j;
     return a;
 }
 
-bool Aceita(const Amostra& a) {
-    return std::fabs(a.g) <= ToleranciaRaio;
-}
-
-// The scan over j = de ... ate: the first accepted j, or SemRaio.
-std::int64_t Varre(const CriterioRaio& c, std::int64_t de, std::int64_t ate) {
-    for (std::int64_t j = de; j <= ate; ++j)
-        if (Aceita(Avaliar(c, j)))
-            return j;
-    return SemRaio;
-}
-
-// Room for pending samples: a gap below 2^62 samples needs at most 62.
-constexpr int maisPendentes = 80;
-
-// Relative slack of every bound below: 2^-38, some ten million times the few units in the last
-// place that expl, logl, the constants and a handful of operations can lose.
+// Relative slack of every bound below: 2^-38, some five hundred times the error of an estimated
+// sample and ten million times the few units in the last place that expl, logl, the constants and
+// a handful of operations can lose in extended precision.
 constexpr long double folga = 0x1p-38L;
 
 // Largest j in [de, ate] whose ρ lies within `alcance` of ρ(de) (differences compared, so that no
@@ -146,6 +187,17 @@ long double Alcance(long double g, long double rumoZeroMax, long double margem) 
     return sobra / rumoZeroMax * (1 - folga);
 }
 
+// The scan over j = de ... ate with its own evaluation: the first accepted j, or SemRaio.
+std::int64_t Varre(const CriterioRaio& c, std::int64_t de, std::int64_t ate) {
+    for (std::int64_t j = de; j <= ate; ++j)
+        if (std::fabs(ValorCriterio(c, RaioDoPasso(c, j))) <= ToleranciaRaio)
+            return j;
+    return SemRaio;
+}
+
+// Room for pending samples: 16 and one per halving of a gap below 2^62 samples need at most 78.
+constexpr int maisPendentes = 80;
+
 } // namespace
 
 long double RaioDoPasso(const CriterioRaio& criterio, std::int64_t j) {
@@ -214,32 +266,40 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // within that distance is rejected by the scan and need not be evaluated.
 //
 // The computed samples ρj = d + 1 + j·T/20000 never decrease with j, so every sample between two
-// evaluated ones lies between their ρ. The computed g of any sample differs from the exact g at
+// evaluated ones lies between their ρ. The scan's g of any sample differs from the exact g at
 // that ρ by a few ulps of t1 + |t2| + |t3| + |t4|, which is largest at the right end (each |ti|
-// grows with ρ); the margin allows 2^-38 of that sum at both ends, of the slope bounds and of the
-// distances, which covers expl, logl, the constants (2.47 − 1 is not exactly 1.47 in binary) and
-// the arithmetic many million times over. Evaluated samples are tested with the scan's own
-// evaluation and comparison, so the first accepted j, or the absence of one, is the scan's.
+// grows with ρ), and an estimated sample's g (double precision) by under 2^-47 of that sum; the
+// margin allows 2^-38 of that sum at both ends, of the slope bounds and of the distances, which
+// covers both, the constants (2.47 − 1 is not exactly 1.47 in binary) and the arithmetic hundreds
+// of times over. Each evaluated sample is accepted or rejected as the scan would: on its
+// estimate where that lies beyond 2^-40 of the magnitudes from the tolerance, otherwise with the
+// scan's own evaluation and comparison. So the first accepted j, or the absence of one, is the
+// scan's.
 //
 // The search keeps the last sample known to be cleared (`atual`: every j up to it is rejected)
-// and a stack of evaluated samples to its right. Each round either clears the whole gap to the
-// nearest of them, jumps ahead over a proven stretch, or evaluates the middle of the gap. Far from
-// the tolerance band one round crosses large stretches; near a root the jumps shrink like a
-// Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the stack
-// holds at most one entry per halving of a gap below 2^62 samples. Should it ever fill, the scan
-// takes over after `atual`, which keeps the answer the scan's.
+// and a stack of evaluated samples to its right. Each round bounds the gap to the nearest of them
+// from both ends, and either clears it whole or evaluates the middle of what the bounds leave
+// unproven. Far from the tolerance band the bounds cross large stretches; near a root they shrink
+// like a Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the
+// stack holds 16 entries and above them at most one per halving of a gap below 2^62 samples.
 std::int64_t BuscaRaio(const CriterioRaio& criterio) {
     return BuscaRaioComPendentes(criterio, maisPendentes);
 }
 
 std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) {
-    Amostra atual = Avaliar(criterio, 0);
-    if (Aceita(atual))
+    const Coeficientes coeficientes = EmDouble(criterio);
+    auto avalia = [&](std::int64_t j) { return Avaliar(criterio, coeficientes, j); };
+    Amostra atual = avalia(0);
+    if (atual.aceita)
         return 0;
     const std::int64_t ultimo = UltimoPasso(criterio);
     // A handful of samples: the scan itself is the quickest.
-    if (ultimo <= 16)
-        return Varre(criterio, 1, ultimo);
+    if (ultimo <= 16) {
+        for (std::int64_t j = 1; j <= ultimo; ++j)
+            if (avalia(j).aceita)
+                return j;
+        return SemRaio;
+    }
 
     const long double inclinacaoK1 = -(criterio.K1 / criterio.S);
     const long double coefE = 1.51704L * criterio.e;
@@ -247,14 +307,15 @@ std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) 
     const int capacidade = std::clamp(pendentes, 1, maisPendentes);
     Amostra pilha[maisPendentes];
     int topo = 0;
-    pilha[topo++] = Avaliar(criterio, ultimo);
+    pilha[topo++] = avalia(ultimo);
 
     while (true) {
         if (topo == 0)
             return SemRaio; // atual is the last sample
         const Amostra& direita = pilha[topo - 1];
         bool interiorLimpo = direita.j == atual.j + 1;
-        std::int64_t limpoAte = atual.j; // every j up to here is rejected
+        std::int64_t limpoAte = atual.j;     // every j up to here is rejected
+        std::int64_t limpoDesde = direita.j; // and every j from here to direita
         if (!interiorLimpo) {
             const long double u1a = 2.47L * atual.p147;
             const long double u1b = 2.47L * direita.p147;
@@ -273,31 +334,29 @@ std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) 
             const long double rumoDir = direita.g > 0 ? hi : -lo;
             const long double alcanceEsq = Alcance(atual.g, rumoEsq, margem);
             const long double alcanceDir =
-                Aceita(direita) ? -1 : Alcance(direita.g, rumoDir, margem);
+                direita.aceita ? -1 : Alcance(direita.g, rumoDir, margem);
             if (alcanceEsq >= 0)
                 limpoAte = UltimoAoAlcance(criterio, atual, direita.j - 1, alcanceEsq);
-            std::int64_t limpoDesde = direita.j;
             if (alcanceDir >= 0)
                 limpoDesde = PrimeiroAoAlcance(criterio, atual.j + 1, direita, alcanceDir);
             interiorLimpo = limpoAte + 1 >= limpoDesde;
         }
         if (interiorLimpo) {
-            if (Aceita(direita))
+            if (direita.aceita)
                 return direita.j;
             atual = direita;
             --topo;
             continue;
         }
-        const std::int64_t vao = direita.j - atual.j;
-        if (limpoAte - atual.j >= vao / 8) {
-            // A long proven stretch: evaluate the first sample after it.
-            atual = Avaliar(criterio, limpoAte + 1);
-            if (Aceita(atual))
-                return atual.j;
-            continue;
-        }
+        // Evaluate the middle of the stretch not yet proven; once the stack holds 16 samples, no
+        // later than the middle of the gap, so that each further entry halves it.
+        std::int64_t proximo = limpoAte + 1 + (limpoDesde - 2 - limpoAte) / 2;
+        if (topo >= 16)
+            proximo = std::min(proximo, atual.j + (direita.j - atual.j) / 2);
+        // Should the room ever run out, the scan takes over after `atual`: the answer stays the
+        // scan's.
         if (topo == capacidade)
-            return Varre(criterio, atual.j + 1, ultimo); // every j up to atual is rejected
-        pilha[topo++] = Avaliar(criterio, atual.j + vao / 2);
+            return Varre(criterio, atual.j + 1, ultimo);
+        pilha[topo++] = avalia(proximo);
     }
 }

@@ -3,7 +3,7 @@
 #include "../data/Mensagens.h"
 #include "Kaniraj.h"
 
-void CalcKanct(long double H, long double n, long double gama, long double c, long double phi,
+bool CalcKanct(long double H, long double n, long double gama, long double c, long double phi,
                long double hb, long double b, long double T, long double Z, long double CS,
                long double CZ, long double CF, long double F, long double a,
                ResultadoKaniraj& resultado) {
@@ -11,8 +11,11 @@ void CalcKanct(long double H, long double n, long double gama, long double c, lo
     // will reject silently are announced here, once.
     const RelatoKaniraj relato = AnaliseKaniraj(
         HipoteseKaniraj::ComTrinca, {H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F, a}, resultado);
-    if (relato.desfecho == DesfechoKaniraj::Rejeitado)
+    if (relato.desfecho == DesfechoKaniraj::Rejeitado) {
         ExibirMensagem(MensagemDaSituacao(relato.situacao));
-    else if (relato.desfecho == DesfechoKaniraj::BermaMuitoLarga)
+        return false;
+    }
+    if (relato.desfecho == DesfechoKaniraj::BermaMuitoLarga)
         ExibirMensagem(MensagemBermaLarga);
+    return true;
 }

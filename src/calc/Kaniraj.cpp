@@ -21,11 +21,80 @@ RelatoKaniraj Rejeita(SituacaoDados situacao, ResultadoKaniraj& resultado) {
     return {DesfechoKaniraj::Rejeitado, situacao};
 }
 
-// The search over the 40 depths, on data already checked.
+// The values of a run that every depth shares.
+struct Constantes {
+    const EntradaKaniraj& en;
+    bool semTrinca;
+    long double X0;
+    long double tanPhi;
+    long double berma;
+    BuscadorRaio buscador;
+};
+
+// The depth Di = d·H: its radius and force.
+CunhaKaniraj Cunha(const Constantes& comum, long double Di, long double d) {
+    const EntradaKaniraj& en = comum.en;
+    const long double H = en.H, n = en.n, F = en.F;
+    CunhaKaniraj cunha{Di, std::nullopt, std::nullopt, comum.X0};
+
+    const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, Di);
+    const long double d053 = Potencia(d, 0.53L);
+    const long double Nf = 3.06L * d053;
+    long double G, S, s;
+    if (comum.semTrinca) {
+        // Arc through the fill on the crest side; the fill inside the arc drives.
+        const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - d053);
+        G = Potencia(d, 2) + n * n / 12 + d + 1.0L / 3 + comum.berma;
+        S = Na * (en.c / (en.gama * H) + 0.22L * comum.tanPhi) + Nf * cm / (en.gama * H);
+        s = d + 0.5L;
+    } else {
+        // The crack: only the fill above the chord drives, only the foundation resists.
+        G = n * n / 12 + d * d + comum.berma;
+        S = Nf * cm / (en.gama * H);
+        s = d;
+    }
+    // Without resistance the criterion has no meaning: no force from this depth.
+    if (S == 0)
+        return cunha;
+
+    const long double e = en.a / H + d;
+    const long double K1 = 0.532L * F * (2 * G - e * s);
+    const long double K2 = 0.226L * F * G * e;
+    const CriterioRaio criterio{d, en.T, e, K1, K2, S};
+    const std::int64_t j = comum.buscador(criterio);
+    if (j == SemRaio)
+        return cunha;
+    const long double rho = RaioDoPasso(criterio, j);
+    cunha.R = rho * H;
+
+    // Lever arm of a force along the bisector at the reinforcement's height; a reinforcement at or
+    // above the top of the circle has none.
+    const long double radicando = 1 - e / (2 * rho);
+    if (radicando <= 0)
+        return cunha;
+    const long double q = rho * Potencia(radicando, 0.5L);
+    // Moment balance: the force times its arm is F times the driving moment less the resisting
+    // moment.
+    cunha.P = (en.gama * H * H / q) * (F * rho * s - S * Potencia(rho, 1.47L) - 0.5L * F * G);
+    return cunha;
+}
+
+// The record keeps the largest force, from the shallowest depth reaching it.
+void Registra(const CunhaKaniraj& cunha, ResultadoKaniraj& r) {
+    if (cunha.P && *cunha.P > r.P) {
+        r.D = cunha.D;
+        r.P = *cunha.P;
+        r.Y0 = *cunha.R;
+    }
+}
+
+// The search over the 40 depths, on data already checked; each depth examined goes to the record
+// and to aoExaminar.
+template <class AoExaminar>
 DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, ResultadoKaniraj& r,
-                        BuscadorRaio buscador) {
+                        BuscadorRaio buscador, AoExaminar&& aoExaminar) {
     const bool semTrinca = hipotese == HipoteseKaniraj::SemTrinca;
-    const long double H = en.H, n = en.n, T = en.T, F = en.F;
+    const long double H = en.H, n = en.n, T = en.T;
 
     // Berm ratios, and the centre's abscissa over H from the main slope's toe.
     const long double k1 = en.hb / H;
@@ -48,70 +117,32 @@ DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Resu
         const long double angulo = 3.1416L * en.phi / 180;
         tanPhi = std::sin(angulo) / std::cos(angulo);
     }
-    const long double berma = k1 * k2 * (1 - k1) * (n + k2);
+    const Constantes comum{en, semTrinca, r.X0, tanPhi, k1 * k2 * (1 - k1) * (n + k2), buscador};
 
     for (int i = 1; i <= 40; ++i) {
         const long double Di = i * T / 40;
         const long double d = Di / H;
         if (dmin > d && i < 40)
             continue;
-
-        const long double cm = ResistenciaRepresentativa(T, en.Z, en.CS, en.CZ, en.CF, Di);
-        const long double Nf = 3.06L * Potencia(d, 0.53L);
-        long double G, S, s;
-        if (semTrinca) {
-            // Arc through the fill on the crest side; the fill inside the arc drives.
-            const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - Potencia(d, 0.53L));
-            G = Potencia(d, 2) + n * n / 12 + d + 1.0L / 3 + berma;
-            S = Na * (en.c / (en.gama * H) + 0.22L * tanPhi) + Nf * cm / (en.gama * H);
-            s = d + 0.5L;
-        } else {
-            // The crack: only the fill above the chord drives, only the foundation resists.
-            G = n * n / 12 + d * d + berma;
-            S = Nf * cm / (en.gama * H);
-            s = d;
-        }
-        // Without resistance the criterion has no meaning: no force from this depth.
-        if (S == 0)
-            continue;
-
-        const long double e = en.a / H + d;
-        const long double K1 = 0.532L * F * (2 * G - e * s);
-        const long double K2 = 0.226L * F * G * e;
-        const CriterioRaio criterio{d, T, e, K1, K2, S};
-        const std::int64_t j = buscador(criterio);
-        if (j == SemRaio)
-            continue;
-        const long double rho = RaioDoPasso(criterio, j);
-
-        // Lever arm of a force along the bisector at the reinforcement's height; a reinforcement
-        // at or above the top of the circle has none.
-        const long double radicando = 1 - e / (2 * rho);
-        if (radicando <= 0)
-            continue;
-        const long double q = rho * Potencia(radicando, 0.5L);
-        // Moment balance: the force times its arm is F times the driving moment less the
-        // resisting moment.
-        const long double Pi =
-            (en.gama * H * H / q) * (F * rho * s - S * Potencia(rho, 1.47L) - 0.5L * F * G);
-        if (Pi > r.P) {
-            r.D = Di;
-            r.P = Pi;
-            r.Y0 = rho * H;
-        }
+        const CunhaKaniraj cunha = Cunha(comum, Di, d);
+        Registra(cunha, r);
+        aoExaminar(cunha);
     }
     return DesfechoKaniraj::Calculado;
 }
 
-} // namespace
-
-RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
-                             ResultadoKaniraj& resultado, BuscadorRaio buscador) {
+template <class AoExaminar>
+RelatoKaniraj Analisa(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
+                      ResultadoKaniraj& resultado, BuscadorRaio buscador, AoExaminar&& aoExaminar) {
     SituacaoDados situacao = VerificarDados(en.H, en.gama, en.T, en.Z,
                                             {en.H, en.n, en.gama, en.c, en.phi, en.hb, en.b, en.T,
                                              en.Z, en.CS, en.CZ, en.CF, en.F, en.a});
     if (situacao == SituacaoDados::Aceitos && 180000 / en.T > maisPassos)
         situacao = SituacaoDados::ForaDoIntervalo;
+    if (situacao == SituacaoDados::Aceitos)
+        situacao = VerificarDominio(en.phi, en.n, en.c, en.CS, en.CZ, en.CF, en.F);
+    if (situacao == SituacaoDados::Aceitos && !(en.a >= 0 && en.a <= en.H))
+        situacao = SituacaoDados::PosicaoReforco;
     if (situacao != SituacaoDados::Aceitos)
         return Rejeita(situacao, resultado);
 
@@ -120,7 +151,7 @@ RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
     bool falhou;
     {
         VigiaPontoFlutuante vigia;
-        desfecho = Calcula(hipotese, en, calculado, buscador);
+        desfecho = Calcula(hipotese, en, calculado, buscador, aoExaminar);
         falhou = vigia.Falhou() || !std::isfinite(calculado.P) || !std::isfinite(calculado.Y0) ||
                  !std::isfinite(calculado.X0) || !std::isfinite(calculado.D);
     }
@@ -128,4 +159,22 @@ RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
         return Rejeita(SituacaoDados::ForaDoIntervalo, resultado);
     resultado = calculado;
     return {desfecho, SituacaoDados::Aceitos};
+}
+
+} // namespace
+
+RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
+                             ResultadoKaniraj& resultado, BuscadorRaio buscador) {
+    return Analisa(hipotese, entrada, resultado, buscador, [](const CunhaKaniraj&) {});
+}
+
+CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada) {
+    CunhasKaniraj detalhe;
+    detalhe.cunhas.reserve(40);
+    detalhe.relato = Analisa(hipotese, entrada, detalhe.resultado, BuscaRaio,
+                             [&](const CunhaKaniraj& cunha) { detalhe.cunhas.push_back(cunha); });
+    // The depths of a run whose arithmetic failed answer nothing either.
+    if (detalhe.relato.desfecho == DesfechoKaniraj::Rejeitado)
+        detalhe.cunhas.clear();
+    return detalhe;
 }

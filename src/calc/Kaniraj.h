@@ -4,6 +4,9 @@
 #include "BuscaRaio.h"
 #include "Verificacao.h"
 
+#include <optional>
+#include <vector>
+
 // The two hypotheses of Kaniraj's method: the fill intact, or cut by a tension crack through its
 // whole height (then only the foundation resists and only the fill above the chord drives).
 enum class HipoteseKaniraj { SemTrinca, ComTrinca };
@@ -25,3 +28,26 @@ struct RelatoKaniraj {
 // data leave the record all zero.
 RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
                              ResultadoKaniraj& resultado, BuscadorRaio buscador = BuscaRaio);
+
+// One depth of Kaniraj's analysis. The circle's lowest point lies at depth D below the foundation
+// surface, its centre at X0 from the main slope's toe toward the crest and R above that lowest
+// point (R − D above the surface).
+struct CunhaKaniraj {
+    long double D;                // m
+    std::optional<long double> R; // the radius accepted, m; none when the search found none
+    // The force, kN/m (zero or less: the wedge needs none); none without a radius, without
+    // resistance, or when the reinforcement lies at or above the top of the circle.
+    std::optional<long double> P;
+    long double X0; // m, the same for every depth
+};
+
+// Every depth the analysis examines (the shallow ones whose circle would cut the berm are not),
+// and the record made from them (the record CalcKanst/CalcKanct return). Rejected data leave no
+// depths and the record all zero.
+struct CunhasKaniraj {
+    RelatoKaniraj relato;
+    ResultadoKaniraj resultado;
+    std::vector<CunhaKaniraj> cunhas;
+};
+
+CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada);

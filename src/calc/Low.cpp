@@ -24,89 +24,98 @@ ResultadoLow ValoresDeEntrada() {
     return r;
 }
 
-// The first k = 0.01·j, from j onward, at which x·(1 − q·(1 − β·r·k/E)^0.32) − k ≤ 0; false when k
-// passes 20 or the base of the power stops being positive first.
-bool BuscaFator(long double x, long double q, long double beta, long double r, long double E,
-                int& j) {
-    while (true) {
-        const long double k = 0.01L * j;
-        if (k > 20)
-            return false;
-        const long double base = 1 - beta * r * k / E;
-        if (base <= 0)
-            return false;
-        if (x * (1 - q * Potencia(base, 0.32L)) - k <= 0)
-            return true;
-        ++j;
+// The values of a run that every wedge shares.
+struct Constantes {
+    const EntradaLow& en;
+    long double tanPhi;
+    long double m;
+    long double H2;
+    BuscadorFator buscador;
+};
+
+// The wedge of depth D = r·H.
+CunhaLow Cunha(const Constantes& comum, long double r, long double D) {
+    const EntradaLow& en = comum.en;
+    const long double H = en.H;
+    CunhaLow cunha;
+    cunha.D = D;
+
+    const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, cunha.D);
+    // Fitted geometry of the critical circle for this depth ratio.
+    const long double x = r + 0.5L;
+    const long double x2 = Potencia(x, 2);
+    const long double A = 1.564L * x + 0.1303L * comum.m / x;
+    const long double B = x * A - x2 / 2 - comum.m / 24;
+    const long double A147 = Potencia(A, 1.47L);
+    // Stability numbers of the foundation and of the fill.
+    const long double r053 = Potencia(r, 0.53L);
+    const long double N1 = 3.06L * r053 * A147 / B;
+    const long double N2 = 1.53L * (Potencia(r + 1, 0.53L) - r053) * A147 / B;
+    const long double lambda = 0.19L + 0.02L * en.n / r;
+    cunha.FS0 = N1 * cm / (en.gama * H) + N2 * (en.c / (en.gama * H) + lambda * comum.tanPhi);
+
+    if (!(en.F > cunha.FS0)) {
+        cunha.Ph = cunha.Pb = 0;
+        cunha.motivo = MotivoCunhaLow::DispensaReforco;
+        return cunha;
+    }
+    if (cunha.FS0 <= 0) {
+        cunha.motivo = MotivoCunhaLow::NadaResiste;
+        return cunha;
+    }
+    const long double E = x2 / 2 + comum.m / 24;
+    const long double q = 1 / Potencia(en.F / cunha.FS0, 0.68L);
+    // The horizontal criterion is never met below the bisector one: it goes on from where the
+    // bisector search stopped.
+    cunha.motivo = MotivoCunhaLow::CriterioInatingivel;
+    const PassoFator bissetriz = comum.buscador({x, q, 0.28L, r, E}, 0);
+    if (bissetriz.fim != FimBuscaFator::Encontrado)
+        return cunha;
+    cunha.Pb = FatorDoPasso(bissetriz.j) * en.gama * comum.H2;
+    const PassoFator horizontal = comum.buscador({x, q, 1, r, E}, bissetriz.j);
+    if (horizontal.fim != FimBuscaFator::Encontrado)
+        return cunha;
+    cunha.Ph = FatorDoPasso(horizontal.j) * en.gama * comum.H2;
+    cunha.motivo = MotivoCunhaLow::Reforcada;
+    return cunha;
+}
+
+// The record keeps the lowest FS0 and the largest forces, each with the first wedge reaching it.
+void Registra(const CunhaLow& cunha, ResultadoLow& r) {
+    if (cunha.FS0 < r.Fatsegsol) {
+        r.Fatsegsol = cunha.FS0;
+        r.Profcunsol = cunha.D;
+    }
+    if (cunha.Ph && *cunha.Ph > r.Solicsolh) {
+        r.Solicsolh = *cunha.Ph;
+        r.Profcunh = cunha.D;
+    }
+    if (cunha.Pb && *cunha.Pb > r.Solicsolb) {
+        r.Solicsolb = *cunha.Pb;
+        r.Profcunb = cunha.D;
     }
 }
 
-// The search over the wedges D/H = 0.5 ... 5, on data already checked. Returns whether some wedge
-// that needs reinforcement could not be brought to F in some direction.
-bool Calcula(long double H, long double n, long double gama, long double c, long double phi,
-             long double T, long double Z, long double CS, long double CZ, long double CF,
-             long double F, ResultadoLow& resultado) {
-    const long double angulo = 3.1416L * phi / 180;
-    const long double tanPhi = std::sin(angulo) / std::cos(angulo);
-    const long double m = 1 + n * n;
-    const long double H2 = Potencia(H, 2);
+// The search over the wedges D/H = 0.5 ... 5, on data already checked; each wedge goes to the
+// record and to aoExaminar. Returns whether some wedge that needs reinforcement could not be
+// brought to F in some direction.
+template <class AoExaminar>
+bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
+             AoExaminar&& aoExaminar) {
+    const long double angulo = 3.1416L * en.phi / 180;
+    const Constantes comum{en, std::sin(angulo) / std::cos(angulo), 1 + en.n * en.n,
+                           Potencia(en.H, 2), buscador};
     bool haCunhaSemSolucao = false;
-
     for (int i = 40; i <= 400; ++i) {
         const long double r = i / 80.0L;
-        const long double D = r * H;
-        if (T < D)
+        const long double D = r * en.H;
+        if (en.T < D)
             break;
-
-        const long double cm = ResistenciaRepresentativa(T, Z, CS, CZ, CF, D);
-        // Fitted geometry of the critical circle for this depth ratio.
-        const long double x = r + 0.5L;
-        const long double x2 = Potencia(x, 2);
-        const long double A = 1.564L * x + 0.1303L * m / x;
-        const long double B = x * A - x2 / 2 - m / 24;
-        const long double A147 = Potencia(A, 1.47L);
-        // Stability numbers of the foundation and of the fill.
-        const long double N1 = 3.06L * Potencia(r, 0.53L) * A147 / B;
-        const long double N2 = 1.53L * (Potencia(r + 1, 0.53L) - Potencia(r, 0.53L)) * A147 / B;
-        const long double lambda = 0.19L + 0.02L * n / r;
-        const long double FS0 = N1 * cm / (gama * H) + N2 * (c / (gama * H) + lambda * tanPhi);
-
-        if (FS0 < resultado.Fatsegsol) {
-            resultado.Fatsegsol = FS0;
-            resultado.Profcunsol = D;
-        }
-
-        long double Ph = 0;
-        long double Pb = 0;
-        if (F > FS0) {
-            if (FS0 <= 0) {
-                // Nothing resists: no reinforcement force brings this wedge to F.
-                haCunhaSemSolucao = true;
-            } else {
-                const long double E = x2 / 2 + m / 24;
-                const long double q = 1 / Potencia(F / FS0, 0.68L);
-                int j = 0;
-                // The horizontal criterion is never met below the bisector one: it goes on from
-                // where the bisector search stopped.
-                if (!BuscaFator(x, q, 0.28L, r, E, j)) {
-                    haCunhaSemSolucao = true;
-                } else {
-                    Pb = 0.01L * j * gama * H2;
-                    if (BuscaFator(x, q, 1, r, E, j))
-                        Ph = 0.01L * j * gama * H2;
-                    else
-                        haCunhaSemSolucao = true;
-                }
-            }
-        }
-        if (Ph > resultado.Solicsolh) {
-            resultado.Solicsolh = Ph;
-            resultado.Profcunh = D;
-        }
-        if (Pb > resultado.Solicsolb) {
-            resultado.Solicsolb = Pb;
-            resultado.Profcunb = D;
-        }
+        const CunhaLow cunha = Cunha(comum, r, D);
+        Registra(cunha, resultado);
+        haCunhaSemSolucao |= cunha.motivo == MotivoCunhaLow::NadaResiste ||
+                             cunha.motivo == MotivoCunhaLow::CriterioInatingivel;
+        aoExaminar(cunha);
     }
     return haCunhaSemSolucao;
 }
@@ -116,33 +125,59 @@ bool Finito(const ResultadoLow& r) {
            std::isfinite(r.Solicsolh) && std::isfinite(r.Profcunb) && std::isfinite(r.Solicsolb);
 }
 
-} // namespace
-
-void CalcLow(long double H, long double n, long double gama, long double c, long double phi,
-             long double /*hb*/, long double /*b*/, long double T, long double Z, long double CS,
-             long double CZ, long double CF, long double F, ResultadoLow& resultado) {
+template <class AoExaminar>
+RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
+                  AoExaminar&& aoExaminar) {
     resultado = ValoresDeEntrada();
-    const SituacaoDados situacao =
-        VerificarDados(H, gama, T, Z, {H, n, gama, c, phi, T, Z, CS, CZ, CF, F});
-    if (situacao != SituacaoDados::Aceitos) {
-        ExibirMensagem(MensagemDaSituacao(situacao));
-        return;
-    }
+    SituacaoDados situacao =
+        VerificarDados(en.H, en.gama, en.T, en.Z,
+                       {en.H, en.n, en.gama, en.c, en.phi, en.T, en.Z, en.CS, en.CZ, en.CF, en.F});
+    if (situacao == SituacaoDados::Aceitos)
+        situacao = VerificarDominio(en.phi, en.n, en.c, en.CS, en.CZ, en.CF, en.F);
+    if (situacao != SituacaoDados::Aceitos)
+        return {situacao, false};
 
     ResultadoLow calculado = ValoresDeEntrada();
     bool haCunhaSemSolucao;
     bool falhou;
     {
         VigiaPontoFlutuante vigia;
-        haCunhaSemSolucao = Calcula(H, n, gama, c, phi, T, Z, CS, CZ, CF, F, calculado);
+        haCunhaSemSolucao = Calcula(en, calculado, buscador, aoExaminar);
         falhou = vigia.Falhou() || !Finito(calculado);
     }
-    if (falhou) {
-        ExibirMensagem(MensagemForaDoIntervalo);
-        return;
-    }
+    if (falhou)
+        return {SituacaoDados::ForaDoIntervalo, false};
     resultado = calculado;
+    return {SituacaoDados::Aceitos, haCunhaSemSolucao};
+}
+
+} // namespace
+
+RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado, BuscadorFator buscador) {
+    return Analisa(entrada, resultado, buscador, [](const CunhaLow&) {});
+}
+
+CunhasLow DetalheLow(const EntradaLow& entrada) {
+    CunhasLow detalhe;
+    detalhe.cunhas.reserve(361);
+    detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator,
+                             [&](const CunhaLow& cunha) { detalhe.cunhas.push_back(cunha); });
+    // The wedges of a run whose arithmetic failed answer nothing either.
+    if (detalhe.relato.situacao != SituacaoDados::Aceitos)
+        detalhe.cunhas.clear();
+    return detalhe;
+}
+
+bool CalcLow(long double H, long double n, long double gama, long double c, long double phi,
+             long double /*hb*/, long double /*b*/, long double T, long double Z, long double CS,
+             long double CZ, long double CF, long double F, ResultadoLow& resultado) {
+    const RelatoLow relato = AnaliseLow({H, n, gama, c, phi, T, Z, CS, CZ, CF, F}, resultado);
+    if (relato.situacao != SituacaoDados::Aceitos) {
+        ExibirMensagem(MensagemDaSituacao(relato.situacao));
+        return false;
+    }
     // The forces shown leave out the wedges no reinforcement stabilises: say so.
-    if (haCunhaSemSolucao)
+    if (relato.haCunhaSemSolucao)
         ExibirMensagem(MensagemCunhasSemReforco);
+    return true;
 }

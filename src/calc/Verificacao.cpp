@@ -31,6 +31,17 @@ SituacaoDados VerificarDados(long double H, long double gama, long double T, lon
     return SituacaoDados::Aceitos;
 }
 
+SituacaoDados VerificarDominio(long double phi, long double n, long double c, long double CS,
+                               long double CZ, long double CF, long double F) {
+    if (!(phi >= 0 && phi < 90))
+        return SituacaoDados::AnguloAtrito;
+    if (n < 0 || c < 0 || CS < 0 || CZ < 0 || CF < 0)
+        return SituacaoDados::ResistenciasNegativas;
+    if (!(F > 0))
+        return SituacaoDados::FatorSeguranca;
+    return SituacaoDados::Aceitos;
+}
+
 const char* MensagemDaSituacao(SituacaoDados situacao) {
     switch (situacao) {
     case SituacaoDados::Incompletos:
@@ -39,6 +50,14 @@ const char* MensagemDaSituacao(SituacaoDados situacao) {
         return MensagemNegativos;
     case SituacaoDados::ForaDoIntervalo:
         return MensagemForaDoIntervalo;
+    case SituacaoDados::AnguloAtrito:
+        return MensagemAnguloAtrito;
+    case SituacaoDados::ResistenciasNegativas:
+        return MensagemResistenciasNegativas;
+    case SituacaoDados::FatorSeguranca:
+        return MensagemFatorSeguranca;
+    case SituacaoDados::PosicaoReforco:
+        return MensagemPosicaoReforco;
     case SituacaoDados::Aceitos:
         break;
     }

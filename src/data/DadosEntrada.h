@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Precisao.h"
+
 // The twelve inputs of one problem, in the order the data-entry screen reads them.
 // Lengths in m, unit weight in kN/m3, strengths in kPa, the angle in degrees.
 struct DadosEntrada {
@@ -15,6 +17,8 @@ struct DadosEntrada {
     long double Superf = 0;    // CS, undrained strength at the top of the soft layer
     long double ProfZ = 0;     // CZ, undrained strength at depth Z
     long double Cont = 0;      // CF, undrained strength at the base of the soft layer
+
+    bool operator==(const DadosEntrada&) const = default;
 };
 
 // The one record of the problem, alive for the whole run; only the data-entry screen writes it.

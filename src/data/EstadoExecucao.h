@@ -3,6 +3,8 @@
 #include "DadosEntrada.h"
 #include "Resultados.h"
 
+#include <optional>
+
 // What one run of the program shares between its windows: the methods screen's copy of the problem
 // data and the values it read, the three result records, the anchorage lengths and the results
 // screen that opened the reinforcement analysis. Zero at start.
@@ -19,6 +21,12 @@ struct EstadoExecucao {
     // The reinforcement analysis in progress was opened from the Kaniraj results (clear: from
     // Low's); the anchorage calculation returns there every time it is pressed.
     bool OrigemKaniraj = false;
+
+    // The data each method's records answer: those of its last run that the analyses accepted;
+    // none before one, and none after a rejected run. A picture or a report shows a method's
+    // results only for the data they answer.
+    std::optional<DadosEntrada> DadosKaniraj;
+    std::optional<DadosEntrada> DadosLow;
 };
 
 // The one run state of the program.

@@ -1,6 +1,10 @@
 #include "Impressao.h"
 
+#include "Dialogos.h"
 #include "data/Mensagens.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QPainter>
 #include <QPrinter>
@@ -47,13 +51,47 @@ bool ImprimirImagem(const QImage& imagem, QPrinter& impressora) {
     return pintor.end();
 }
 
-void ImprimirTela(QWidget* tela) {
+namespace {
+// Without a printer the same page can still be kept: as a PDF file, if the user wants.
+void OferecerPdf(const QImage& imagem) {
+    if (Perguntar(nullptr, QStringLiteral("Deseja salvar a página em PDF?"), Opcoes::SimNao) !=
+        Resposta::Sim) {
+        return;
+    }
+    QString caminho =
+        EscolherArquivo(nullptr, Dialogo::Salvar, QStringLiteral("Salvar página em PDF"),
+                        QDir::home().filePath(QStringLiteral("pagina.pdf")),
+                        QStringLiteral("Documento PDF (*.pdf)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    if (!caminho.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        caminho += QStringLiteral(".pdf");
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(caminho);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    if (!ImprimirImagem(imagem, pdf)) {
+        ExibirMensagem("Não foi possível salvar a página em \u00ab" +
+                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    }
+}
+} // namespace
+
+void ImprimirNaImpressoraPadrao(const QImage& imagem) {
     if (QPrinterInfo::defaultPrinter().isNull()) {
         ExibirMensagem("Nenhuma impressora disponível.");
+        OferecerPdf(imagem);
         return;
     }
     QPrinter impressora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    if (!ImprimirImagem(ImagemDaTela(tela), impressora)) {
+    if (!ImprimirImagem(imagem, impressora)) {
         ExibirMensagem("Nenhuma impressora disponível.");
+        OferecerPdf(imagem);
     }
+}
+
+void ImprimirTela(QWidget* tela) {
+    ImprimirNaImpressoraPadrao(ImagemDaTela(tela));
 }

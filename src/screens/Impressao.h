@@ -20,5 +20,8 @@ QImage ImagemDaTela(QWidget* tela);
 // Prints the image on one page of the printer; false when the printer cannot be started.
 bool ImprimirImagem(const QImage& imagem, QPrinter& impressora);
 
+// Prints the image on the default printer, or tells the user there is none.
+void ImprimirNaImpressoraPadrao(const QImage& imagem);
+
 // "&Imprimir": prints the screen on the default printer, or tells the user there is none.
 void ImprimirTela(QWidget* tela);

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -140,13 +142,38 @@ void Tela::PrepararBarraStatus(QStatusBar* barra) {
     painel_ = new QLabel(barra);
     painel_->setObjectName(QStringLiteral("Painel"));
     painel_->setTextFormat(Qt::PlainText);
+    painel_->setWordWrap(true);
+    painel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     barra->addWidget(painel_, 1);
 
     // The focus texts are held by the form, on each control, as the property textoStatus.
+    QStringList textos{statusTip()};
     for (QWidget* controle : findChildren<QWidget*>()) {
         const QVariant texto = controle->property(PropriedadeTextoStatus);
         if (texto.isValid()) {
             TextoAoEntrar(controle, texto.toString());
+            textos << texto.toString();
+        }
+        textos << controle->statusTip(); // the mouse-over hints of the results screens
+    }
+
+    // Every text the bar may show is read whole: the bar grows, and the window with it, to the
+    // lines that the longest text needs at the bar's width.
+    barra->layout()->activate();
+    const QFontMetrics medidas(painel_->font());
+    const QRect linha(0, 0, painel_->contentsRect().width(), 1 << 20);
+    int altura = medidas.height();
+    for (const QString& texto : textos) {
+        altura = std::max(altura, medidas.boundingRect(linha, Qt::TextWordWrap, texto).height());
+    }
+    const int acrescimo = altura - medidas.height();
+    if (acrescimo > 0) {
+        barra->resize(barra->width(), barra->height() + acrescimo);
+        const QSize novo(width(), height() + acrescimo);
+        if (minimumSize() == maximumSize()) {
+            setFixedSize(novo);
+        } else {
+            resize(novo);
         }
     }
 }

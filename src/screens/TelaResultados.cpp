@@ -2,10 +2,30 @@
 
 #include "DicasMouse.h"
 #include "Impressao.h"
+#include "Relatorio.h"
 #include "Telas.h"
 #include "data/EstadoExecucao.h"
 
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+void EscreverCampo(QLineEdit* campo, const std::string& texto) {
+    const QString valor = QString::fromStdString(texto);
+    campo->setText(valor);
+    campo->setCursorPosition(0);
+    QStyleOptionFrame opcao;
+    opcao.initFrom(campo);
+    opcao.lineWidth = campo->hasFrame()
+                          ? campo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcao, campo)
+                          : 0;
+    const QRect area = campo->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &opcao, campo)
+                           .marginsRemoved(campo->textMargins());
+    // QLineEdit keeps a further two pixels on each side of its text.
+    const bool cabe = campo->fontMetrics().horizontalAdvance(valor) <= area.width() - 4;
+    campo->setToolTip(cabe ? QString() : valor);
+}
 
 TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
     : Tela(Tipo::Normal, parent), doKaniraj_(doKaniraj) {}
@@ -13,7 +33,8 @@ TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
 void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1,
                                       QLineEdit* comprimento2, QPushButton* dados,
                                       QPushButton* imprimir, QPushButton* sair,
-                                      QPushButton* geotexteis) {
+                                      QPushButton* geotexteis, QPushButton* ruptura,
+                                      QPushButton* relatorio) {
     FixarMoldura();
     PrepararBarraStatus(barra);
     MostrarDicasDoMouse(this);
@@ -23,6 +44,8 @@ void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1
     AoClicar(imprimir, this, &TelaResultados::bImpClick);
     AoClicar(sair, this, &TelaResultados::bSairClick);
     AoClicar(geotexteis, this, &TelaResultados::bGeot1Click);
+    AoClicar(ruptura, this, &TelaResultados::bRupturaClick);
+    AoClicar(relatorio, this, &TelaResultados::bRelatorioClick);
 }
 
 void TelaResultados::MostrarComprimentos() {
@@ -65,4 +88,12 @@ void TelaResultados::bSairClick() {
 void TelaResultados::bGeot1Click() {
     Execucao().OrigemKaniraj = doKaniraj_;
     Telas::Mostrar(IdTela::ApresGeo);
+}
+
+void TelaResultados::bRupturaClick() {
+    Telas::MostrarModal(IdTela::Superficies);
+}
+
+void TelaResultados::bRelatorioClick() {
+    RelatorioComDialogo(this);
 }

@@ -16,10 +16,8 @@
 
 class QPushButton;
 
-inline void EscreverCampo(QLineEdit* campo, const std::string& texto) {
-    campo->setText(QString::fromStdString(texto));
-    campo->setCursorPosition(0);
-}
+// The text shown from its start; a text longer than the field can show is also its tooltip.
+void EscreverCampo(QLineEdit* campo, const std::string& texto);
 
 // A computed value in the general number format.
 inline void EscreverValor(QLineEdit* campo, long double valor) {
@@ -47,7 +45,7 @@ protected:
     // anchorage lengths (emptied whenever the screen is left) and the four buttons.
     void MontarResultados(QStatusBar* barra, QLineEdit* comprimento1, QLineEdit* comprimento2,
                           QPushButton* dados, QPushButton* imprimir, QPushButton* sair,
-                          QPushButton* geotexteis);
+                          QPushButton* geotexteis, QPushButton* ruptura, QPushButton* relatorio);
     virtual void EscreverResultados() = 0;
     virtual void EscreverComprimentos() = 0;
 
@@ -59,6 +57,8 @@ private:
     void bImpClick();
     void bSairClick();
     void bGeot1Click();
+    void bRupturaClick();
+    void bRelatorioClick();
 
     bool doKaniraj_;
     QLineEdit* comprimentos_[2] = {nullptr, nullptr};

@@ -5,7 +5,7 @@
 
 class Tela;
 
-// The nineteen screens, in the order the set creates them.
+// The screens, in the order the set creates them.
 enum class IdTela {
     Apres,
     Solkan,
@@ -26,8 +26,10 @@ enum class IdTela {
     fCaso10,
     fTab1,
     fTab2,
+    Superficies,
+    Estudo,
 };
-inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::fTab2) + 1;
+inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Estudo) + 1;
 
 class Telas {
 public:

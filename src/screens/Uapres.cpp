@@ -2,11 +2,30 @@
 
 #include "ui_Uapres.h"
 
+#include "Projetos.h"
 #include "Telas.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+// The design file among what is dragged: one local file named *.veltra.
+QString ArquivoArrastado(const QMimeData* dados) {
+    if (!dados || !dados->hasUrls() || dados->urls().size() != 1) {
+        return {};
+    }
+    const QString caminho = dados->urls().constFirst().toLocalFile();
+    return caminho.endsWith(QStringLiteral(".veltra"), Qt::CaseInsensitive) ? caminho : QString();
+}
+} // namespace
 
 TApres::TApres(QWidget* parent) : Tela(Tipo::Principal, parent), ui(new Ui::TApres) {
     ui->setupUi(this);
     FixarMoldura();
+    setAcceptDrops(true);
     ui->bIni->setFocus();
     AoClicar(ui->bIni, this, &TApres::bIniClick);
     AoClicar(ui->bSair, this, &TApres::bSairClick);
@@ -20,4 +39,29 @@ void TApres::bIniClick() {
 
 void TApres::bSairClick() {
     Fechar();
+}
+
+void TApres::closeEvent(QCloseEvent* e) {
+    bool sair = false;
+    Tratado([&] { sair = ConfirmarSaida(this); })();
+    if (!sair) {
+        e->ignore();
+        return;
+    }
+    Tela::closeEvent(e);
+}
+
+void TApres::dragEnterEvent(QDragEnterEvent* e) {
+    if (!ArquivoArrastado(e->mimeData()).isEmpty()) {
+        e->acceptProposedAction();
+    }
+}
+
+void TApres::dropEvent(QDropEvent* e) {
+    const QString caminho = ArquivoArrastado(e->mimeData());
+    if (caminho.isEmpty()) {
+        return;
+    }
+    e->acceptProposedAction();
+    Tratado([&] { AbrirProjeto(caminho); })();
 }

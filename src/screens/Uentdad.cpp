@@ -2,13 +2,18 @@
 
 #include "Figuras.h"
 #include "Impressao.h"
+#include "Projetos.h"
 #include "Telas.h"
 #include "data/DadosEntrada.h"
 #include "data/ParseReal.h"
 #include "ui_Uentdad.h"
 
+#include <QFileInfo>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QPixmap>
+#include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <utility>
@@ -48,6 +53,14 @@ TEntdad::TEntdad(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TEntd
     AoClicar(ui->bContin, this, &TEntdad::bContinClick);
     AoClicar(ui->bImp1, this, &TEntdad::bImp1Click);
     AoClicar(ui->bExit, this, &TEntdad::bExitClick);
+    AoClicar(ui->bAbrir, this, &TEntdad::bAbrirClick);
+    AoClicar(ui->bSalvar, this, &TEntdad::bSalvarClick);
+    const auto atalho = [this](QKeySequence::StandardKey tecla, QPushButton* botao) {
+        connect(new QShortcut(tecla, this), &QShortcut::activated, botao, &QPushButton::click);
+    };
+    atalho(QKeySequence::Open, ui->bAbrir);
+    atalho(QKeySequence::Save, ui->bSalvar);
+    titulo_ = windowTitle();
 
     ui->eAlt->setFocus();
 }
@@ -79,6 +92,27 @@ void TEntdad::bContinClick() {
 
 void TEntdad::bImp1Click() {
     ImprimirTela(this);
+}
+
+void TEntdad::FormActivate() {
+    AtualizarTitulo();
+}
+
+void TEntdad::bAbrirClick() {
+    AbrirProjetoComDialogo(this);
+    AtualizarTitulo();
+}
+
+void TEntdad::bSalvarClick() {
+    SalvarProjetoComDialogo(this);
+    AtualizarTitulo();
+}
+
+void TEntdad::AtualizarTitulo() {
+    const QString arquivo = ArquivoDoProjeto();
+    setWindowTitle(arquivo.isEmpty()
+                       ? titulo_
+                       : titulo_ + QStringLiteral(" - ") + QFileInfo(arquivo).fileName());
 }
 
 void TEntdad::bExitClick() {

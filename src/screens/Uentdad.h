@@ -28,10 +28,19 @@ public:
     explicit TEntdad(QWidget* parent = nullptr);
     ~TEntdad() override;
 
+protected:
+    void FormActivate() override;
+
 private:
     void bContinClick();
     void bImp1Click();
     void bExitClick();
+    void bAbrirClick();
+    void bSalvarClick();
+    // The caption names the design's file once one has been opened or saved.
+    void AtualizarTitulo();
+
+    QString titulo_;
 
     std::unique_ptr<Ui::TEntdad> ui;
 };

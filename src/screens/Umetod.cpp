@@ -21,6 +21,7 @@ TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetc
     AoClicar(ui->bEsq1, this, &TMetcal::bEsq1Click);
     AoClicar(ui->bCallow, this, &TMetcal::bCallowClick);
     AoClicar(ui->bEsq2, this, &TMetcal::bEsq2Click);
+    AoClicar(ui->bEstudo, this, &TMetcal::bEstudoClick);
     AoClicar(ui->bDados1, this, &TMetcal::bDados1Click);
     AoClicar(ui->bImp2, this, &TMetcal::bImp2Click);
     AoClicar(ui->bExit2, this, &TMetcal::bExit2Click);
@@ -62,11 +63,17 @@ void TMetcal::bCalkanClick() {
     x.Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
     x.Posref = ParseReal(ui->ePosref->text().toStdString());
     const DadosEntrada& d = x.CopiaDadosEntrada;
-    CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
+    const bool aceitos =
+        CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof,
+                  d.Dist, d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
     CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
               d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca);
-    Telas::Mostrar(IdTela::Solkan);
+    // Rejected data end the run with the message: no results screen reads like an answer.
+    x.DadosKaniraj.reset();
+    if (aceitos) {
+        x.DadosKaniraj = d;
+        Telas::Mostrar(IdTela::Solkan);
+    }
 }
 
 void TMetcal::bEsq1Click() {
@@ -89,13 +96,20 @@ void TMetcal::bCallowClick() {
     d.ProfZ = dados.ProfZ;
     d.Cont = dados.Cont;
     x.Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
-    CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-            d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow);
-    Telas::Mostrar(IdTela::Sollow);
+    x.DadosLow.reset();
+    if (CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
+                d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow)) {
+        x.DadosLow = d;
+        Telas::Mostrar(IdTela::Sollow);
+    }
 }
 
 void TMetcal::bEsq2Click() {
     Telas::Mostrar(IdTela::Esquema);
+}
+
+void TMetcal::bEstudoClick() {
+    Telas::MostrarModal(IdTela::Estudo);
 }
 
 void TMetcal::bDados1Click() {

@@ -23,6 +23,7 @@ private:
     void bEsq1Click();
     void bCallowClick();
     void bEsq2Click();
+    void bEstudoClick();
     void bDados1Click();
     void bImp2Click();
     void bExit2Click();

@@ -7,7 +7,7 @@
 TSollow::TSollow(QWidget* parent) : TelaResultados(false, parent), ui(new Ui::TSollow) {
     ui->setupUi(this);
     MontarResultados(ui->StatusBar1, ui->eHoriz, ui->eBiss, ui->bDados3, ui->bImp4, ui->bExit4,
-                     ui->bGeot1);
+                     ui->bGeot1, ui->bRuptura, ui->bRelatorio);
     move(189, 132);
     ui->bDados3->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "TelaResultados.h"
 #include "Telas.h"
 #include "calc/Ancoragem.h"
+#include "calc/Verificacao.h"
 #include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
@@ -47,6 +48,13 @@ void TGeot::bCalcClick() {
                           x.SolucaoLow.Solicsolb, novos)) {
     case SituacaoAncoragem::Calculada:
         break;
+    case SituacaoAncoragem::InterfacesInvalidas:
+        ExibirMensagem("Os ângulos de atrito das interfaces devem estar entre 0 e 90 graus, e as "
+                       "coesões não podem ser negativas.");
+        return;
+    case SituacaoAncoragem::FatorSegurancaNulo:
+        ExibirMensagem(MensagemFatorSeguranca);
+        return;
     case SituacaoAncoragem::ResistenciaNula:
         ExibirMensagem("As resistências das interfaces somam zero; não é possível calcular o "
                        "comprimento de ancoragem.");

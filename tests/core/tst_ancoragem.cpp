@@ -57,7 +57,14 @@ TEST(Ancoragem, SemResultadoOsComprimentosAnterioresFicam) {
     const Caso casos[] = {
         {"tudo zero", 3, 18, 0, 0, 0, 0, 1.5L, 100, S::ResistenciaNula},
         {"tudo zero e forca zero", 3, 18, 0, 0, 0, 0, 1.5L, 0, S::ResistenciaNula},
-        {"coesoes opostas", 3, 18, 10, 0, -10, 0, 1.5L, 100, S::ResistenciaNula},
+        // The interfaces and FS1 first, before any length: δ outside 0 ≤ δ < 90, a negative
+        // cohesion, FS1 not positive.
+        {"coesao negativa", 3, 18, 10, 0, -1e-100L, 0, 1.5L, 100, S::InterfacesInvalidas},
+        {"deltaf 90", 3, 18, 10, 90, 0, 0, 1.5L, 100, S::InterfacesInvalidas},
+        {"deltae negativo", 3, 18, 10, 0, 0, -1e-100L, 1.5L, 100, S::InterfacesInvalidas},
+        {"cf negativa antes de FS1", 3, 18, -5, 0, 0, 0, 0, 100, S::InterfacesInvalidas},
+        {"FS1 zero", 3, 18, 10, 0, 0, 0, 0, 100, S::FatorSegurancaNulo},
+        {"FS1 -0", 3, 18, 10, 0, 0, 0, -0.0L, 100, S::FatorSegurancaNulo},
         {"sigma v transborda", enorme, 2, 5, 20, 0, 30, 1, 100, S::ForaDoIntervalo},
         {"sigma v infinito com angulo zero", enorme, 2, 5, 0, 0, 0, 1, 100, S::ForaDoIntervalo},
         {"forca vezes FS1 transborda", 3, 18, 5, 20, 0, 30, enorme, 100, S::ForaDoIntervalo},

@@ -1,0 +1,43 @@
+// The parametric study's sweep as the window runs it while the user types: 200 points of the four
+// forces (both Kaniraj analyses and Low's) and the bisection of the four limits, on the embankment
+// of the examples (H = 3 m, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3), the
+// allowable strength 100 kN/m. variavel 0: H from 1 to 6 m; 1: T from 2 to 20 m (the deepest
+// layers are Low's slowest). The window's budget is 50 ms, on a quiet machine. Run on demand:
+// build/<dir>/bench/bench_estudo
+#include "calc/Varredura.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_Varredura200(benchmark::State& estado) {
+    PedidoEstudo pedido;
+    pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+    pedido.pontos = 200;
+    pedido.resistencia = 100;
+    if (estado.range(0) == 0) {
+        pedido.variavel = Variavel::H;
+        pedido.de = 1;
+        pedido.ate = 6;
+    } else {
+        pedido.variavel = Variavel::T;
+        pedido.de = 2;
+        pedido.ate = 20;
+    }
+    for (auto _ : estado) {
+        auto estudo = Varrer(pedido);
+        benchmark::DoNotOptimize(estudo);
+    }
+}
+
+// The sweep spreads over the cores: the time the user waits is the wall-clock time.
+BENCHMARK(BM_Varredura200)
+    ->ArgName("variavel")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

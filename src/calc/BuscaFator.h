@@ -1,0 +1,36 @@
+#pragma once
+
+// The force criterion of one Low wedge in one direction,
+//     g(k) = x·(1 − q·(1 − β·r·k/E)^0.32) − k,
+// sampled at k = 0.01·j for j = de, de + 1, ... The force is the first sample with g ≤ 0; the
+// samples end where k passes 20 or the base 1 − β·r·k/E stops being positive.
+struct CriterioFator {
+    long double x;
+    long double q;
+    long double beta;
+    long double r;
+    long double E;
+};
+
+enum class FimBuscaFator { Encontrado, ForcaAlemDoLimite, BaseNaoPositiva };
+
+// Where a search stopped: the accepted step, or the step at which the samples ended and why.
+struct PassoFator {
+    FimBuscaFator fim;
+    int j;
+};
+
+// k of step j and the base of the power there, and g: exactly as the scan computes them.
+long double FatorDoPasso(int j);
+long double BaseDoPasso(const CriterioFator& criterio, long double k);
+long double ValorFator(const CriterioFator& criterio, long double k, long double base);
+
+// The sample-by-sample scan, as the method states it: the reference of the fast search.
+PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de);
+
+// Returns exactly what the scan returns, evaluating g at a handful of samples instead of up to
+// several hundred. Allocates nothing.
+PassoFator BuscaFator(const CriterioFator& criterio, int de);
+
+// The searches are interchangeable: tests and benchmarks hand Low's analysis the plain scan.
+using BuscadorFator = PassoFator (*)(const CriterioFator&, int);

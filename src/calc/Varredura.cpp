@@ -1,0 +1,343 @@
+#include "Varredura.h"
+
+#include "../data/FormatoGeral.h"
+#include "Kaniraj.h"
+#include "Low.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr std::array<DescricaoVariavel, NumeroDeVariaveis> descricoes{{
+    {"H", "m", "Altura do aterro", "H (m)"},
+    {"n", "h/v", "Declividade do talude", "n (h/v)"},
+    {"γ", "kN/m³", "Peso específico do aterro", "gama (kN/m3)"},
+    {"c", "kPa", "Coesão do aterro", "c (kPa)"},
+    {"φ", "graus", "Ângulo de atrito do aterro", "phi (graus)"},
+    {"hb", "m", "Altura da berma", "hb (m)"},
+    {"b", "m", "Largura da berma", "b (m)"},
+    {"T", "m", "Espessura da camada mole", "T (m)"},
+    {"Z", "m", "Profundidade Z do perfil de resistência", "Z (m)"},
+    {"CS", "kPa", "Resistência não drenada no topo da camada", "CS (kPa)"},
+    {"CZ", "kPa", "Resistência não drenada na profundidade Z", "CZ (kPa)"},
+    {"CF", "kPa", "Resistência não drenada na base da camada", "CF (kPa)"},
+    {"F", "", "Fator de segurança (os dois métodos)", "F (-)"},
+}};
+
+constexpr std::array<const char*, NumeroDeForcas> cabecalhosForcas{
+    "P com trinca (kN/m)", "P sem trinca (kN/m)", "Ph (kN/m)", "Pb (kN/m)"};
+
+std::size_t Indice(Forca forca) {
+    return static_cast<std::size_t>(forca);
+}
+
+EntradaKaniraj ParaKaniraj(const DadosEstudo& d) {
+    return {d.H, d.n, d.gama, d.c, d.phi, d.hb, d.b, d.T, d.Z, d.CS, d.CZ, d.CF, d.Fkaniraj, d.a};
+}
+
+EntradaLow ParaLow(const DadosEstudo& d) {
+    return {d.H, d.n, d.gama, d.c, d.phi, d.T, d.Z, d.CS, d.CZ, d.CF, d.Flow};
+}
+
+// The force of one hypothesis: only a completed search answers.
+std::optional<long double> Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d,
+                                   SituacaoDados& situacao) {
+    ResultadoKaniraj r;
+    const RelatoKaniraj relato = AnaliseKaniraj(hipotese, ParaKaniraj(d), r);
+    situacao = relato.situacao;
+    if (relato.desfecho != DesfechoKaniraj::Calculado)
+        return std::nullopt;
+    return r.P;
+}
+
+struct ForcasLow {
+    std::optional<long double> Ph, Pb;
+};
+
+ForcasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
+    // One run gives the record and the wedges it leaves out.
+    const CunhasLow detalhe = DetalheLow(ParaLow(d));
+    situacao = detalhe.relato.situacao;
+    if (situacao != SituacaoDados::Aceitos)
+        return {};
+    const ResultadoLow& r = detalhe.resultado;
+    if (!detalhe.relato.haCunhaSemSolucao)
+        return {r.Solicsolh, r.Solicsolb};
+    // Every wedge left unsolved lacks at least its horizontal force, so Ph has none; the bisector
+    // force still answers when every wedge has one.
+    const bool todasBissetriz = std::all_of(detalhe.cunhas.begin(), detalhe.cunhas.end(),
+                                            [](const CunhaLow& c) { return c.Pb.has_value(); });
+    ForcasLow forcas;
+    if (todasBissetriz)
+        forcas.Pb = r.Solicsolb;
+    return forcas;
+}
+
+std::optional<long double> Solicitacao(Forca forca, const DadosEstudo& d) {
+    SituacaoDados ignorada;
+    switch (forca) {
+    case Forca::KanirajComTrinca:
+        return Kaniraj(HipoteseKaniraj::ComTrinca, d, ignorada);
+    case Forca::KanirajSemTrinca:
+        return Kaniraj(HipoteseKaniraj::SemTrinca, d, ignorada);
+    case Forca::LowHorizontal:
+        return Low(d, ignorada).Ph;
+    case Forca::LowBissetriz:
+        return Low(d, ignorada).Pb;
+    }
+    return std::nullopt;
+}
+
+bool Atende(const std::optional<long double>& P, long double resistencia) {
+    return P && *P <= resistencia;
+}
+
+// Locale-free: the table is read by programs, not by people of one country.
+std::string Numero(long double valor) {
+    char texto[64];
+    const auto fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
+    return std::string(texto, fim);
+}
+
+std::string SemValores(const EstudoParametrico& e) {
+    const PedidoEstudo& p = e.pedido;
+    std::string motivo =
+        "Há berma muito larga ou cunhas que o reforço não leva ao fator de segurança adotado.";
+    for (const PontoEstudo& ponto : e.pontos) {
+        if (ponto.situacao != SituacaoDados::Aceitos) {
+            motivo = MensagemDaSituacao(ponto.situacao);
+            break;
+        }
+    }
+    return std::string("Nenhum valor de ") + Descricao(p.variavel).simbolo + " de " +
+           FormatoGeral(p.de) + " a " + FormatoGeral(p.ate) + " pode ser calculado. " + motivo;
+}
+
+} // namespace
+
+const DescricaoVariavel& Descricao(Variavel variavel) {
+    return descricoes[static_cast<std::size_t>(variavel)];
+}
+
+DadosEstudo ComValor(DadosEstudo d, Variavel variavel, long double v) {
+    switch (variavel) {
+    case Variavel::H:
+        d.H = v;
+        break;
+    case Variavel::n:
+        d.n = v;
+        break;
+    case Variavel::gama:
+        d.gama = v;
+        break;
+    case Variavel::c:
+        d.c = v;
+        break;
+    case Variavel::phi:
+        d.phi = v;
+        break;
+    case Variavel::hb:
+        d.hb = v;
+        break;
+    case Variavel::b:
+        d.b = v;
+        break;
+    case Variavel::T:
+        d.T = v;
+        break;
+    case Variavel::Z:
+        d.Z = v;
+        break;
+    case Variavel::CS:
+        d.CS = v;
+        break;
+    case Variavel::CZ:
+        d.CZ = v;
+        break;
+    case Variavel::CF:
+        d.CF = v;
+        break;
+    case Variavel::F:
+        d.Fkaniraj = d.Flow = v;
+        break;
+    }
+    return d;
+}
+
+long double ValorDe(const DadosEstudo& d, Variavel variavel, Forca forca) {
+    switch (variavel) {
+    case Variavel::H:
+        return d.H;
+    case Variavel::n:
+        return d.n;
+    case Variavel::gama:
+        return d.gama;
+    case Variavel::c:
+        return d.c;
+    case Variavel::phi:
+        return d.phi;
+    case Variavel::hb:
+        return d.hb;
+    case Variavel::b:
+        return d.b;
+    case Variavel::T:
+        return d.T;
+    case Variavel::Z:
+        return d.Z;
+    case Variavel::CS:
+        return d.CS;
+    case Variavel::CZ:
+        return d.CZ;
+    case Variavel::CF:
+        return d.CF;
+    case Variavel::F:
+        return forca == Forca::LowHorizontal || forca == Forca::LowBissetriz ? d.Flow : d.Fkaniraj;
+    }
+    return 0;
+}
+
+Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao) {
+    Solicitacoes P;
+    SituacaoDados comTrinca, semTrinca, low;
+    P[Indice(Forca::KanirajComTrinca)] = Kaniraj(HipoteseKaniraj::ComTrinca, dados, comTrinca);
+    P[Indice(Forca::KanirajSemTrinca)] = Kaniraj(HipoteseKaniraj::SemTrinca, dados, semTrinca);
+    const ForcasLow forcasLow = Low(dados, low);
+    P[Indice(Forca::LowHorizontal)] = forcasLow.Ph;
+    P[Indice(Forca::LowBissetriz)] = forcasLow.Pb;
+    if (situacao) {
+        // Kaniraj's checks include Low's: its reason comes first.
+        *situacao = comTrinca != SituacaoDados::Aceitos ? comTrinca : low;
+    }
+    return P;
+}
+
+std::string ProblemaDoPedido(const PedidoEstudo& pedido) {
+    if (pedido.pontos < MinimoDePontos || pedido.pontos > MaximoDePontos)
+        return "O número de pontos deve ser um inteiro de 2 a 2000.";
+    if (!(pedido.de < pedido.ate))
+        return "O início do intervalo deve ser menor que o fim.";
+    if (!std::isfinite(pedido.ate - pedido.de))
+        return MensagemForaDoIntervalo;
+    if (!(pedido.resistencia > 0) || !std::isfinite(pedido.resistencia))
+        return "A resistência admissível deve ser maior que zero.";
+    return {};
+}
+
+Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<PontoEstudo>& pontos) {
+    const std::size_t f = Indice(forca);
+    const long double R = pedido.resistencia;
+    for (std::size_t i = 0; i + 1 < pontos.size(); ++i) {
+        const std::optional<long double>& a = pontos[i].P[f];
+        const std::optional<long double>& b = pontos[i + 1].P[f];
+        if (!a || !b || Atende(a, R) == Atende(b, R))
+            continue;
+        const bool sobe = Atende(a, R);
+        long double atende = sobe ? pontos[i].x : pontos[i + 1].x;
+        long double excede = sobe ? pontos[i + 1].x : pontos[i].x;
+        while (std::fabs(excede - atende) > ResolucaoDoLimite) {
+            const long double meio = atende + (excede - atende) / 2;
+            if (meio == atende || meio == excede)
+                break; // no representable value left between them
+            if (Atende(Solicitacao(forca, ComValor(pedido.dados, pedido.variavel, meio)), R))
+                atende = meio;
+            else
+                excede = meio;
+        }
+        return {sobe ? TipoLimite::Maximo : TipoLimite::Minimo, atende, excede};
+    }
+    bool algumAtende = false, algumExcede = false;
+    for (const PontoEstudo& ponto : pontos) {
+        if (ponto.P[f]) {
+            algumAtende |= Atende(ponto.P[f], R);
+            algumExcede |= !Atende(ponto.P[f], R);
+        }
+    }
+    if (algumAtende && algumExcede)
+        return {TipoLimite::Interrompida};
+    if (algumAtende)
+        return {TipoLimite::SempreAtende};
+    if (algumExcede)
+        return {TipoLimite::NuncaAtende};
+    return {TipoLimite::SemValores};
+}
+
+std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Continuacao& continuar) {
+    EstudoParametrico e;
+    e.pedido = pedido;
+    const int n = pedido.pontos;
+    e.pontos.resize(static_cast<std::size_t>(n));
+    const long double largura = pedido.ate - pedido.de;
+
+    // The points are independent: every core takes the next one left. Only the calling thread
+    // asks whether to go on, so `continuar` never runs on two threads at once.
+    std::atomic<int> proximo{0}, feitos{0};
+    std::atomic<bool> parar{false};
+    const auto calcular = [&](bool chamador) {
+        for (int i = proximo++; i < n && !parar; i = proximo++) {
+            // The last point is the end typed, whatever the rounding of the steps.
+            const long double x = i + 1 == n ? pedido.ate : pedido.de + largura * i / (n - 1);
+            PontoEstudo& ponto = e.pontos[static_cast<std::size_t>(i)];
+            ponto = {x, {}, SituacaoDados::Aceitos};
+            ponto.P =
+                CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x), &ponto.situacao);
+            const int total = ++feitos;
+            if (chamador && continuar && !continuar(total))
+                parar = true;
+        }
+    };
+    const unsigned nucleos = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<std::thread> ajudantes;
+    for (unsigned t = 1; t < nucleos && static_cast<int>(t) < n; ++t)
+        ajudantes.emplace_back(calcular, false);
+    calcular(true);
+    for (std::thread& ajudante : ajudantes)
+        ajudante.join();
+    if (parar)
+        return std::nullopt;
+
+    const bool algumValor = std::any_of(e.pontos.begin(), e.pontos.end(), [](const PontoEstudo& p) {
+        return std::any_of(p.P.begin(), p.P.end(), [](const auto& P) { return P.has_value(); });
+    });
+    if (!algumValor) {
+        e.erro = SemValores(e);
+        return e;
+    }
+    e.projeto = CalcularSolicitacoes(pedido.dados);
+    for (int f = 0; f < NumeroDeForcas; ++f)
+        e.limites[static_cast<std::size_t>(f)] = LimiteDe(static_cast<Forca>(f), pedido, e.pontos);
+    return e;
+}
+
+std::string CsvDoEstudo(const EstudoParametrico& estudo) {
+    std::string csv = Descricao(estudo.pedido.variavel).cabecalho;
+    for (const char* cabecalho : cabecalhosForcas)
+        csv.append(",").append(cabecalho);
+    csv.push_back('\n');
+    for (const PontoEstudo& ponto : estudo.pontos) {
+        csv.append(Numero(ponto.x));
+        for (const auto& P : ponto.P) {
+            csv.push_back(',');
+            if (P)
+                csv.append(Numero(*P));
+        }
+        csv.push_back('\n');
+    }
+    return csv;
+}
+
+std::uint64_t Varreduras::Nova() {
+    atual_.reset();
+    return ++ultima_;
+}
+
+bool Varreduras::Entregar(std::uint64_t geracao, EstudoParametrico estudo) {
+    if (!Vigente(geracao))
+        return false;
+    atual_ = std::move(estudo);
+    return true;
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+// The parametric study: the four required forces against one value of the problem, every other
+// value as typed, and where each force meets the reinforcement's allowable strength.
+
+#include "Verificacao.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The values a study may vary, in the order the window lists them. F is both methods' safety
+// factor at once.
+enum class Variavel { H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F };
+inline constexpr int NumeroDeVariaveis = 13;
+
+struct DescricaoVariavel {
+    const char* simbolo;   // as the window writes it (UTF-8)
+    const char* unidade;   // as the window writes it; empty for pure numbers
+    const char* nome;      // what it is, in the variable list
+    const char* cabecalho; // the CSV column, ASCII: any spreadsheet reads it
+};
+const DescricaoVariavel& Descricao(Variavel variavel);
+
+// The four forces, in the columns of the exported table.
+enum class Forca { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz };
+inline constexpr int NumeroDeForcas = 4;
+
+// Every value the two methods read: the problem, Kaniraj's F and reinforcement height a, Low's F.
+struct DadosEstudo {
+    long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF;
+    long double Fkaniraj, a, Flow;
+};
+
+// The data with the variable set to v (F: both factors).
+DadosEstudo ComValor(DadosEstudo dados, Variavel variavel, long double v);
+// The typed value of the variable on the side of that force (F differs between the methods).
+long double ValorDe(const DadosEstudo& dados, Variavel variavel, Forca forca);
+
+// A force with no value is one the design cannot take: data the analysis rejects, a berm too wide
+// for Kaniraj's circles, or, for Low, a wedge no reinforcement brings to F in that direction (the
+// analysis's record leaves such wedges out, so its number would understate the need).
+using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
+Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao = nullptr);
+
+inline constexpr int MinimoDePontos = 2;
+inline constexpr int MaximoDePontos = 2000;
+// Sweeps up to this many points run while the user types; larger ones run in the background.
+inline constexpr int PontosNoOrcamento = 200;
+// The crossings are refined to this much of the variable: 1 mm for a length.
+inline constexpr long double ResolucaoDoLimite = 0.001L;
+
+struct PedidoEstudo {
+    DadosEstudo dados;
+    Variavel variavel = Variavel::H;
+    long double de = 0, ate = 0;
+    int pontos = PontosNoOrcamento;
+    long double resistencia = 0; // allowable strength of the reinforcement, kN/m
+};
+
+// Why the request cannot be swept, for the user; empty when it can.
+std::string ProblemaDoPedido(const PedidoEstudo& pedido);
+
+struct PontoEstudo {
+    long double x;
+    Solicitacoes P;
+    SituacaoDados situacao; // why the analyses rejected the data here; Aceitos otherwise
+};
+
+enum class TipoLimite {
+    Maximo,       // the force rises past the strength: x is the largest value it holds at
+    Minimo,       // the force falls below the strength: x is the smallest value it holds from
+    SempreAtende, // never crosses, at or below the strength wherever it has a value
+    NuncaAtende,  // never crosses, above the strength wherever it has a value
+    Interrompida, // holds on some stretches, but the changes fall in gaps of the curve
+    SemValores,   // no value anywhere in the range
+};
+
+struct Limite {
+    TipoLimite tipo = TipoLimite::SemValores;
+    long double x = 0;    // Maximo/Minimo: where the force is still at or below the strength
+    long double alem = 0; // the value within the resolution beyond x where it is above
+};
+
+struct EstudoParametrico {
+    PedidoEstudo pedido;
+    std::vector<PontoEstudo> pontos;
+    std::array<Limite, NumeroDeForcas> limites;
+    Solicitacoes projeto; // at the typed values
+    // Set when no point of the range has any value: then there is nothing to draw.
+    std::string erro;
+};
+
+// The first change along the sweep of "computed and at or below the strength" between two
+// neighbouring points that both have a value, refined by bisection to ResolucaoDoLimite.
+Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<PontoEstudo>& pontos);
+
+// Called on the sweep's own thread after each point it computes, with the number of points done
+// on every thread; returning false stops the sweep.
+using Continuacao = std::function<bool(int feitos)>;
+
+// The sweep of a request ProblemaDoPedido accepts: `pontos` values evenly spaced from `de` to
+// `ate`, both included, spread over the machine's cores; then the limits. None when `continuar`
+// stopped it.
+std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido,
+                                        const Continuacao& continuar = {});
+
+// The curve as a table: one header line with units, then one line per point; a point as decimal
+// separator, an empty cell where a force has no value.
+std::string CsvDoEstudo(const EstudoParametrico& estudo);
+
+// Sweeps requested one after another, any of them possibly still running on another thread: each
+// request takes a number, only the latest request's sweep may go on, and only its result is kept.
+class Varreduras {
+public:
+    // A new request (the window's thread): every earlier one is stale, and its result is gone.
+    std::uint64_t Nova();
+    // Still the latest request; any thread may ask.
+    bool Vigente(std::uint64_t geracao) const { return geracao == ultima_.load(); }
+    // Keeps the sweep when it answers the latest request; false, and nothing changes, otherwise.
+    bool Entregar(std::uint64_t geracao, EstudoParametrico estudo);
+    const std::optional<EstudoParametrico>& Atual() const { return atual_; }
+
+private:
+    std::atomic<std::uint64_t> ultima_{0};
+    std::optional<EstudoParametrico> atual_;
+};

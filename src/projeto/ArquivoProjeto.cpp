@@ -1,0 +1,176 @@
+#include "ArquivoProjeto.h"
+
+#include "data/ParseReal.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+
+const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
+    {"Alt", "eAlt", "Aterro: Altura (m)"},
+    {"Decl", "eDecl", "Aterro: Declividade (h/v)"},
+    {"Pesesp", "ePesesp", "Aterro: Peso específico aparente total (kN/m3)"},
+    {"Coesao", "eCoesao", "Aterro: Coesão (kPa)"},
+    {"Angat", "eAngat", "Aterro: Ângulo de atrito (graus)"},
+    {"Altberma", "eAltberma", "Berma: Altura (m)"},
+    {"Largberma", "eLargberma", "Berma: Largura (m)"},
+    {"Prof", "eProf", "Solo de fundação: Espessura da camada mole (m)"},
+    {"Dist", "eDist", "Resistência não drenada: Z (m)"},
+    {"Superf", "eSuperf", "Resistência não drenada: CS (kPa)"},
+    {"ProfZ", "eProfZ", "Resistência não drenada: CZ (kPa)"},
+    {"Cont", "eCont", "Resistência não drenada: CF (kPa)"},
+    {"Fatsegkan", "eFatsegkan", "Método de Kaniraj: Fator de segurança adotado"},
+    {"Posref", "ePosref", "Método de Kaniraj: Posição do reforço"},
+    {"Fatseglow", "eFatseglow", "Método de Low: Fator de segurança adotado"},
+    {"CoeGeo1", "eCoeGeo1", "Solo de fundação/geotêxtil: Coesão"},
+    {"AngGeo1", "eAngGeo1", "Solo de fundação/geotêxtil: Ângulo de atrito"},
+    {"CoeGeo2", "eCoeGeo2", "Solo de aterro/geotêxtil: Coesão"},
+    {"AngGeo2", "eAngGeo2", "Solo de aterro/geotêxtil: Ângulo de atrito"},
+    {"FS1", "eFS1", "Fator de segurança"},
+}};
+
+namespace {
+
+const QChar ponto = QLatin1Char('.');
+
+QChar Separador() {
+    return QLatin1Char(SeparadorDecimal());
+}
+
+bool EhNumero(const QString& texto) {
+    try {
+        ParseReal(texto.toStdString());
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+Desfecho Falha(const QString& nome, const QString& motivo) {
+    return {false, QStringLiteral("Não foi possível abrir \u00ab%1\u00bb: %2").arg(nome, motivo)};
+}
+
+QString Rotulo(const CampoProjeto& campo) {
+    return QStringLiteral("\u00ab%1\u00bb").arg(QString::fromUtf8(campo.rotulo));
+}
+
+} // namespace
+
+Desfecho ProjetoParaJson(const Projeto& projeto, QByteArray& json) {
+    QJsonObject objeto;
+    objeto.insert(QStringLiteral("formato"), QString::fromLatin1(NomeDoFormato));
+    objeto.insert(QStringLiteral("versao"), VersaoDoFormato);
+    objeto.insert(QStringLiteral("descricao"), projeto.descricao);
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        const QString& valor = projeto.valores[i];
+        if (!valor.isEmpty() && !EhNumero(valor)) {
+            return {false, QStringLiteral("O projeto não foi salvo: o valor de %1 não é um número "
+                                          "(\u201c%2\u201d). Corrija-o e salve de novo.")
+                               .arg(Rotulo(CamposProjeto[i]), valor)};
+        }
+        QString noArquivo = valor;
+        noArquivo.replace(Separador(), ponto);
+        objeto.insert(QString::fromLatin1(CamposProjeto[i].chave), noArquivo);
+    }
+    json = QJsonDocument(objeto).toJson(QJsonDocument::Indented);
+    return {true, {}};
+}
+
+Desfecho JsonParaProjeto(const QByteArray& json, const QString& nome, Projeto& projeto) {
+    if (json.size() > TamanhoMaximoArquivo) {
+        return Falha(nome, QStringLiteral("o arquivo tem mais de 1 MiB e não é um projeto do "
+                                          "Veltra."));
+    }
+    QJsonParseError erro;
+    const QJsonDocument documento = QJsonDocument::fromJson(json, &erro);
+    if (erro.error != QJsonParseError::NoError || !documento.isObject()) {
+        return Falha(nome, QStringLiteral("o arquivo não é um projeto do Veltra (não é JSON "
+                                          "válido)."));
+    }
+    const QJsonObject objeto = documento.object();
+    if (objeto.value(QStringLiteral("formato")).toString() != QString::fromLatin1(NomeDoFormato)) {
+        return Falha(nome, QStringLiteral("o arquivo não é um projeto do Veltra."));
+    }
+    const QJsonValue versao = objeto.value(QStringLiteral("versao"));
+    if (!versao.isDouble() || versao.toDouble() != VersaoDoFormato) {
+        if (versao.isDouble() && versao.toDouble() > VersaoDoFormato) {
+            return Falha(nome, QStringLiteral("o projeto foi salvo por uma versão mais nova do "
+                                              "Veltra (formato %1); esta versão lê o formato %2.")
+                                   .arg(versao.toDouble())
+                                   .arg(VersaoDoFormato));
+        }
+        return Falha(nome, QStringLiteral("a versão do formato do projeto não é válida."));
+    }
+
+    Projeto lido;
+    const QJsonValue descricao = objeto.value(QStringLiteral("descricao"));
+    if (!descricao.isUndefined()) {
+        if (!descricao.isString()) {
+            return Falha(nome, QStringLiteral("a descrição da obra não é um texto."));
+        }
+        lido.descricao = descricao.toString();
+    }
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        const CampoProjeto& campo = CamposProjeto[i];
+        const QJsonValue valor = objeto.value(QString::fromLatin1(campo.chave));
+        if (valor.isUndefined()) {
+            return Falha(nome, QStringLiteral("falta o valor de %1.").arg(Rotulo(campo)));
+        }
+        if (!valor.isString()) {
+            return Falha(nome, QStringLiteral("o valor de %1 não é um texto.").arg(Rotulo(campo)));
+        }
+        // In the file the separator is always a point: the locale's own separator there is not
+        // a number written by this program.
+        QString texto = valor.toString();
+        const bool separadorAlheio = Separador() != ponto && texto.contains(Separador());
+        texto.replace(ponto, Separador());
+        if (!texto.isEmpty() && (separadorAlheio || !EhNumero(texto))) {
+            return Falha(nome, QStringLiteral("o valor de %1 não é um número (\u201c%2\u201d).")
+                                   .arg(Rotulo(campo), valor.toString()));
+        }
+        lido.valores[i] = texto;
+    }
+    projeto = lido;
+    return {true, {}};
+}
+
+Desfecho GravarProjeto(const QString& caminho, const Projeto& projeto) {
+    QByteArray json;
+    Desfecho desfecho = ProjetoParaJson(projeto, json);
+    if (!desfecho.ok) {
+        return desfecho;
+    }
+    QSaveFile arquivo(caminho);
+    const bool gravado = arquivo.open(QIODevice::WriteOnly) && arquivo.write(json) == json.size() &&
+                         arquivo.commit();
+    if (!gravado) {
+        return {false, QStringLiteral("Não foi possível salvar \u00ab%1\u00bb: %2. Os dados "
+                                      "digitados continuam nas telas.")
+                           .arg(QFileInfo(caminho).fileName(), arquivo.errorString())};
+    }
+    return {true, {}};
+}
+
+Desfecho LerProjeto(const QString& caminho, Projeto& projeto) {
+    const QString nome = QFileInfo(caminho).fileName();
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::ReadOnly)) {
+        return Falha(
+            nome, QStringLiteral("o arquivo não pôde ser lido (%1).").arg(arquivo.errorString()));
+    }
+    if (arquivo.size() > TamanhoMaximoArquivo) {
+        return Falha(nome, QStringLiteral("o arquivo tem mais de 1 MiB e não é um projeto do "
+                                          "Veltra."));
+    }
+    // Read one byte past the limit: a file that grew meanwhile is still refused.
+    const QByteArray json = arquivo.read(TamanhoMaximoArquivo + 1);
+    if (arquivo.error() != QFileDevice::NoError) {
+        return Falha(
+            nome, QStringLiteral("o arquivo não pôde ser lido (%1).").arg(arquivo.errorString()));
+    }
+    return JsonParaProjeto(json, nome, projeto);
+}

@@ -1,0 +1,155 @@
+#include "Projetos.h"
+
+#include "Dialogos.h"
+#include "Tela.h"
+#include "Telas.h"
+#include "data/Mensagens.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+
+namespace {
+
+struct Estado {
+    Projeto ultimo; // as last opened or saved
+    QString arquivo;
+};
+
+Estado& estado() {
+    static Estado e;
+    return e;
+}
+
+const QString filtro = QStringLiteral("Projetos Veltra (*.veltra)");
+const QString chavePasta = QStringLiteral("projetos/pasta");
+
+// The control that holds a value, wherever it is: each is on exactly one screen.
+QLineEdit* Controle(const char* nome) {
+    for (int i = 0; i < NumeroDeTelas; ++i) {
+        if (Tela* tela = Telas::Buscar(static_cast<IdTela>(i))) {
+            if (auto* campo = tela->findChild<QLineEdit*>(QString::fromLatin1(nome))) {
+                return campo;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void ProjetoNasTelas(const Projeto& projeto) {
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        if (QLineEdit* campo = Controle(CamposProjeto[i].controle)) {
+            campo->setText(projeto.valores[i]);
+        }
+    }
+    if (QLineEdit* descricao = Controle(ControleDescricao)) {
+        descricao->setText(projeto.descricao);
+    }
+}
+
+QString Escolher(QWidget* pai, Dialogo dialogo, const QString& sugestao) {
+    return EscolherArquivo(pai, dialogo,
+                           dialogo == Dialogo::Abrir ? QStringLiteral("Abrir projeto")
+                                                     : QStringLiteral("Salvar projeto"),
+                           sugestao, filtro);
+}
+
+QString UltimaPasta() {
+    return QSettings().value(chavePasta, QDir::homePath()).toString();
+}
+
+void LembrarPasta(const QString& caminho) {
+    QSettings().setValue(chavePasta, QFileInfo(caminho).absolutePath());
+}
+
+} // namespace
+
+Projeto ProjetoDasTelas() {
+    Projeto projeto;
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        if (const QLineEdit* campo = Controle(CamposProjeto[i].controle)) {
+            projeto.valores[i] = campo->text();
+        }
+    }
+    if (const QLineEdit* descricao = Controle(ControleDescricao)) {
+        projeto.descricao = descricao->text();
+    }
+    return projeto;
+}
+
+QString ArquivoDoProjeto() {
+    return estado().arquivo;
+}
+
+bool ProjetoAlterado() {
+    return ProjetoDasTelas() != estado().ultimo;
+}
+
+void AbrirProjetoComDialogo(QWidget* pai) {
+    if (!ConfirmarSaida(pai)) {
+        return;
+    }
+    const QString caminho = Escolher(pai, Dialogo::Abrir, UltimaPasta());
+    if (!caminho.isEmpty()) {
+        AbrirProjeto(caminho);
+    }
+}
+
+bool AbrirProjeto(const QString& caminho) {
+    Projeto projeto;
+    const Desfecho desfecho = LerProjeto(caminho, projeto);
+    if (!desfecho.ok) {
+        ExibirMensagem(desfecho.mensagem.toStdString());
+        return false;
+    }
+    ProjetoNasTelas(projeto);
+    estado().ultimo = projeto;
+    estado().arquivo = QFileInfo(caminho).absoluteFilePath();
+    LembrarPasta(caminho);
+    Telas::Mostrar(IdTela::Entdad);
+    return true;
+}
+
+bool SalvarProjetoComDialogo(QWidget* pai) {
+    const QString sugestao = estado().arquivo.isEmpty()
+                                 ? QDir(UltimaPasta()).filePath(QStringLiteral("projeto.veltra"))
+                                 : estado().arquivo;
+    QString caminho = Escolher(pai, Dialogo::Salvar, sugestao);
+    if (caminho.isEmpty()) {
+        return false;
+    }
+    if (!caminho.endsWith(QStringLiteral(".veltra"), Qt::CaseInsensitive)) {
+        caminho += QStringLiteral(".veltra");
+    }
+    const Projeto projeto = ProjetoDasTelas();
+    const Desfecho desfecho = GravarProjeto(caminho, projeto);
+    if (!desfecho.ok) {
+        ExibirMensagem(desfecho.mensagem.toStdString());
+        return false;
+    }
+    estado().ultimo = projeto;
+    estado().arquivo = QFileInfo(caminho).absoluteFilePath();
+    LembrarPasta(caminho);
+    return true;
+}
+
+bool ConfirmarSaida(QWidget* pai) {
+    if (!ProjetoAlterado()) {
+        return true;
+    }
+    switch (Perguntar(pai, QString::fromUtf8(PerguntaSalvar), Opcoes::SimNaoCancelar)) {
+    case Resposta::Sim:
+        return SalvarProjetoComDialogo(pai);
+    case Resposta::Nao:
+        return true;
+    case Resposta::Cancelar:
+        break;
+    }
+    return false;
+}
+
+void ReiniciarProjeto() {
+    estado().ultimo = {};
+    estado().arquivo.clear();
+}

@@ -1,0 +1,574 @@
+#include "uEstudo.h"
+
+#include "Dialogos.h"
+#include "GraficosRuptura.h"
+#include "Impressao.h"
+#include "Projetos.h"
+#include "data/FormatoGeral.h"
+#include "data/Geotexteis.h"
+#include "data/Mensagens.h"
+#include "data/ParseReal.h"
+
+#include "ui_uEstudo.h"
+
+#include <QChart>
+#include <QFileInfo>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr std::array<Curva, NumeroDeForcas> curvas{Curva::KanirajComTrinca, Curva::KanirajSemTrinca,
+                                                   Curva::LowHorizontal, Curva::LowBissetriz};
+
+const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+
+QString Texto(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString NaoNumero(const QString& rotulo) {
+    return QStringLiteral("\u00ab%1\u00bb n\u00e3o \u00e9 um n\u00famero v\u00e1lido.").arg(rotulo);
+}
+
+// A window field: its number, or the message naming it.
+bool LerCampo(const QLineEdit* campo, const QString& rotulo, long double& valor, QString& erro) {
+    try {
+        valor = ParseReal(campo->text().toStdString());
+        return true;
+    } catch (const EConvertError&) {
+        erro = NaoNumero(rotulo);
+        return false;
+    }
+}
+
+QString SimboloComUnidade(Variavel variavel) {
+    const DescricaoVariavel& d = Descricao(variavel);
+    return *d.unidade ? QStringLiteral("%1 (%2)").arg(Texto(d.simbolo), Texto(d.unidade))
+                      : Texto(d.simbolo);
+}
+
+QString TextoDoLimite(const Limite& limite, Variavel variavel) {
+    const DescricaoVariavel& d = Descricao(variavel);
+    const QString valor =
+        QStringLiteral("%1 = %2 %3")
+            .arg(Texto(d.simbolo), brasil.toString(static_cast<double>(limite.x), 'f', 3),
+                 Texto(d.unidade))
+            .trimmed();
+    switch (limite.tipo) {
+    case TipoLimite::Maximo:
+        return QStringLiteral("atende até %1").arg(valor);
+    case TipoLimite::Minimo:
+        return QStringLiteral("atende a partir de %1").arg(valor);
+    case TipoLimite::SempreAtende:
+        return QStringLiteral("não cruza: atende em todo o intervalo");
+    case TipoLimite::NuncaAtende:
+        return QStringLiteral("não cruza: excede a resistência em todo o intervalo");
+    case TipoLimite::Interrompida:
+        return QStringLiteral("não cruza onde a curva é contínua");
+    case TipoLimite::SemValores:
+        break;
+    }
+    return QStringLiteral("sem valores no intervalo");
+}
+
+QString TextoDaForca(const std::optional<long double>& P) {
+    return P ? QStringLiteral("%1 kN/m").arg(brasil.toString(static_cast<double>(*P), 'f', 2))
+             : QStringLiteral("sem valor");
+}
+
+void EsconderDaLegenda(QChart* grafico, QAbstractSeries* serie) {
+    for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
+        marca->setVisible(false);
+    }
+}
+
+QChart* NovoGrafico(const QString& titulo) {
+    auto* grafico = new QChart;
+    grafico->setTitle(titulo);
+    grafico->setLocalizeNumbers(true);
+    grafico->setLocale(brasil);
+    grafico->legend()->setAlignment(Qt::AlignBottom);
+    grafico->setMargins(QMargins(4, 4, 4, 4));
+    return grafico;
+}
+
+// The four curves (a point without value is a gap, never a zero), the typed values marked and the
+// allowable strength as a line across the range.
+QChart* GraficoEstudo(const EstudoParametrico& e) {
+    const PedidoEstudo& p = e.pedido;
+    QChart* grafico = NovoGrafico(
+        QStringLiteral("Solicitação requerida × %1").arg(Texto(Descricao(p.variavel).simbolo)));
+    const double R = static_cast<double>(p.resistencia);
+    double yMax = R;
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        bool primeiro = true;
+        QLineSeries* serie = nullptr;
+        for (const PontoEstudo& ponto : e.pontos) {
+            if (!ponto.P[f]) {
+                serie = nullptr;
+                continue;
+            }
+            if (!serie) {
+                serie = new QLineSeries;
+                serie->setPen(CanetaDe(curvas[f]));
+                serie->setName(NomeDe(curvas[f]));
+                grafico->addSeries(serie);
+                // One legend entry per force, however many stretches its curve has.
+                if (!primeiro) {
+                    EsconderDaLegenda(grafico, serie);
+                }
+                primeiro = false;
+            }
+            const double y = static_cast<double>(*ponto.P[f]);
+            serie->append(static_cast<double>(ponto.x), y);
+            yMax = std::max(yMax, y);
+        }
+    }
+    // The typed values in each force's colour; the legend shows one neutral entry for them all.
+    auto* legenda = new QScatterSeries;
+    legenda->setName(QStringLiteral("Valores digitados"));
+    legenda->setMarkerSize(9);
+    legenda->setColor(Qt::white);
+    legenda->setBorderColor(Qt::black);
+    grafico->addSeries(legenda);
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        const long double x = ValorDe(p.dados, p.variavel, static_cast<Forca>(f));
+        if (!e.projeto[f] || x < p.de || x > p.ate) {
+            continue;
+        }
+        auto* ponto = new QScatterSeries;
+        ponto->setMarkerSize(9);
+        ponto->setColor(CanetaDe(curvas[f]).color());
+        ponto->setBorderColor(Qt::black);
+        ponto->append(static_cast<double>(x), static_cast<double>(*e.projeto[f]));
+        grafico->addSeries(ponto);
+        EsconderDaLegenda(grafico, ponto);
+    }
+    auto* linha = new QLineSeries;
+    linha->setName(
+        QStringLiteral("Resistência admissível (%1 kN/m)").arg(brasil.toString(R, 'g', 6)));
+    linha->setPen(QPen(Qt::black, 1.5, Qt::SolidLine));
+    linha->append(static_cast<double>(p.de), R);
+    linha->append(static_cast<double>(p.ate), R);
+    grafico->addSeries(linha);
+
+    auto* x = new QValueAxis;
+    auto* y = new QValueAxis;
+    x->setTitleText(SimboloComUnidade(p.variavel));
+    y->setTitleText(QStringLiteral("P (kN/m)"));
+    x->setRange(static_cast<double>(p.de), static_cast<double>(p.ate));
+    y->setRange(0, yMax * 1.08);
+    y->applyNiceNumbers();
+    for (QValueAxis* eixo : {x, y}) {
+        eixo->setLabelFormat(QStringLiteral("%.4g"));
+    }
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* serie : grafico->series()) {
+        serie->attachAxis(x);
+        serie->attachAxis(y);
+    }
+    return grafico;
+}
+
+} // namespace
+
+TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstudo) {
+    ui->setupUi(this);
+
+    for (int v = 0; v < NumeroDeVariaveis; ++v) {
+        const DescricaoVariavel& d = Descricao(static_cast<Variavel>(v));
+        ui->cbVariavel->addItem(
+            QStringLiteral("%1 \u2013 %2")
+                .arg(SimboloComUnidade(static_cast<Variavel>(v)), Texto(d.nome)));
+    }
+    ui->cbGeotextil->addItem(QStringLiteral("Resistência admissível digitada"));
+    for (const Geotextil& g : Geotexteis) {
+        ui->cbGeotextil->addItem(
+            QStringLiteral("%1 (%2 kN/m)")
+                .arg(Texto(g.nome), brasil.toString(static_cast<double>(g.resistencia))));
+    }
+    // A generic woven product, so the line is there from the first look.
+    ui->cbGeotextil->setCurrentIndex(4);
+
+    // The table of the design point and the limits, one row per force.
+    const QStringList cabecalhos{QStringLiteral("Solicitação"),
+                                 QStringLiteral("Nos valores digitados"),
+                                 QStringLiteral("Limite da variável para a resistência")};
+    for (int c = 0; c < cabecalhos.size(); ++c) {
+        auto* titulo = new QLabel(QStringLiteral("<b>%1</b>").arg(cabecalhos[c]), ui->Quadro);
+        ui->GradeLimites->addWidget(titulo, 0, c);
+    }
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        const int linha = static_cast<int>(f) + 1;
+        auto* nome = new QLabel(NomeDe(curvas[f]), ui->Quadro);
+        nome->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
+                                .arg(CanetaDe(curvas[f]).color().name()));
+        lProjeto_[f] = new QLabel(ui->Quadro);
+        lProjeto_[f]->setObjectName(QStringLiteral("lProjeto%1").arg(f));
+        lLimite_[f] = new QLabel(ui->Quadro);
+        lLimite_[f]->setObjectName(QStringLiteral("lLimite%1").arg(f));
+        ui->GradeLimites->addWidget(nome, linha, 0);
+        ui->GradeLimites->addWidget(lProjeto_[f], linha, 1);
+        ui->GradeLimites->addWidget(lLimite_[f], linha, 2);
+    }
+    ui->GradeLimites->setColumnStretch(2, 1);
+    ui->Grafico->setRenderHint(QPainter::Antialiasing);
+    ui->Grafico->setMinimumSize(420, 260);
+    ui->pbProgresso->setVisible(false);
+    ui->bCancelar->setVisible(false);
+
+    FixarMoldura(true);
+    PrepararBarraStatus(ui->StatusBar1);
+
+    for (QLineEdit* campo : {ui->eDe, ui->eAte, ui->ePontos, ui->eResistencia, ui->eReducao}) {
+        connect(campo, &QLineEdit::textEdited, this, Tratado([this] { Recalcular(); }));
+    }
+    connect(ui->cbVariavel, &QComboBox::currentIndexChanged, this,
+            Tratado([this] { VariavelEscolhida(); }));
+    connect(ui->cbGeotextil, &QComboBox::currentIndexChanged, this,
+            Tratado([this] { GeotextilEscolhido(); }));
+    AoClicar(ui->bCancelar, this, &TEstudo::bCancelarClick);
+    AoClicar(ui->bCsv, this, &TEstudo::bCsvClick);
+    AoClicar(ui->bImagem, this, &TEstudo::bImagemClick);
+    AoClicar(ui->bImprimir, this, &TEstudo::bImprimirClick);
+    AoClicar(ui->bFechar, this, &TEstudo::bFecharClick);
+    ui->cbVariavel->setFocus();
+}
+
+TEstudo::~TEstudo() {
+    varreduras_.Nova();
+    PararTrabalho();
+}
+
+void TEstudo::showEvent(QShowEvent* e) {
+    Tratado([this] {
+        LerDadosDigitados();
+        AjustarGeotextil();
+        IntervaloPadrao();
+        Recalcular();
+    })();
+    Tela::showEvent(e);
+}
+
+void TEstudo::hideEvent(QHideEvent* e) {
+    // Nothing goes on computing for a window no one sees.
+    varreduras_.Nova();
+    PararTrabalho();
+    ui->pbProgresso->setVisible(false);
+    ui->bCancelar->setVisible(false);
+    Tela::hideEvent(e);
+}
+
+// The values as typed on the data-entry and methods screens, as their runs would read them.
+void TEstudo::LerDadosDigitados() {
+    const Projeto projeto = ProjetoDasTelas();
+    dados_.reset();
+    erroDados_.clear();
+    // The first value that is not a number is the one the message names.
+    const auto valor = [&](const char* chave) -> long double {
+        const auto campo = std::find_if(
+            CamposProjeto.begin(), CamposProjeto.end(),
+            [chave](const CampoProjeto& c) { return std::strcmp(c.chave, chave) == 0; });
+        try {
+            return ParseReal(
+                projeto.valores[static_cast<std::size_t>(campo - CamposProjeto.begin())]
+                    .toStdString());
+        } catch (const EConvertError&) {
+            if (erroDados_.isEmpty()) {
+                erroDados_ = NaoNumero(Texto(campo->rotulo)) +
+                             QStringLiteral(" Corrija-o na entrada de dados ou nos métodos.");
+            }
+            return 0;
+        }
+    };
+    const DadosEstudo lidos{valor("Alt"),       valor("Decl"),   valor("Pesesp"),
+                            valor("Coesao"),    valor("Angat"),  valor("Altberma"),
+                            valor("Largberma"), valor("Prof"),   valor("Dist"),
+                            valor("Superf"),    valor("ProfZ"),  valor("Cont"),
+                            valor("Fatsegkan"), valor("Posref"), valor("Fatseglow")};
+    if (erroDados_.isEmpty()) {
+        dados_ = lidos;
+    }
+}
+
+void TEstudo::VariavelEscolhida() {
+    IntervaloPadrao();
+    Recalcular();
+}
+
+// A variable starts from a range around its typed value.
+void TEstudo::IntervaloPadrao() {
+    if (dados_) {
+        const auto variavel = static_cast<Variavel>(ui->cbVariavel->currentIndex());
+        const long double v = ValorDe(*dados_, variavel, Forca::KanirajComTrinca);
+        const long double de = v == 0 ? 0 : std::min(v / 2, 3 * v / 2);
+        const long double ate = v == 0 ? 1 : std::max(v / 2, 3 * v / 2);
+        ui->eDe->setText(QString::fromStdString(FormatoGeral(de)));
+        ui->eAte->setText(QString::fromStdString(FormatoGeral(ate)));
+    }
+}
+
+void TEstudo::GeotextilEscolhido() {
+    AjustarGeotextil();
+    Recalcular();
+}
+
+// A catalogue product: its strength over the reduction factor, shown and not typed.
+void TEstudo::AjustarGeotextil() {
+    const bool digitada = ui->cbGeotextil->currentIndex() <= 0;
+    ui->eResistencia->setReadOnly(!digitada);
+    ui->eReducao->setEnabled(!digitada);
+}
+
+QString TEstudo::LerPedido(PedidoEstudo& pedido) {
+    if (!dados_) {
+        return erroDados_;
+    }
+    pedido.dados = *dados_;
+    pedido.variavel = static_cast<Variavel>(ui->cbVariavel->currentIndex());
+    QString erro;
+    long double pontos = 0;
+    if (!LerCampo(ui->eDe, QStringLiteral("De"), pedido.de, erro) ||
+        !LerCampo(ui->eAte, QStringLiteral("Até"), pedido.ate, erro) ||
+        !LerCampo(ui->ePontos, QStringLiteral("Pontos"), pontos, erro)) {
+        return erro;
+    }
+    // Not a whole count within the limits: a count the check refuses.
+    pedido.pontos = pontos == std::floor(pontos) && pontos >= 0 && pontos <= MaximoDePontos
+                        ? static_cast<int>(pontos)
+                        : -1;
+    if (const int i = ui->cbGeotextil->currentIndex(); i > 0) {
+        long double reducao = 0;
+        if (!LerCampo(ui->eReducao, QStringLiteral("Fator de redução"), reducao, erro)) {
+            return erro;
+        }
+        if (!(reducao > 0)) {
+            return QStringLiteral("O fator de redução deve ser maior que zero.");
+        }
+        pedido.resistencia = Geotexteis[static_cast<std::size_t>(i - 1)].resistencia / reducao;
+        ui->eResistencia->setText(QString::fromStdString(FormatoGeral(pedido.resistencia)));
+    } else if (!LerCampo(ui->eResistencia, QStringLiteral("Resistência admissível"),
+                         pedido.resistencia, erro)) {
+        return erro;
+    }
+    return QString::fromStdString(ProblemaDoPedido(pedido));
+}
+
+void TEstudo::Recalcular() {
+    // Whatever sweep is still running answers values that are no longer the window's.
+    const std::uint64_t geracao = varreduras_.Nova();
+    PararTrabalho();
+    ui->pbProgresso->setVisible(false);
+    ui->bCancelar->setVisible(false);
+
+    PedidoEstudo pedido;
+    const QString erro = LerPedido(pedido);
+    if (!erro.isEmpty()) {
+        ExibirErro(erro);
+        return;
+    }
+    if (pedido.pontos <= PontosNoOrcamento) {
+        varreduras_.Entregar(geracao, *Varrer(pedido));
+        Exibir();
+        return;
+    }
+    ExibirErro(QString());
+    ui->pbProgresso->setFormat(QStringLiteral("Calculando: %v de %m pontos"));
+    ui->pbProgresso->setRange(0, pedido.pontos);
+    ui->pbProgresso->setValue(0);
+    ui->pbProgresso->setVisible(true);
+    ui->bCancelar->setVisible(true);
+    trabalho_ = std::thread([this, pedido, geracao] {
+        int postado = 0;
+        const auto estudo = Varrer(pedido, [&](int feitos) {
+            if (!varreduras_.Vigente(geracao)) {
+                return false;
+            }
+            // About a hundred updates of the bar, whatever the number of points.
+            if ((feitos - postado) * 100 >= pedido.pontos) {
+                postado = feitos;
+                QMetaObject::invokeMethod(
+                    this, [this, geracao, feitos] { Progresso(geracao, feitos); },
+                    Qt::QueuedConnection);
+            }
+            return true;
+        });
+        if (estudo) {
+            auto entregue = std::make_shared<const EstudoParametrico>(*estudo);
+            QMetaObject::invokeMethod(
+                this, [this, geracao, entregue] { Entregar(geracao, *entregue); },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void TEstudo::PararTrabalho() {
+    // The sweep stops at its next point once its generation is no longer the latest.
+    if (trabalho_.joinable()) {
+        trabalho_.join();
+    }
+}
+
+void TEstudo::Progresso(std::uint64_t geracao, int feitos) {
+    if (varreduras_.Vigente(geracao)) {
+        ui->pbProgresso->setValue(feitos);
+    }
+}
+
+// A sweep's result is shown only when nothing was asked after it.
+void TEstudo::Entregar(std::uint64_t geracao, const EstudoParametrico& estudo) {
+    if (!varreduras_.Entregar(geracao, estudo)) {
+        return;
+    }
+    ui->pbProgresso->setVisible(false);
+    ui->bCancelar->setVisible(false);
+    Exibir();
+}
+
+const EstudoParametrico* TEstudo::Desenhado() const {
+    const std::optional<EstudoParametrico>& estudo = varreduras_.Atual();
+    return estudo && estudo->erro.empty() ? &*estudo : nullptr;
+}
+
+void TEstudo::Exibir() {
+    const std::optional<EstudoParametrico>& atual = varreduras_.Atual();
+    if (!atual || !atual->erro.empty()) {
+        ExibirErro(atual ? QString::fromStdString(atual->erro) : QString());
+        return;
+    }
+    const EstudoParametrico& estudo = *atual;
+    ui->lMensagem->clear();
+    ui->lMensagem->setVisible(false);
+    QChart* antigo = ui->Grafico->chart();
+    ui->Grafico->setChart(GraficoEstudo(estudo));
+    delete antigo;
+    bool lacunas = false;
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        lProjeto_[f]->setText(TextoDaForca(estudo.projeto[f]));
+        lLimite_[f]->setText(TextoDoLimite(estudo.limites[f], estudo.pedido.variavel));
+        lacunas |= std::any_of(estudo.pontos.begin(), estudo.pontos.end(),
+                               [f](const PontoEstudo& p) { return !p.P[f]; });
+    }
+    ui->lNota->setText(
+        lacunas ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
+                                 "dados, a berma é larga demais para os círculos de Kaniraj ou "
+                                 "alguma cunha de Low não chega ao fator de segurança com reforço.")
+                : QString());
+    ui->lNota->setVisible(lacunas);
+    for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
+        botao->setEnabled(true);
+    }
+}
+
+// Nothing of an earlier study stays on the screen beside the message.
+void TEstudo::ExibirErro(const QString& mensagem) {
+    ui->lMensagem->setText(mensagem);
+    ui->lMensagem->setVisible(!mensagem.isEmpty());
+    QChart* antigo = ui->Grafico->chart();
+    ui->Grafico->setChart(NovoGrafico(QStringLiteral("Solicitação requerida")));
+    delete antigo;
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        lProjeto_[f]->setText(QStringLiteral("\u2013"));
+        lLimite_[f]->setText(QStringLiteral("\u2013"));
+    }
+    ui->lNota->clear();
+    ui->lNota->setVisible(false);
+    for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
+        botao->setEnabled(false);
+    }
+}
+
+void TEstudo::bCancelarClick() {
+    varreduras_.Nova();
+    PararTrabalho();
+    ui->pbProgresso->setVisible(false);
+    ui->bCancelar->setVisible(false);
+    ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));
+    ui->cbVariavel->setFocus();
+}
+
+void TEstudo::bCsvClick() {
+    const EstudoParametrico* estudo = Desenhado();
+    if (!estudo) {
+        return;
+    }
+    QString caminho =
+        EscolherArquivo(this, Dialogo::Salvar, QStringLiteral("Exportar tabela"),
+                        QStringLiteral("estudo.csv"), QStringLiteral("Tabela CSV (*.csv)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(caminho).suffix().isEmpty()) {
+        caminho += QStringLiteral(".csv");
+    }
+    QSaveFile arquivo(caminho);
+    const std::string csv = CsvDoEstudo(*estudo);
+    const bool gravado = arquivo.open(QIODevice::WriteOnly) &&
+                         arquivo.write(csv.data(), static_cast<qint64>(csv.size())) ==
+                             static_cast<qint64>(csv.size()) &&
+                         arquivo.commit();
+    if (!gravado) {
+        ExibirMensagem("Não foi possível salvar a tabela em \u00ab" +
+                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    }
+}
+
+void TEstudo::bImagemClick() {
+    if (!Desenhado()) {
+        return;
+    }
+    QString caminho = EscolherArquivo(this, Dialogo::Salvar, QStringLiteral("Salvar imagem"),
+                                      QStringLiteral("estudo.png"),
+                                      QStringLiteral("Imagem PNG (*.png);;Desenho SVG (*.svg)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    const QString sufixo = QFileInfo(caminho).suffix().toLower();
+    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
+        caminho += QStringLiteral(".png");
+    }
+    bool gravado;
+    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(caminho);
+        svg.setSize(ui->Grafico->size());
+        svg.setViewBox(ui->Grafico->rect());
+        svg.setTitle(windowTitle());
+        QPainter pintor;
+        gravado = pintor.begin(&svg);
+        if (gravado) {
+            ui->Grafico->render(&pintor);
+            gravado = pintor.end();
+        }
+        gravado = gravado && QFileInfo::exists(caminho);
+    } else {
+        gravado = ImagemDaTela(ui->Grafico).save(caminho, "PNG");
+    }
+    if (!gravado) {
+        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
+                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    }
+}
+
+void TEstudo::bImprimirClick() {
+    if (Desenhado()) {
+        ImprimirNaImpressoraPadrao(ImagemDaTela(ui->Quadro));
+    }
+}
+
+void TEstudo::bFecharClick() {
+    Fechar();
+}

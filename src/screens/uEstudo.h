@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Tela.h"
+#include "calc/Varredura.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <thread>
+
+namespace Ui {
+class TEstudo;
+}
+
+class QLabel;
+
+// The parametric study: the four required forces against one value of the problem (every other
+// value as typed on the data-entry and methods screens), the reinforcement's allowable strength as
+// a line, and for each force how far the variable can go before the force passes it. Recomputed
+// as the user types; large sweeps run in the background. Opens modally over the methods screen.
+class TEstudo : public Tela {
+    Q_OBJECT
+public:
+    explicit TEstudo(QWidget* parent = nullptr);
+    ~TEstudo() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    void LerDadosDigitados();
+    void VariavelEscolhida();
+    void IntervaloPadrao();
+    void GeotextilEscolhido();
+    void AjustarGeotextil();
+    void Recalcular();
+    QString LerPedido(PedidoEstudo& pedido);
+    void Progresso(std::uint64_t geracao, int feitos);
+    void Entregar(std::uint64_t geracao, const EstudoParametrico& estudo);
+    void Exibir();
+    void ExibirErro(const QString& mensagem);
+    const EstudoParametrico* Desenhado() const;
+    void PararTrabalho();
+    void bCancelarClick();
+    void bCsvClick();
+    void bImagemClick();
+    void bImprimirClick();
+    void bFecharClick();
+
+    std::unique_ptr<Ui::TEstudo> ui;
+    std::array<QLabel*, NumeroDeForcas> lProjeto_{};
+    std::array<QLabel*, NumeroDeForcas> lLimite_{};
+    // The typed values, read each time the window opens; none when one is not a number.
+    std::optional<DadosEstudo> dados_;
+    QString erroDados_;
+    Varreduras varreduras_; // the latest request and its study, the one the window shows
+    std::thread trabalho_;  // the background sweep, if any; joined before the next one starts
+};

@@ -1,0 +1,129 @@
+#include "uSuperficies.h"
+
+#include "Dialogos.h"
+#include "GraficosRuptura.h"
+#include "Impressao.h"
+#include "data/EstadoExecucao.h"
+#include "data/Mensagens.h"
+
+#include "ui_uSuperficies.h"
+
+#include <QChart>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace {
+
+// Low's analysis reads neither berm value: its records answer any berm.
+bool MesmoProblemaLow(DadosEntrada a, DadosEntrada b) {
+    a.Altberma = b.Altberma;
+    a.Largberma = b.Largberma;
+    return a == b;
+}
+
+} // namespace
+
+TSuperficies::TSuperficies(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TSuperficies) {
+    ui->setupUi(this);
+    FixarMoldura(true);
+    PrepararBarraStatus(ui->StatusBar1);
+    for (QChartView* grafico : {ui->GraficoForcas, ui->GraficoFS0}) {
+        grafico->setRenderHint(QPainter::Antialiasing);
+        grafico->setMinimumSize(240, 200);
+    }
+    AoClicar(ui->bImprimir, this, &TSuperficies::bImprimirClick);
+    AoClicar(ui->bSalvarImagem, this, &TSuperficies::bSalvarImagemClick);
+    AoClicar(ui->bFechar, this, &TSuperficies::bFecharClick);
+    ui->bFechar->setFocus();
+}
+
+TSuperficies::~TSuperficies() = default;
+
+void TSuperficies::showEvent(QShowEvent* e) {
+    Tratado([this] { Atualizar(); })();
+    Tela::showEvent(e);
+}
+
+// Everything is computed again from the copy the runs used, so the picture shows exactly the
+// wedges behind the numbers on the results screens.
+void TSuperficies::Atualizar() {
+    const EstadoExecucao& x = Execucao();
+    const DadosEntrada& d = x.CopiaDadosEntrada;
+    CenarioSecao cenario;
+    cenario.dados = d;
+    CurvasRuptura curvas;
+    if (x.DadosKaniraj && *x.DadosKaniraj == d) {
+        const EntradaKaniraj entrada{d.Alt,      d.Decl,      d.Pesesp,    d.Coesao, d.Angat,
+                                     d.Altberma, d.Largberma, d.Prof,      d.Dist,   d.Superf,
+                                     d.ProfZ,    d.Cont,      x.Fatsegkan, x.Posref};
+        curvas.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, entrada);
+        curvas.comTrinca = DetalheKaniraj(HipoteseKaniraj::ComTrinca, entrada);
+        cenario.temKaniraj = true;
+        cenario.Fatsegkan = x.Fatsegkan;
+        cenario.Posref = x.Posref;
+        cenario.semTrinca = curvas.semTrinca->resultado;
+        cenario.comTrinca = curvas.comTrinca->resultado;
+    }
+    if (x.DadosLow && MesmoProblemaLow(*x.DadosLow, d)) {
+        curvas.low = DetalheLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist,
+                                 d.Superf, d.ProfZ, d.Cont, x.Fatseglow});
+        curvas.Fatseglow = x.Fatseglow;
+        cenario.temLow = true;
+        cenario.Fatseglow = x.Fatseglow;
+        cenario.low = curvas.low->resultado;
+    }
+    ui->Secao->DefinirCenario(cenario);
+    for (auto [vista, grafico] : {std::pair{ui->GraficoForcas, GraficoForcas(curvas)},
+                                  std::pair{ui->GraficoFS0, GraficoFS0(curvas)}}) {
+        QChart* antigo = vista->chart();
+        vista->setChart(grafico);
+        delete antigo;
+    }
+    ui->GraficoFS0->setVisible(curvas.low.has_value());
+    const QString nota = NotaLacunas(curvas);
+    ui->lNota->setText(nota);
+    ui->lNota->setVisible(!nota.isEmpty());
+}
+
+void TSuperficies::bImprimirClick() {
+    ImprimirNaImpressoraPadrao(ImagemDaTela(ui->Quadro));
+}
+
+void TSuperficies::bSalvarImagemClick() {
+    QString caminho = EscolherArquivo(this, Dialogo::Salvar, QStringLiteral("Salvar imagem"),
+                                      QStringLiteral("ruptura.png"),
+                                      QStringLiteral("Imagem PNG (*.png);;Desenho SVG (*.svg)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    const QString sufixo = QFileInfo(caminho).suffix().toLower();
+    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
+        caminho += QStringLiteral(".png");
+    }
+    bool gravado;
+    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(caminho);
+        svg.setSize(ui->Quadro->size());
+        svg.setViewBox(ui->Quadro->rect());
+        svg.setTitle(windowTitle());
+        QPainter pintor;
+        gravado = pintor.begin(&svg);
+        if (gravado) {
+            ui->Quadro->render(&pintor);
+            gravado = pintor.end();
+        }
+        gravado = gravado && QFileInfo::exists(caminho);
+    } else {
+        gravado = ImagemDaTela(ui->Quadro).save(caminho, "PNG");
+    }
+    if (!gravado) {
+        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
+                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    }
+}
+
+void TSuperficies::bFecharClick() {
+    Fechar();
+}

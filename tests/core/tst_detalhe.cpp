@@ -1,0 +1,135 @@
+// The per-wedge detail of each analysis against the record the design's operations return: the
+// record must be the extreme of the detail, bit for bit, on the worked examples and a generated
+// corpus.
+#include "CorpusAterros.h"
+#include "GravadorMensagens.h"
+#include "calc/Kanct.h"
+#include "calc/Kaniraj.h"
+#include "calc/Kanst.h"
+#include "calc/Low.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <map>
+#include <vector>
+
+namespace {
+
+// The worked examples: the embankment of the examples, without cohesion, with a berm and a
+// bi-linear profile, on a strong foundation, on one wedge's layer, bi-linear, deep; a berm too
+// wide; data rejected.
+constexpr EntradaKaniraj exemplos[] = {
+    {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+    {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
+    {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
+    {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
+    {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
+    {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
+    {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+};
+
+std::vector<EntradaKaniraj> ExemplosECorpus(std::uint64_t semente) {
+    std::vector<EntradaKaniraj> dados(std::begin(exemplos), std::end(exemplos));
+    Gerador g(semente);
+    for (int i = 0; i < tamanhoCorpus; ++i)
+        dados.push_back(Aterro(g));
+    return dados;
+}
+
+ResultadoKaniraj Kaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& x) {
+    ResultadoKaniraj r{1, 2, 3, 4}; // whatever an earlier run left
+    if (hipotese == HipoteseKaniraj::ComTrinca)
+        CalcKanct(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a, r);
+    else
+        CalcKanst(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a, r);
+    return r;
+}
+
+TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
+    GravadorMensagens gravador;
+    int comForca = 0, semRaio = 0, cunhas = 0;
+    for (const EntradaKaniraj& x : ExemplosECorpus(0xDE7A1)) {
+        for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
+            const ResultadoKaniraj r = Kaniraj(hipotese, x);
+            const CunhasKaniraj detalhe = DetalheKaniraj(hipotese, x);
+            // The largest force, from the shallowest depth among equals; none above zero leaves
+            // zeros. X0 is the rows' and stays when nothing else does.
+            ResultadoKaniraj extremo{0, 0, 0, 0};
+            if (detalhe.relato.desfecho != DesfechoKaniraj::Rejeitado)
+                extremo.X0 = detalhe.resultado.X0;
+            for (const CunhaKaniraj& c : detalhe.cunhas) {
+                EXPECT_TRUE(MesmosBits(c.X0, extremo.X0)) << Descreve(x);
+                EXPECT_TRUE(c.R || !c.P) << Descreve(x);
+                if (c.P && *c.P > extremo.P)
+                    extremo = {*c.P, *c.R, c.X0, c.D};
+                ++cunhas;
+                comForca += c.P && *c.P > 0;
+                semRaio += !c.R;
+            }
+            EXPECT_TRUE(MesmosBits(r, extremo)) << Descreve(x);
+            if (detalhe.relato.desfecho != DesfechoKaniraj::Calculado) {
+                EXPECT_TRUE(detalhe.cunhas.empty()) << Descreve(x);
+            }
+            if (::testing::Test::HasFailure())
+                return;
+        }
+    }
+    EXPECT_GT(comForca, cunhas / 10);
+    EXPECT_GT(semRaio, cunhas / 20);
+    // Under the berm (dmin ≈ 0.80, depths i/16 of H) the first 12 depths are not examined.
+    for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca})
+        EXPECT_EQ(DetalheKaniraj(hipotese, exemplos[2]).cunhas.size(), 28u);
+}
+
+TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
+    std::map<MotivoCunhaLow, int> motivos;
+    for (const EntradaKaniraj& k : ExemplosECorpus(0xDE7A2)) {
+        const EntradaLow x = ParaLow(k);
+        ResultadoLow r{1, 2, 3, 4, 5, 6};
+        GravadorMensagens gravador;
+        CalcLow(x.H, x.n, x.gama, x.c, x.phi, k.hb, k.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r);
+        const CunhasLow detalhe = DetalheLow(x);
+        // Lowest FS0 below the entry 100, largest forces above zero, each from the first wedge
+        // reaching it; the warning exactly when some wedge cannot be reinforced.
+        ResultadoLow e{0, 0, 100, 0, 0, 0};
+        bool semSolucao = false;
+        for (const CunhaLow& c : detalhe.cunhas) {
+            if (c.FS0 < e.Fatsegsol)
+                e.Fatsegsol = c.FS0, e.Profcunsol = c.D;
+            if (c.Ph && *c.Ph > e.Solicsolh)
+                e.Solicsolh = *c.Ph, e.Profcunh = c.D;
+            if (c.Pb && *c.Pb > e.Solicsolb)
+                e.Solicsolb = *c.Pb, e.Profcunb = c.D;
+            const bool reforcada = c.motivo == MotivoCunhaLow::Reforcada;
+            const bool dispensa = c.motivo == MotivoCunhaLow::DispensaReforco;
+            semSolucao |= !reforcada && !dispensa;
+            EXPECT_EQ(dispensa, !(x.F > c.FS0)) << Descreve(k);
+            EXPECT_EQ(c.motivo == MotivoCunhaLow::NadaResiste, x.F > c.FS0 && c.FS0 <= 0);
+            EXPECT_EQ(c.Ph.has_value(), reforcada || dispensa) << Descreve(k);
+            EXPECT_TRUE(c.Pb || !c.Ph) << Descreve(k);
+            if (dispensa) {
+                EXPECT_TRUE(*c.Ph == 0 && *c.Pb == 0) << Descreve(k);
+            }
+            ++motivos[c.motivo];
+        }
+        EXPECT_TRUE(MesmosBits(r, e)) << Descreve(k);
+        const bool avisou =
+            !gravador.mensagens.empty() && gravador.mensagens.back() == MensagemCunhasSemReforco;
+        EXPECT_EQ(avisou, semSolucao) << Descreve(k);
+        if (detalhe.relato.situacao != SituacaoDados::Aceitos) {
+            EXPECT_TRUE(detalhe.cunhas.empty()) << Descreve(k);
+        }
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    // D/H = 0.5 ... 2 in steps of 1/80: 121 wedges.
+    EXPECT_EQ(DetalheLow(ParaLow(exemplos[0])).cunhas.size(), 121u);
+    for (auto m : {MotivoCunhaLow::Reforcada, MotivoCunhaLow::DispensaReforco,
+                   MotivoCunhaLow::NadaResiste, MotivoCunhaLow::CriterioInatingivel})
+        EXPECT_GT(motivos[m], 100) << static_cast<int>(m);
+}
+
+} // namespace

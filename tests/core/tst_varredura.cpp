@@ -1,0 +1,227 @@
+// The parametric study: its points are single runs of the analyses, its limits sit between direct
+// runs on each side, the worked embankment's design point lies on its curves, its table reads back,
+// and a sweep asked for earlier never replaces a newer one.
+#include "CorpusAterros.h"
+#include "calc/Kaniraj.h"
+#include "calc/Low.h"
+#include "calc/Varredura.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, no berm, a 6 m layer at 10 kPa,
+// F = 1.3 for both methods, the reinforcement at the base.
+const DadosEstudo exemplo{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+
+PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, long double R = 100) {
+    return {exemplo, v, de, ate, pontos, R};
+}
+
+constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3;
+
+// The forces straight from the analyses, the variable set field by field here.
+Solicitacoes Direto(const DadosEstudo& d) {
+    const EntradaKaniraj k{d.H, d.n, d.gama, d.c,  d.phi, d.hb,       d.b,
+                           d.T, d.Z, d.CS,   d.CZ, d.CF,  d.Fkaniraj, d.a};
+    const EntradaLow l{d.H, d.n, d.gama, d.c, d.phi, d.T, d.Z, d.CS, d.CZ, d.CF, d.Flow};
+    Solicitacoes P;
+    ResultadoKaniraj r;
+    if (AnaliseKaniraj(HipoteseKaniraj::ComTrinca, k, r).desfecho == DesfechoKaniraj::Calculado)
+        P[comTrinca] = r.P;
+    if (AnaliseKaniraj(HipoteseKaniraj::SemTrinca, k, r).desfecho == DesfechoKaniraj::Calculado)
+        P[semTrinca] = r.P;
+    ResultadoLow rl;
+    const RelatoLow relato = AnaliseLow(l, rl);
+    if (relato.situacao == SituacaoDados::Aceitos) {
+        if (!relato.haCunhaSemSolucao)
+            P[horizontal] = rl.Solicsolh;
+        bool todas = true;
+        for (const CunhaLow& c : DetalheLow(l).cunhas)
+            todas &= c.Pb.has_value();
+        if (todas)
+            P[bissetriz] = rl.Solicsolb;
+    }
+    return P;
+}
+
+bool Iguais(const Solicitacoes& a, const Solicitacoes& b) {
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f)
+        if (a[f].has_value() != b[f].has_value() || (a[f] && !MesmosBits(*a[f], *b[f])))
+            return false;
+    return true;
+}
+
+struct Caso {
+    Variavel variavel;
+    long double de, ate;
+    void (*muda)(DadosEstudo&, long double);
+};
+
+// Every variable, over ranges that also reach rejected data, berms too wide and wedges that no
+// reinforcement brings to F.
+const Caso casos[] = {
+    {Variavel::H, 0.5L, 8, [](DadosEstudo& d, long double x) { d.H = x; }},
+    {Variavel::n, 0, 4, [](DadosEstudo& d, long double x) { d.n = x; }},
+    {Variavel::gama, 10, 24, [](DadosEstudo& d, long double x) { d.gama = x; }},
+    {Variavel::c, -2, 20, [](DadosEstudo& d, long double x) { d.c = x; }},
+    {Variavel::phi, 0, 95, [](DadosEstudo& d, long double x) { d.phi = x; }},
+    {Variavel::hb, 0, 3, [](DadosEstudo& d, long double x) { d.hb = x; }},
+    {Variavel::b, 0, 40, [](DadosEstudo& d, long double x) { d.b = x; }},
+    {Variavel::T, 1, 20, [](DadosEstudo& d, long double x) { d.T = x; }},
+    {Variavel::Z, 0, 6, [](DadosEstudo& d, long double x) { d.Z = x; }},
+    {Variavel::CS, 0, 30, [](DadosEstudo& d, long double x) { d.CS = x; }},
+    {Variavel::CZ, 2, 30, [](DadosEstudo& d, long double x) { d.CZ = x; }},
+    {Variavel::CF, 0, 40, [](DadosEstudo& d, long double x) { d.CF = x; }},
+    {Variavel::F, 0.5L, 4, [](DadosEstudo& d, long double x) { d.Fkaniraj = d.Flow = x; }},
+};
+
+TEST(Varredura, EachPointIsASingleRunOfTheAnalyses) {
+    int semValor[NumeroDeForcas] = {}, soBissetriz = 0;
+    for (const Caso& caso : casos) {
+        const auto estudo = Varrer(Pedido(caso.variavel, caso.de, caso.ate, 12));
+        ASSERT_TRUE(estudo);
+        ASSERT_EQ(estudo->pontos.size(), 12u);
+        EXPECT_TRUE(MesmosBits(estudo->pontos.front().x, caso.de));
+        EXPECT_TRUE(MesmosBits(estudo->pontos.back().x, caso.ate));
+        for (const PontoEstudo& ponto : estudo->pontos) {
+            DadosEstudo d = exemplo;
+            caso.muda(d, ponto.x);
+            EXPECT_TRUE(Iguais(ponto.P, Direto(d)))
+                << Descricao(caso.variavel).cabecalho << " = " << static_cast<double>(ponto.x);
+            for (std::size_t f = 0; f < NumeroDeForcas; ++f)
+                semValor[f] += !ponto.P[f];
+            soBissetriz += ponto.P[bissetriz] && !ponto.P[horizontal];
+        }
+    }
+    // The table reaches every kind of gap, not only computed points.
+    for (int n : semValor)
+        EXPECT_GT(n, 0);
+    EXPECT_GT(soBissetriz, 0);
+}
+
+TEST(Varredura, WorkedEmbankmentDesignPointLiesOnTheCurves) {
+    // 201 points from 1.5 to 4.5 m: the 101st is H = 3 m exactly.
+    const auto estudo = Varrer(Pedido(Variavel::H, 1.5L, 4.5L, 201));
+    ASSERT_TRUE(estudo && estudo->erro.empty());
+    const PontoEstudo& p = estudo->pontos[100];
+    ASSERT_EQ(p.x, 3.0L);
+    EXPECT_TRUE(Iguais(p.P, estudo->projeto));
+    // Given this embankment the reinforcement must carry 61.68 kN/m with the crack, 72.01 without,
+    // and by Low 97.2 horizontally and 56.7 along the bisector.
+    EXPECT_NEAR(*p.P[comTrinca], 61.684L, 5e-4L);
+    EXPECT_NEAR(*p.P[semTrinca], 72.00755L, 5e-5L);
+    EXPECT_NEAR(*p.P[horizontal], 97.2L, 1e-12L);
+    EXPECT_NEAR(*p.P[bissetriz], 56.7L, 1e-12L);
+}
+
+TEST(Varredura, LimitLiesBetweenDirectRunsOnEachSide) {
+    using enum TipoLimite;
+    struct {
+        PedidoEstudo pedido;
+        TipoLimite esperado[NumeroDeForcas];
+    } tabela[] = {
+        // Every force grows with the height: how high can it go with 80 kN/m?
+        {Pedido(Variavel::H, 1.5L, 6, 60, 80), {Maximo, Maximo, Maximo, Maximo}},
+        // A stronger clay needs less: from which CS on do 60 kN/m do?
+        {Pedido(Variavel::CS, 2, 30, 40, 60), {Minimo, Minimo, Minimo, Minimo}},
+        // With the crack only the foundation resists: the fill's friction changes nothing.
+        {Pedido(Variavel::phi, 10, 40, 30, 85), {SempreAtende, Minimo, Minimo, SempreAtende}},
+        {Pedido(Variavel::H, 2, 4, 10, 1e6),
+         {SempreAtende, SempreAtende, SempreAtende, SempreAtende}},
+        {Pedido(Variavel::H, 3, 4, 10, 1e-3L),
+         {NuncaAtende, NuncaAtende, NuncaAtende, NuncaAtende}},
+        // Kaniraj's circles cannot pass a berm that wide anywhere in the range.
+        {Pedido(Variavel::b, 30, 40, 5, 100), {SemValores, SemValores, SempreAtende, SempreAtende}},
+    };
+    for (const auto& linha : tabela) {
+        const PedidoEstudo& pedido = linha.pedido;
+        const auto estudo = Varrer(pedido);
+        ASSERT_TRUE(estudo);
+        for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+            const Limite& l = estudo->limites[f];
+            SCOPED_TRACE(testing::Message()
+                         << Descricao(pedido.variavel).cabecalho << ", força " << f
+                         << ", R = " << static_cast<double>(pedido.resistencia));
+            EXPECT_EQ(l.tipo, linha.esperado[f]);
+            if (l.tipo != Maximo && l.tipo != Minimo)
+                continue;
+            // Within the resolution, on the side the type says, and inside the range.
+            EXPECT_LE(std::fabs(l.alem - l.x), ResolucaoDoLimite);
+            EXPECT_EQ(l.alem > l.x, l.tipo == Maximo);
+            EXPECT_TRUE(l.x >= pedido.de && l.x <= pedido.ate);
+            const auto aqui = Direto(ComValor(pedido.dados, pedido.variavel, l.x))[f];
+            const auto alem = Direto(ComValor(pedido.dados, pedido.variavel, l.alem))[f];
+            ASSERT_TRUE(aqui && alem);
+            EXPECT_LE(*aqui, pedido.resistencia);
+            EXPECT_GT(*alem, pedido.resistencia);
+        }
+    }
+}
+
+TEST(Varredura, RequestsThatCannotBeSweptSaySo) {
+    struct {
+        PedidoEstudo pedido;
+        const char* mensagem; // empty: accepted
+    } tabela[] = {
+        {Pedido(Variavel::H, 1, 5, 2), ""},
+        {Pedido(Variavel::H, 1, 5, 2000), ""},
+        {Pedido(Variavel::H, 1, 5, 1), "O número de pontos deve ser um inteiro de 2 a 2000."},
+        {Pedido(Variavel::H, 1, 5, 2001), "O número de pontos deve ser um inteiro de 2 a 2000."},
+        {Pedido(Variavel::H, 5, 5, 20), "O início do intervalo deve ser menor que o fim."},
+        {Pedido(Variavel::H, 5, 1, 20), "O início do intervalo deve ser menor que o fim."},
+        {Pedido(Variavel::H, -1.1e4932L, 1.1e4932L, 20), MensagemForaDoIntervalo},
+        {Pedido(Variavel::H, 1, 5, 20, 0), "A resistência admissível deve ser maior que zero."},
+    };
+    for (const auto& linha : tabela)
+        EXPECT_EQ(ProblemaDoPedido(linha.pedido), linha.mensagem);
+
+    // A range the analyses reject at every point draws nothing and says why.
+    const auto estudo = Varrer(Pedido(Variavel::H, -2, -1, 5));
+    ASSERT_TRUE(estudo);
+    EXPECT_EQ(estudo->erro,
+              std::string("Nenhum valor de H de -2 a -1 pode ser calculado. ") + MensagemNegativos);
+}
+
+TEST(Varredura, CsvHasUnitsPointsAndEmptyCellsWhereThereIsNoValue) {
+    // The worked embankment to 15 digits at b = 0; no circle of Kaniraj's clears a berm of 20 m
+    // or more, while Low's wedges ignore the berm.
+    EXPECT_EQ(CsvDoEstudo(*Varrer(Pedido(Variavel::b, 0, 40, 3))),
+              "b (m),P com trinca (kN/m),P sem trinca (kN/m),Ph (kN/m),Pb (kN/m)\n"
+              "0,61.6839928296083,72.0075152791394,97.2,56.7\n"
+              "20,,,97.2,56.7\n"
+              "40,,,97.2,56.7\n");
+}
+
+TEST(Varredura, SlowSweepStartedFirstNeverReplacesANewerOne) {
+    Varreduras varreduras;
+    const auto lenta = varreduras.Nova();
+    std::uint64_t nova = 0;
+    int feitosDaLenta = 0;
+    const auto interrompida = Varrer(Pedido(Variavel::T, 1, 20, 2000), [&](int feitos) {
+        if (nova == 0) {
+            // The user edits: a newer sweep is asked for and answered before the slow one ends.
+            nova = varreduras.Nova();
+            EXPECT_TRUE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
+        }
+        feitosDaLenta = feitos;
+        return varreduras.Vigente(lenta);
+    });
+    EXPECT_FALSE(interrompida);
+    EXPECT_LT(feitosDaLenta, 2000);
+    // Had it run to its end, its result would still be refused.
+    EXPECT_FALSE(varreduras.Entregar(lenta, *Varrer(Pedido(Variavel::T, 1, 20, 4))));
+    ASSERT_TRUE(varreduras.Atual());
+    EXPECT_EQ(varreduras.Atual()->pedido.variavel, Variavel::H);
+
+    // A request that has not been answered yet shows nothing of the one before it.
+    const auto seguinte = varreduras.Nova();
+    EXPECT_FALSE(varreduras.Atual());
+    EXPECT_FALSE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
+    EXPECT_FALSE(varreduras.Atual());
+    EXPECT_TRUE(varreduras.Entregar(seguinte, *Varrer(Pedido(Variavel::c, 2, 4, 3))));
+}
+
+} // namespace
