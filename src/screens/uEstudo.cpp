@@ -208,7 +208,11 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
                                  QStringLiteral("Nos valores digitados"),
                                  QStringLiteral("Limite da variável para a resistência")};
     for (int c = 0; c < cabecalhos.size(); ++c) {
-        auto* titulo = new QLabel(QStringLiteral("<b>%1</b>").arg(cabecalhos[c]), ui->Quadro);
+        auto* titulo = new QLabel(cabecalhos[c], ui->Quadro);
+        titulo->setTextFormat(Qt::PlainText);
+        QFont negrito = titulo->font();
+        negrito.setBold(true);
+        titulo->setFont(negrito);
         ui->GradeLimites->addWidget(titulo, 0, c);
     }
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
@@ -226,6 +230,7 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     }
     ui->GradeLimites->setColumnStretch(2, 1);
     ui->Grafico->setRenderHint(QPainter::Antialiasing);
+    ui->Grafico->setFocusPolicy(Qt::NoFocus);
     ui->Grafico->setMinimumSize(420, 260);
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);

@@ -30,6 +30,7 @@ TSuperficies::TSuperficies(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new 
     PrepararBarraStatus(ui->StatusBar1);
     for (QChartView* grafico : {ui->GraficoForcas, ui->GraficoFS0}) {
         grafico->setRenderHint(QPainter::Antialiasing);
+        grafico->setFocusPolicy(Qt::NoFocus);
         grafico->setMinimumSize(240, 200);
     }
     AoClicar(ui->bImprimir, this, &TSuperficies::bImprimirClick);

@@ -2,9 +2,17 @@
 
 #include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
+#include "screens/Projetos.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 
 QString NomesDosFilhos(const QWidget* raiz) {
@@ -20,6 +28,14 @@ QString NomesDosFilhos(const QWidget* raiz) {
 
 ProgramaEmTeste::ProgramaEmTeste() {
     ReiniciarExecucao();
+    ReiniciarProjeto();
+    QStandardPaths::setTestModeEnabled(true);
+    DefinirPerguntador([this](QWidget*, const QString& pergunta) {
+        perguntas << pergunta;
+        return resposta;
+    });
+    DefinirEscolhedorArquivo(
+        [this](QWidget*, Dialogo, const QString&, const QString&) { return arquivo; });
     telas_ = IniciarVeltra(*qApp);
     // The start-up installs the message box; the tests read the messages instead.
     DefinirExibidorMensagens(
@@ -32,6 +48,8 @@ ProgramaEmTeste::ProgramaEmTeste() {
 ProgramaEmTeste::~ProgramaEmTeste() {
     DefinirExibidorMensagens(nullptr);
     telas_.reset();
+    DefinirPerguntador(nullptr);
+    DefinirEscolhedorArquivo(nullptr);
 }
 
 Tela* Janela(IdTela id) {
@@ -99,4 +117,91 @@ void QuandoModal(std::function<void(QWidget* modal)> passo) {
         }
     });
     espera->start();
+}
+
+namespace {
+// Notes the control when its text needs more room than the control gives it.
+void Cabe(const QWidget* w, const QString& texto, QSize precisa, QSize tem, QStringList& cortados) {
+    if (!texto.isEmpty() && (precisa.width() > tem.width() || precisa.height() > tem.height())) {
+        cortados << QStringLiteral("%1 \"%2\": precisa %3x%4, cabe %5x%6")
+                        .arg(w->objectName(), QString(texto).replace(u'\n', QStringLiteral("\\n")))
+                        .arg(precisa.width())
+                        .arg(precisa.height())
+                        .arg(tem.width())
+                        .arg(tem.height());
+    }
+}
+
+// The room a control gives its text and the room the text needs, at the control's own font. The
+// program's labels are plain text.
+void VerificarRotulo(QLabel* rotulo, QStringList& cortados) {
+    const int m = rotulo->margin();
+    QRect area = rotulo->contentsRect().adjusted(m + std::max(0, rotulo->indent()), m, -m, -m);
+    int flags = int(rotulo->alignment()) | (rotulo->wordWrap() ? Qt::TextWordWrap : 0) |
+                (rotulo->buddy() ? Qt::TextShowMnemonic : 0);
+    const QSize precisa = rotulo->fontMetrics().boundingRect(area, flags, rotulo->text()).size();
+    Cabe(rotulo, rotulo->text(), precisa, area.size(), cortados);
+}
+
+void VerificarBotao(QPushButton* botao, QStringList& cortados) {
+    QStyleOptionButton opcao;
+    opcao.initFrom(botao);
+    opcao.text = botao->text();
+    if (botao->autoDefault()) {
+        opcao.features |= QStyleOptionButton::AutoDefaultButton;
+    }
+    if (botao->isDefault()) {
+        opcao.features |= QStyleOptionButton::DefaultButton;
+    }
+    const QRect area = botao->style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, botao);
+    Cabe(botao, botao->text(), botao->fontMetrics().size(Qt::TextShowMnemonic, botao->text()),
+         area.size(), cortados);
+}
+
+void VerificarGrupo(QGroupBox* grupo, QStringList& cortados) {
+    QStyleOptionGroupBox opcao;
+    opcao.initFrom(grupo);
+    opcao.text = grupo->title();
+    opcao.lineWidth = 1;
+    opcao.midLineWidth = 0;
+    opcao.textAlignment = grupo->alignment();
+    opcao.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (grupo->isCheckable()) {
+        opcao.subControls |= QStyle::SC_GroupBoxCheckBox;
+    }
+    if (grupo->isFlat()) {
+        opcao.features |= QStyleOptionFrame::Flat;
+    }
+    const QRect rotulo = grupo->style()->subControlRect(QStyle::CC_GroupBox, &opcao,
+                                                        QStyle::SC_GroupBoxLabel, grupo);
+    // The title must lie inside the box and be as wide as its text.
+    Cabe(grupo, grupo->title(), grupo->fontMetrics().size(Qt::TextShowMnemonic, grupo->title()),
+         grupo->rect().contains(rotulo) ? QSize(rotulo.width(), INT_MAX) : QSize(), cortados);
+}
+
+// Every label, button and group-box title of the screen, as drawn at the program's font, has room
+// for its whole text. The screen is also written as a PNG for a person to look at.
+} // namespace
+
+void VerificarTextosInteiros(QWidget* tela) {
+    QStringList cortados;
+    for (QLabel* rotulo : tela->findChildren<QLabel*>()) {
+        if (rotulo->isVisibleTo(tela) && !qobject_cast<QStatusBar*>(rotulo->parentWidget())) {
+            VerificarRotulo(rotulo, cortados);
+        }
+    }
+    for (QPushButton* botao : tela->findChildren<QPushButton*>()) {
+        if (botao->isVisibleTo(tela)) {
+            VerificarBotao(botao, cortados);
+        }
+    }
+    for (QGroupBox* grupo : tela->findChildren<QGroupBox*>()) {
+        if (grupo->isVisibleTo(tela)) {
+            VerificarGrupo(grupo, cortados);
+        }
+    }
+    const QString pasta = qEnvironmentVariable("VELTRA_PNG_DIR", QDir::tempPath());
+    QDir().mkpath(pasta);
+    tela->grab().save(pasta + QLatin1Char('/') + tela->objectName() + QStringLiteral(".png"));
+    QVERIFY2(cortados.isEmpty(), qPrintable(cortados.join(QStringLiteral("\n"))));
 }

@@ -4,6 +4,7 @@
 // name, controls found loudly, and the steps a user takes.
 
 #include "app/Aplicacao.h"
+#include "screens/Dialogos.h"
 #include "screens/Tela.h"
 #include "screens/Telas.h"
 
@@ -33,12 +34,16 @@ template <class T = QWidget> T* Achar(const QWidget* raiz, const QString& nome) 
 }
 
 // The program as the user meets it: every screen created, the opening screen shown and active,
-// the run state and the problem data as at start-up, messages recorded instead of shown.
+// the run state, the problem data and the design file as at start-up, messages and questions
+// recorded instead of shown: every question gets `resposta`, every file dialog `arquivo`.
 class ProgramaEmTeste {
 public:
     ProgramaEmTeste();
     ~ProgramaEmTeste();
     QStringList mensagens;
+    QStringList perguntas;
+    Resposta resposta = Resposta::Nao;
+    QString arquivo; // empty: the dialog is cancelled
 
 private:
     std::unique_ptr<ConjuntoTelas> telas_;
@@ -58,6 +63,10 @@ void Digitar(IdTela tela, const char* campo, const QString& texto);
 QString Texto(IdTela tela, const char* campo);
 // The texts of the fields named, separated by blanks.
 QStringList Textos(IdTela tela, const char* campos);
+// No label, button or group title of the window is cut; its image is kept as
+// <VELTRA_PNG_DIR>/<object name>.png for a person to look at.
+void VerificarTextosInteiros(QWidget* tela);
+
 // Runs the step (which must close it) inside the modal window or message box that what the test
 // does next opens, once it is active; dropped if none opens within five seconds.
 void QuandoModal(std::function<void(QWidget* modal)> passo);
