@@ -152,8 +152,14 @@ void AbrirProjetoInicial(const QString& caminho) {
 }
 
 int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, const QString& pdf) {
-    // No window is ever shown: Qt's offscreen platform needs no display.
+    // No window is ever shown: Qt's offscreen platform needs no display. Its own notes (a missing
+    // runtime folder, fonts) are no business of a script: standard error carries only our line.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
+            std::fprintf(stderr, "veltra: %s\n", texto.toUtf8().constData());
+        }
+    });
     QApplication aplicacao(argc, argv);
     std::fesetround(FE_TONEAREST);
     DefinirSeparadorDecimal(SeparadorDoLocal());

@@ -1,0 +1,478 @@
+// What an engineer does with a design beyond one run: impossible data refused without a results
+// screen, every text readable whole, the design kept in a file and reopened exactly, the failure
+// drawn, the calculation report from the windows and from the command line, a PDF where there is
+// no printer.
+
+#include "support/Apoio.h"
+
+#include "app/Aplicacao.h"
+#include "calc/Kanct.h"
+#include "calc/Kanst.h"
+#include "calc/Low.h"
+#include "calc/Verificacao.h"
+#include "data/EstadoExecucao.h"
+#include "data/FormatoGeral.h"
+#include "screens/Dialogos.h"
+#include "screens/Projetos.h"
+#include "screens/SecaoTransversal.h"
+
+#include <QChartView>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+using enum IdTela;
+
+namespace {
+
+const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    "eCoesao",
+                                    "eAngat", "eAltberma", "eLargberma", "eProf",
+                                    "eDist",  "eSuperf",   "eProfZ",     "eCont"};
+
+// The worked embankment typed on the data-entry screen, then "&Métodos de cálculo".
+bool DigitarExemplo(const QString& angulo = QStringLiteral("30")) {
+    if (!MostrarEEsperar(Entdad)) {
+        return false;
+    }
+    const QString textos[] = {"3", "2", "18", "5", angulo, "0", "0", "6", "0", "10", "10", "10"};
+    for (int i = 0; i < 12; ++i) {
+        Digitar(Entdad, camposEntdad[i], textos[i]);
+    }
+    Clicar(Entdad, "bContin");
+    return EsperarAtiva(Metcal);
+}
+
+void ExecutarKaniraj() {
+    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    Clicar(Metcal, "bCalkan");
+}
+
+// A field of a screen that is not in front, written as a user left it.
+void Escrever(IdTela tela, const char* campo, const QString& texto) {
+    Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->setText(texto);
+}
+
+QString Formato(long double v) {
+    return QString::fromStdString(FormatoGeral(v));
+}
+
+// The text of a PDF, as pdftotext reads it.
+QString TextoDoPdf(const QString& arquivo) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), arquivo, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PaginasDoPdf(const QString& arquivo) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {arquivo});
+    p.waitForFinished(30000);
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                       .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+// The example of the design file's documentation, written to a file.
+QString ExemploDocumentado(const QTemporaryDir& pasta) {
+    QFile doc(QStringLiteral(VELTRA_FONTES "/docs/formato-veltra.md"));
+    doc.open(QIODevice::ReadOnly);
+    const QString json = QRegularExpression(QStringLiteral("```json\\n(.*?)```"),
+                                            QRegularExpression::DotMatchesEverythingOption)
+                             .match(QString::fromUtf8(doc.readAll()))
+                             .captured(1);
+    const QString caminho = pasta.filePath(QStringLiteral("obra.veltra"));
+    QFile arquivo(caminho);
+    arquivo.open(QIODevice::WriteOnly);
+    arquivo.write(json.toUtf8());
+    return caminho;
+}
+
+} // namespace
+
+class TstObra : public QObject {
+    Q_OBJECT
+private slots:
+    void dadosImpossiveisNaoAbremResultados_data();
+    void dadosImpossiveisNaoAbremResultados();
+    void textosDaBarraInteiros();
+    void projetoIdaEVolta();
+    void projetoRecusadoOuNaoGravadoNaoMudaNada();
+    void perguntaAoSair_data();
+    void perguntaAoSair();
+    void exemploDaLinhaDeComandoAteOsResultados();
+    void rupturaDesenhada();
+    void relatorioDasTelas();
+    void relatorioSemJanelas();
+    void semImpressoraSalvaPdf();
+};
+
+void TstObra::dadosImpossiveisNaoAbremResultados_data() {
+    QTest::addColumn<QString>("angulo");
+    QTest::addColumn<QString>("F");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<bool>("kaniraj");
+    QTest::addColumn<QString>("mensagem");
+    QTest::newRow("φ = 90, Kaniraj") << "90"
+                                     << "1,3"
+                                     << "0" << true << MensagemAnguloAtrito;
+    QTest::newRow("φ = 300, Low") << "300"
+                                  << "1,3"
+                                  << "0" << false << MensagemAnguloAtrito;
+    QTest::newRow("F = 0, Low") << "30"
+                                << "0"
+                                << "0" << false << MensagemFatorSeguranca;
+    QTest::newRow("a acima de H") << "30"
+                                  << "1,3"
+                                  << "3,5" << true << MensagemPosicaoReforco;
+}
+
+// The run ends with the message: the methods screen stays in front and no results screen shows
+// numbers that answer nothing; a valid run afterwards shows its results.
+void TstObra::dadosImpossiveisNaoAbremResultados() {
+    QFETCH(QString, angulo);
+    QFETCH(QString, F);
+    QFETCH(QString, a);
+    QFETCH(bool, kaniraj);
+    QFETCH(QString, mensagem);
+    ProgramaEmTeste programa;
+    // An earlier valid run's forces must not survive the rejected one.
+    QVERIFY(DigitarExemplo());
+    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    Clicar(Metcal, "bCalkan");
+    QVERIFY(EsperarAtiva(Solkan));
+    QVERIFY(DigitarExemplo(angulo));
+    const IdTela resultados = kaniraj ? Solkan : Sollow;
+    if (kaniraj) {
+        Digitar(Metcal, "eFatsegkan", F);
+        Digitar(Metcal, "ePosref", a);
+        Clicar(Metcal, "bCalkan");
+    } else {
+        Digitar(Metcal, "eFatseglow", F);
+        Clicar(Metcal, "bCallow");
+    }
+    QCOMPARE(programa.mensagens, QStringList{mensagem});
+    QVERIFY(Janela(Metcal)->isActiveWindow());
+    QVERIFY(!Janela(resultados)->isVisible());
+    if (kaniraj) {
+        QCOMPARE(Execucao().SolucaoComTrinca.P, 0.0L);
+        QCOMPARE(Execucao().SolucaoSemTrinca.P, 0.0L);
+    } else {
+        QCOMPARE(Execucao().SolucaoLow.Fatsegsol, 100.0L);
+    }
+
+    QVERIFY(DigitarExemplo());
+    Digitar(Metcal, kaniraj ? "ePosref" : "eFatseglow", kaniraj ? "0" : "1,3");
+    Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
+    QVERIFY(EsperarAtiva(resultados));
+}
+
+// Every focus text and mouse-over hint fits the status bar whole, and a result longer than its
+// field can show is its tooltip.
+void TstObra::textosDaBarraInteiros() {
+    ProgramaEmTeste programa;
+    for (int i = 0; i < NumeroDeTelas; ++i) {
+        Tela* tela = Janela(static_cast<IdTela>(i));
+        auto* painel = tela->findChild<QLabel*>(QStringLiteral("Painel"));
+        if (!painel) {
+            continue;
+        }
+        tela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tela));
+        QStringList textos{tela->statusTip()};
+        for (QWidget* w : tela->findChildren<QWidget*>()) {
+            textos << w->property(PropriedadeTextoStatus).toString() << w->statusTip();
+        }
+        for (const QString& texto : textos) {
+            tela->EscreverStatus(texto);
+            QVERIFY2(painel->heightForWidth(painel->width()) <= painel->height(),
+                     qPrintable(tela->objectName() + QStringLiteral(": ") + texto));
+            QVERIFY2(painel->geometry().bottom() <= tela->height(), qPrintable(texto));
+        }
+        tela->hide();
+    }
+    QVERIFY(DigitarExemplo());
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    auto* longo = Achar<QLineEdit>(Janela(Solkan), QStringLiteral("ePst"));
+    QCOMPARE(longo->text(), Formato(Execucao().SolucaoSemTrinca.P));
+    QCOMPARE(longo->toolTip(), longo->text());
+    QCOMPARE(Achar<QLineEdit>(Janela(Solkan), QStringLiteral("eDst"))->toolTip(), QString());
+}
+
+// Every value as typed, commas, exponents, blanks and empty fields, comes back from the file
+// exactly, and gives bit for bit the same run; the caption names the file.
+void TstObra::projetoIdaEVolta() {
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("aterro"));
+    QVERIFY(MostrarEEsperar(Entdad));
+    const QString textos[] = {"3,0", "2", "1,8E1", "5",  "30", "",
+                              " 0 ", "6", "0",     "10", "10", "1e1"};
+    for (int i = 0; i < 12; ++i) {
+        Digitar(Entdad, camposEntdad[i], textos[i]);
+    }
+    Digitar(Entdad, "eDescricao", QStringLiteral("Via Norte, km 12"));
+    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,30"));
+    Escrever(Geot, "eFS1", QStringLiteral("1,5"));
+    const Projeto digitado = ProjetoDasTelas();
+    programa.arquivo = arquivo;
+    Clicar(Entdad, "bSalvar");
+    QCOMPARE(programa.mensagens, QStringList());
+    QVERIFY(QFile::exists(arquivo + QStringLiteral(".veltra")));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - aterro.veltra"));
+    QVERIFY(!ProjetoAlterado());
+
+    for (int i = 0; i < 12; ++i) {
+        Digitar(Entdad, camposEntdad[i], QStringLiteral("7"));
+    }
+    programa.arquivo = arquivo + QStringLiteral(".veltra");
+    programa.resposta = Resposta::Nao; // do not save the sevens
+    Clicar(Entdad, "bAbrir");
+    QCOMPARE(ProjetoDasTelas(), digitado);
+    QCOMPARE(programa.perguntas, QStringList{QString::fromUtf8(PerguntaSalvar)});
+
+    // The reopened design runs to the same numbers as the values typed.
+    Digitar(Entdad, camposEntdad[5], QStringLiteral("0"));
+    Clicar(Entdad, "bContin");
+    QVERIFY(EsperarAtiva(Metcal));
+    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    Clicar(Metcal, "bCalkan");
+    QVERIFY(EsperarAtiva(Solkan));
+    ResultadoKaniraj direto;
+    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, direto);
+    QCOMPARE(Execucao().SolucaoSemTrinca.P, direto.P);
+}
+
+// A file the program refuses and a save that fails say so once and leave every typed value.
+void TstObra::projetoRecusadoOuNaoGravadoNaoMudaNada() {
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    QVERIFY(MostrarEEsperar(Entdad));
+    Digitar(Entdad, "eAlt", QStringLiteral("abc"));
+    const Projeto antes = ProjetoDasTelas();
+    programa.arquivo = QStringLiteral("/proc/veltra.veltra");
+    Clicar(Entdad, "bSalvar");
+    QCOMPARE(programa.mensagens.size(), 1);
+    QVERIFY(programa.mensagens.first().contains(QStringLiteral("Aterro: Altura (m)")));
+    Digitar(Entdad, "eAlt", QStringLiteral("3"));
+    programa.mensagens.clear();
+    Clicar(Entdad, "bSalvar");
+    QCOMPARE(programa.mensagens.size(), 1);
+    QVERIFY(programa.mensagens.first().startsWith(
+        QStringLiteral("Não foi possível salvar «veltra.veltra»")));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados"));
+
+    QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
+    QVERIFY(ruim.open(QIODevice::WriteOnly));
+    ruim.write(R"({"formato": "Veltra", "versao": 1, "Alt": "3"})");
+    ruim.close();
+    programa.mensagens.clear();
+    programa.resposta = Resposta::Nao;
+    programa.arquivo = ruim.fileName();
+    const Projeto digitado = ProjetoDasTelas();
+    Clicar(Entdad, "bAbrir");
+    QCOMPARE(programa.mensagens,
+             QStringList{QStringLiteral("Não foi possível abrir «ruim.veltra»: falta o valor de "
+                                        "«Aterro: Declividade (h/v)».")});
+    QCOMPARE(ProjetoDasTelas(), digitado);
+    QVERIFY(antes != digitado);
+}
+
+void TstObra::perguntaAoSair_data() {
+    QTest::addColumn<bool>("alterado");
+    QTest::addColumn<Resposta>("resposta");
+    QTest::addColumn<bool>("encerra");
+    QTest::addColumn<bool>("salvo");
+    QTest::newRow("nada digitado") << false << Resposta::Cancelar << true << false;
+    QTest::newRow("alterado, Não") << true << Resposta::Nao << true << false;
+    QTest::newRow("alterado, Cancelar") << true << Resposta::Cancelar << false << false;
+    QTest::newRow("alterado, Sim") << true << Resposta::Sim << true << true;
+}
+
+// Leaving with values typed and not saved asks first; Cancelar keeps the program open.
+void TstObra::perguntaAoSair() {
+    QFETCH(bool, alterado);
+    QFETCH(Resposta, resposta);
+    QFETCH(bool, encerra);
+    QFETCH(bool, salvo);
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    if (alterado) {
+        Escrever(Metcal, "eFatseglow", QStringLiteral("1,5"));
+    }
+    programa.resposta = resposta;
+    programa.arquivo = pasta.filePath(QStringLiteral("saida.veltra"));
+    QVERIFY(MostrarEEsperar(Apres));
+    Clicar(Apres, "bSair");
+    QCOMPARE(programa.perguntas.size(), alterado ? 1 : 0);
+    QCOMPARE(!Janela(Apres)->isVisible(), encerra);
+    QCOMPARE(QFile::exists(programa.arquivo), salvo);
+}
+
+// The documented example, named on the command line, fills the data-entry screen and runs to
+// the worked embankment's results.
+void TstObra::exemploDaLinhaDeComandoAteOsResultados() {
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    AbrirProjetoInicial(ExemploDocumentado(pasta));
+    QTRY_VERIFY(Janela(Entdad)->isVisible()); // once the event loop runs
+    QVERIFY2(EsperarAtiva(Entdad), qPrintable(programa.mensagens.join(u'|')));
+    QCOMPARE(Texto(Metcal, "eFatsegkan"), QStringLiteral("1,3"));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - obra.veltra"));
+    Clicar(Entdad, "bContin");
+    QVERIFY(EsperarAtiva(Metcal));
+    Clicar(Metcal, "bCalkan");
+    QVERIFY(EsperarAtiva(Solkan));
+    const QStringList resultados = Textos(Solkan, "ePst eX0st eY0st eDst ePct eDct");
+    QCOMPARE(resultados.at(0).left(5), QStringLiteral("72,00")); // 72,01 to two decimals
+    QCOMPARE(resultados.mid(1, 3), (QStringList{"3", "13,8753", "6"}));
+    QCOMPARE(resultados.at(4).left(5), QStringLiteral("61,68"));
+    QCOMPARE(resultados.at(5), QStringLiteral("6"));
+    QCOMPARE(programa.mensagens, QStringList());
+}
+
+// The worked embankment's wedges drawn from both results screens, kept as pictures to look at.
+void TstObra::rupturaDesenhada() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    QVERIFY(MostrarEEsperar(Metcal));
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    Clicar(Metcal, "bCallow");
+    QVERIFY(EsperarAtiva(Sollow));
+    bool visto = false;
+    QuandoModal([&](QWidget* janela) {
+        auto* secao = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"));
+        const CenarioSecao& c = secao->Cenario();
+        visto = c.temKaniraj && c.temLow && c.semTrinca.P == Execucao().SolucaoSemTrinca.P &&
+                c.low.Solicsolh == Execucao().SolucaoLow.Solicsolh;
+        auto* forcas = Achar<QChartView>(janela, QStringLiteral("GraficoForcas"));
+        visto = visto && forcas->chart()->series().size() >= 4;
+        VerificarTextosInteiros(janela);
+        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")), Qt::LeftButton);
+    });
+    Clicar(Sollow, "bRuptura");
+    QVERIFY(visto);
+    QVERIFY(Janela(Sollow)->isVisible());
+    // A new run on other data: Low's wedges no longer answer them and are not drawn.
+    QVERIFY(DigitarExemplo(QStringLiteral("25")));
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    QuandoModal([&](QWidget* janela) {
+        const CenarioSecao& c = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"))->Cenario();
+        visto = c.temKaniraj && !c.temLow && c.dados.Angat == 25;
+        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")), Qt::LeftButton);
+    });
+    Clicar(Solkan, "bRuptura");
+    QVERIFY(visto);
+}
+
+// The report holds every number the results screens show, in their format; a method whose last
+// run answers other data than those typed is "não calculado", never its old numbers; a long
+// description runs over pages numbered "página N de M".
+void TstObra::relatorioDasTelas() {
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    QVERIFY(DigitarExemplo());
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    Clicar(Metcal, "bCallow");
+    QVERIFY(EsperarAtiva(Sollow));
+    const QStringList low = Textos(
+        Sollow, "eFatsegsol2 eprofcunsol1 eFatsegsol3 eSolicsolh eProfcun2h eSolicsolb eProfcun2b");
+    QVERIFY(MostrarEEsperar(Metcal));
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    const QStringList kaniraj =
+        Textos(Solkan, "eFatsegsol1 ePct eX0ct eY0ct eDct ePst eX0st eY0st eDst");
+    QVERIFY(kaniraj.at(1).size() > 10); // the full fifteen digits, not a rounding
+
+    programa.arquivo = pasta.filePath(QStringLiteral("memorial.pdf"));
+    Clicar(Solkan, "bRelatorio");
+    QCOMPARE(programa.perguntas.size(), 1); // whether to open it: no
+    QString texto = TextoDoPdf(programa.arquivo);
+    for (const QString& numero : kaniraj + low) {
+        QVERIFY2(texto.contains(numero), qPrintable(numero));
+    }
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 4); // no interfaces typed: no lengths
+
+    // New data typed and not run: neither method answers them.
+    QVERIFY(MostrarEEsperar(Entdad));
+    Digitar(Entdad, "eAlt", QStringLiteral("3,5"));
+    Escrever(Entdad, "eDescricao", QStringLiteral("Descrição longa. ").repeated(900));
+    QVERIFY(MostrarEEsperar(Solkan));
+    Clicar(Solkan, "bRelatorio");
+    texto = TextoDoPdf(programa.arquivo);
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 6); // two methods, four lengths
+    QVERIFY(!texto.contains(kaniraj.at(1)));
+    QVERIFY(!texto.contains(low.at(3)));
+    const int paginas = PaginasDoPdf(programa.arquivo);
+    QVERIFY(paginas >= 3);
+    for (int i = 1; i <= paginas; ++i) {
+        QVERIFY(texto.contains(QStringLiteral("página %1 de %2").arg(i).arg(paginas)));
+    }
+}
+
+// "veltra --relatorio": no window, no display; a refused or unwritable file says so in one line
+// and ends with a non-zero code.
+void TstObra::relatorioSemJanelas() {
+    QTemporaryDir pasta;
+    const QString projeto = ExemploDocumentado(pasta);
+    const QString pdf = pasta.filePath(QStringLiteral("obra.pdf"));
+    const auto executar = [](const QStringList& argumentos, QString& erro) {
+        QProcess p;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        ambiente.remove(QStringLiteral("DISPLAY"));
+        p.setProcessEnvironment(ambiente);
+        p.start(QStringLiteral(VELTRA_EXECUTAVEL), argumentos);
+        p.waitForFinished(60000);
+        erro = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString erro;
+    QCOMPARE(executar({QStringLiteral("--relatorio"), projeto, pdf}, erro), 0);
+    const QString texto = TextoDoPdf(pdf);
+    ResultadoKaniraj semTrinca;
+    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, semTrinca);
+    ResultadoLow low;
+    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, low);
+    for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol}) {
+        QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
+    }
+    QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
+    for (const QStringList& ruim :
+         {QStringList{QStringLiteral("--relatorio"), pasta.filePath(QStringLiteral("falta.veltra")),
+                      pdf},
+          QStringList{QStringLiteral("--relatorio"), projeto, QStringLiteral("/proc/obra.pdf")}}) {
+        QCOMPARE(executar(ruim, erro), 1);
+        QCOMPARE(erro.count(QLatin1Char('\n')), 1);
+        QVERIFY(erro.startsWith(QStringLiteral("veltra: ")));
+    }
+}
+
+// With no printer the message stays and the page can be kept as a PDF.
+void TstObra::semImpressoraSalvaPdf() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QSKIP("this machine has a printer");
+    }
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    programa.resposta = Resposta::Sim;
+    programa.arquivo = pasta.filePath(QStringLiteral("pagina.pdf"));
+    QVERIFY(MostrarEEsperar(Entdad));
+    Clicar(Entdad, "bImp1");
+    QCOMPARE(programa.mensagens, QStringList{semImpressora});
+    QCOMPARE(PaginasDoPdf(programa.arquivo), 1);
+}
+
+QTEST_MAIN(TstObra)
+#include "tst_obra.moc"
