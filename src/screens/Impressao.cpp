@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSvgGenerator>
 #include <QWidget>
 
 namespace {
@@ -94,4 +95,38 @@ void ImprimirNaImpressoraPadrao(const QImage& imagem) {
 
 void ImprimirTela(QWidget* tela) {
     ImprimirNaImpressoraPadrao(ImagemDaTela(tela));
+}
+
+void SalvarImagemComDialogo(QWidget* desenho, const QString& sugestao) {
+    QString caminho =
+        EscolherArquivo(desenho->window(), Dialogo::Salvar, QStringLiteral("Salvar imagem"),
+                        sugestao, QStringLiteral("Imagem PNG (*.png);;Desenho SVG (*.svg)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    const QString sufixo = QFileInfo(caminho).suffix().toLower();
+    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
+        caminho += QStringLiteral(".png");
+    }
+    bool gravado;
+    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(caminho);
+        svg.setSize(desenho->size());
+        svg.setViewBox(desenho->rect());
+        svg.setTitle(desenho->window()->windowTitle());
+        QPainter pintor;
+        gravado = pintor.begin(&svg);
+        if (gravado) {
+            desenho->render(&pintor);
+            gravado = pintor.end();
+        }
+        gravado = gravado && QFileInfo::exists(caminho);
+    } else {
+        gravado = ImagemDaTela(desenho).save(caminho, "PNG");
+    }
+    if (!gravado) {
+        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
+                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    }
 }

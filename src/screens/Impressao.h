@@ -23,5 +23,9 @@ bool ImprimirImagem(const QImage& imagem, QPrinter& impressora);
 // Prints the image on the default printer, or tells the user there is none.
 void ImprimirNaImpressoraPadrao(const QImage& imagem);
 
+// "Salvar &imagem...": the drawing as a PNG picture or an SVG drawing, as the user chooses; says
+// so when it cannot be written.
+void SalvarImagemComDialogo(QWidget* desenho, const QString& sugestao);
+
 // "&Imprimir": prints the screen on the default printer, or tells the user there is none.
 void ImprimirTela(QWidget* tela);

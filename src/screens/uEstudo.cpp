@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -532,39 +531,8 @@ void TEstudo::bCsvClick() {
 }
 
 void TEstudo::bImagemClick() {
-    if (!Desenhado()) {
-        return;
-    }
-    QString caminho = EscolherArquivo(this, Dialogo::Salvar, QStringLiteral("Salvar imagem"),
-                                      QStringLiteral("estudo.png"),
-                                      QStringLiteral("Imagem PNG (*.png);;Desenho SVG (*.svg)"));
-    if (caminho.isEmpty()) {
-        return;
-    }
-    const QString sufixo = QFileInfo(caminho).suffix().toLower();
-    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
-        caminho += QStringLiteral(".png");
-    }
-    bool gravado;
-    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(caminho);
-        svg.setSize(ui->Grafico->size());
-        svg.setViewBox(ui->Grafico->rect());
-        svg.setTitle(windowTitle());
-        QPainter pintor;
-        gravado = pintor.begin(&svg);
-        if (gravado) {
-            ui->Grafico->render(&pintor);
-            gravado = pintor.end();
-        }
-        gravado = gravado && QFileInfo::exists(caminho);
-    } else {
-        gravado = ImagemDaTela(ui->Grafico).save(caminho, "PNG");
-    }
-    if (!gravado) {
-        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
-                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    if (Desenhado()) {
+        SalvarImagemComDialogo(ui->Grafico, QStringLiteral("estudo.png"));
     }
 }
 

@@ -1,17 +1,13 @@
 #include "uSuperficies.h"
 
-#include "Dialogos.h"
 #include "GraficosRuptura.h"
 #include "Impressao.h"
 #include "data/EstadoExecucao.h"
-#include "data/Mensagens.h"
 
 #include "ui_uSuperficies.h"
 
 #include <QChart>
-#include <QFileInfo>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace {
 
@@ -92,37 +88,7 @@ void TSuperficies::bImprimirClick() {
 }
 
 void TSuperficies::bSalvarImagemClick() {
-    QString caminho = EscolherArquivo(this, Dialogo::Salvar, QStringLiteral("Salvar imagem"),
-                                      QStringLiteral("ruptura.png"),
-                                      QStringLiteral("Imagem PNG (*.png);;Desenho SVG (*.svg)"));
-    if (caminho.isEmpty()) {
-        return;
-    }
-    const QString sufixo = QFileInfo(caminho).suffix().toLower();
-    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
-        caminho += QStringLiteral(".png");
-    }
-    bool gravado;
-    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(caminho);
-        svg.setSize(ui->Quadro->size());
-        svg.setViewBox(ui->Quadro->rect());
-        svg.setTitle(windowTitle());
-        QPainter pintor;
-        gravado = pintor.begin(&svg);
-        if (gravado) {
-            ui->Quadro->render(&pintor);
-            gravado = pintor.end();
-        }
-        gravado = gravado && QFileInfo::exists(caminho);
-    } else {
-        gravado = ImagemDaTela(ui->Quadro).save(caminho, "PNG");
-    }
-    if (!gravado) {
-        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
-                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
-    }
+    SalvarImagemComDialogo(ui->Quadro, QStringLiteral("ruptura.png"));
 }
 
 void TSuperficies::bFecharClick() {

@@ -2,6 +2,7 @@
 // records, bit for bit, on criteria built to sit on the tolerance and on a generated corpus of
 // embankments. A larger corpus runs on demand:
 //     veltra_core_tests --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_*'
+#include "CorpusAterros.h"
 #include "calc/BuscaRaio.h"
 #include "calc/Kaniraj.h"
 
@@ -12,40 +13,6 @@
 #include <cstring>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int tamanhoCorpus = 300; // the plain scan is several times slower under the sanitizers
-#else
-constexpr int tamanhoCorpus = 2000;
-#endif
-
-// Deterministic generator (splitmix64), so a failure names a reproducible case.
-class Gerador {
-public:
-    explicit Gerador(std::uint64_t semente) : estado_(semente) {}
-    std::uint64_t Proximo() {
-        std::uint64_t z = (estado_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    long double Uniforme(long double de, long double ate) {
-        return de + (ate - de) * static_cast<long double>(Proximo() >> 11) * 0x1p-53L;
-    }
-    bool Chance(long double p) { return Uniforme(0, 1) < p; }
-
-private:
-    std::uint64_t estado_;
-};
-
-// The same records, bit for bit (the 80 significant bits of each value, not the padding).
-bool MesmosBits(const ResultadoKaniraj& a, const ResultadoKaniraj& b) {
-    const long double x[] = {a.P, a.Y0, a.X0, a.D}, y[] = {b.P, b.Y0, b.X0, b.D};
-    for (int i = 0; i < 4; ++i)
-        if (std::memcmp(&x[i], &y[i], 10) != 0)
-            return false;
-    return true;
-}
 
 // Both searches at every depth: the scan's j goes on, and any disagreement is counted.
 std::int64_t buscasComparadas = 0;

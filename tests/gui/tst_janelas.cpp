@@ -7,8 +7,11 @@
 #include "screens/Folha.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTimer>
 
 using enum IdTela;
@@ -63,6 +66,7 @@ private slots:
     void textos_data();
     void textos();
     void figurasDasTelas();
+    void dicasDoMouse();
 };
 
 // Each button of a case or table with a sheet runs that sheet modally over the catalogue, which
@@ -231,6 +235,31 @@ void TstJanelas::figurasDasTelas() {
     QCOMPARE(tela.pixelColor(perfil->mapTo(Janela(Entdad), QPoint(2, 60))),
              QColor(0xc0, 0xc0, 0xc0));
     QCOMPARE(tela.pixelColor(perfil->mapTo(Janela(Entdad), QPoint(60, 22))).value(), 0);
+}
+
+// On a results screen the status bar shows the hint of the control under the pointer, else that of
+// the nearest enclosing control with one (over the bar itself, the screen's own); outside the
+// program's windows, none.
+void TstJanelas::dicasDoMouse() {
+    Janela(Apres)->move(2000, 0); // out of the pointer's way
+    for (const IdTela id : {Solkan, Sollow}) {
+        QVERIFY(MostrarEEsperar(id));
+        Tela* tela = Janela(id);
+        QList<QWidget*> controles{tela->findChild<QStatusBar*>()};
+        for (QLineEdit* campo : tela->findChildren<QLineEdit*>()) {
+            controles << campo;
+        }
+        for (QWidget* controle : controles) {
+            QString dica;
+            for (QWidget* w = controle; w && dica.isEmpty(); w = w->parentWidget()) {
+                dica = w->statusTip();
+            }
+            QCursor::setPos(controle->mapToGlobal(controle->rect().center()));
+            QTRY_COMPARE(tela->TextoStatus(), dica);
+        }
+        QCursor::setPos(tela->mapToGlobal(QPoint(-300, -300)));
+        QTRY_COMPARE(tela->TextoStatus(), QString());
+    }
 }
 
 QTEST_MAIN(TstJanelas)
