@@ -23,6 +23,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -51,6 +52,20 @@ void ExecutarKaniraj() {
     Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
     Digitar(Metcal, "ePosref", QStringLiteral("0"));
     Clicar(Metcal, "bCalkan");
+}
+
+QString Rotulo(const QWidget* tela, const char* nome) {
+    return Achar<QLabel>(tela, QString::fromLatin1(nome))->text();
+}
+
+int Curvas(const QWidget* estudo) {
+    return static_cast<int>(
+        Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart()->series().size());
+}
+
+void DigitarEm(QLineEdit* campo, const QString& texto) {
+    campo->selectAll();
+    QTest::keyClicks(campo, texto);
 }
 
 // A field of a screen that is not in front, written as a user left it.
@@ -111,6 +126,7 @@ private slots:
     void relatorioDasTelas();
     void relatorioSemJanelas();
     void semImpressoraSalvaPdf();
+    void estudoParametrico();
 };
 
 void TstObra::dadosImpossiveisNaoAbremResultados_data() {
@@ -472,6 +488,71 @@ void TstObra::semImpressoraSalvaPdf() {
     Clicar(Entdad, "bImp1");
     QCOMPARE(programa.mensagens, QStringList{semImpressora});
     QCOMPARE(PaginasDoPdf(programa.arquivo), 1);
+}
+
+// The parametric study over the worked embankment: the forces at the typed values, the limit for
+// a catalogue geotextile, the table exported, a sweep in the background and cancelled, and typed
+// ranges it cannot compute, which leave a message and no curve.
+void TstObra::estudoParametrico() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Escrever(Metcal, "ePosref", QStringLiteral("0"));
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    QTemporaryDir pasta;
+    const QString csv = pasta.filePath(QStringLiteral("estudo.csv"));
+    programa.arquivo = csv;
+    QuandoModal([&](QWidget* estudo) {
+        const auto fechar = qScopeGuard([estudo] { estudo->close(); });
+        VerificarTextosInteiros(estudo);
+
+        // H from 1,5 to 4,5 m around the typed 3 m; the forces of the typed embankment.
+        QCOMPARE(Achar<QLineEdit>(estudo, QStringLiteral("eDe"))->text(), QStringLiteral("1,5"));
+        QCOMPARE(Achar<QLineEdit>(estudo, QStringLiteral("eAte"))->text(), QStringLiteral("4,5"));
+        QCOMPARE(Rotulo(estudo, "lProjeto0"), QStringLiteral("61,68 kN/m"));
+        QCOMPARE(Rotulo(estudo, "lProjeto1"), QStringLiteral("72,01 kN/m"));
+        QCOMPARE(Rotulo(estudo, "lProjeto2"), QStringLiteral("97,20 kN/m"));
+        QCOMPARE(Rotulo(estudo, "lProjeto3"), QStringLiteral("56,70 kN/m"));
+        // GT-W 100 at 100 kN/m: Kaniraj without crack holds above 3 m, up to some height.
+        QVERIFY2(Rotulo(estudo, "lLimite1").startsWith(QStringLiteral("atende até H = ")),
+                 qPrintable(Rotulo(estudo, "lLimite1")));
+        QVERIFY(Curvas(estudo) >= 6);
+
+        QTest::mouseClick(Achar<QPushButton>(estudo, QStringLiteral("bCsv")), Qt::LeftButton);
+        QFile arquivo(csv);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        const QList<QByteArray> linhas = arquivo.readAll().split('\n');
+        QCOMPARE(linhas.size(), 202); // header, 200 points, the empty text after the last break
+        QCOMPARE(linhas[0], QByteArray("H (m),P com trinca (kN/m),P sem trinca (kN/m),Ph (kN/m),"
+                                       "Pb (kN/m)"));
+
+        // More points than the budget: computed in the background, then drawn; or cancelled.
+        auto* pontos = Achar<QLineEdit>(estudo, QStringLiteral("ePontos"));
+        DigitarEm(pontos, QStringLiteral("2000"));
+        QVERIFY(Achar<QWidget>(estudo, QStringLiteral("pbProgresso"))->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(Curvas(estudo) >= 6, 20000);
+        QVERIFY(!Achar<QWidget>(estudo, QStringLiteral("pbProgresso"))->isVisible());
+        DigitarEm(pontos, QStringLiteral("1999"));
+        QTest::mouseClick(Achar<QPushButton>(estudo, QStringLiteral("bCancelar")), Qt::LeftButton);
+        QVERIFY(Rotulo(estudo, "lMensagem").startsWith(QStringLiteral("Cálculo interrompido.")));
+        QCOMPARE(Curvas(estudo), 0);
+        DigitarEm(pontos, QStringLiteral("200"));
+
+        // What cannot be computed says why, and nothing of the curve before stays.
+        const auto semCurva = [estudo](const QString& mensagem) {
+            QCOMPARE(Rotulo(estudo, "lMensagem"), mensagem);
+            QCOMPARE(Curvas(estudo), 0);
+            QCOMPARE(Rotulo(estudo, "lProjeto1"), QStringLiteral("\u2013"));
+            QVERIFY(!Achar<QPushButton>(estudo, QStringLiteral("bCsv"))->isEnabled());
+        };
+        DigitarEm(Achar<QLineEdit>(estudo, QStringLiteral("eAte")), QStringLiteral("1"));
+        semCurva(QStringLiteral("O início do intervalo deve ser menor que o fim."));
+        DigitarEm(Achar<QLineEdit>(estudo, QStringLiteral("eDe")), QStringLiteral("a"));
+        semCurva(QStringLiteral("\u00abDe\u00bb não é um número válido."));
+    });
+    Clicar(Metcal, "bEstudo");
+    QVERIFY(!Janela(Estudo)->isVisible());
+    QCOMPARE(programa.mensagens, QStringList());
 }
 
 QTEST_MAIN(TstObra)
