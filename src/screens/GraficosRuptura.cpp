@@ -68,9 +68,7 @@ void AdicionarCurva(QChart* grafico, const Trechos& trechos, Curva curva, Limite
         grafico->addSeries(serie);
         // One entry in the legend per curve, however many runs it has.
         if (!primeiro) {
-            for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
-                marca->setVisible(false);
-            }
+            EsconderDaLegenda(grafico, serie);
         }
         primeiro = false;
     }
@@ -83,9 +81,7 @@ void MarcarCritico(QChart* grafico, double x, double y, Curva curva) {
     ponto->setBorderColor(Qt::black);
     ponto->append(x, y);
     grafico->addSeries(ponto);
-    for (QLegendMarker* marca : grafico->legend()->markers(ponto)) {
-        marca->setVisible(false);
-    }
+    EsconderDaLegenda(grafico, ponto);
 }
 
 void Eixos(QChart* grafico, const Limites& l, const QString& tituloX, const QString& tituloY) {
@@ -98,16 +94,10 @@ void Eixos(QChart* grafico, const Limites& l, const QString& tituloX, const QStr
     y->setRange(std::min(0.0, l.yMin), (l.vazio ? 1 : l.yMax) + folgaY);
     x->applyNiceNumbers();
     y->applyNiceNumbers();
-    for (QValueAxis* eixo : {x, y}) {
-        eixo->setLabelFormat(QStringLiteral("%.4g"));
-    }
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* serie : grafico->series()) {
-        serie->attachAxis(x);
-        serie->attachAxis(y);
-    }
+    AnexarEixos(grafico, x, y);
 }
+
+} // namespace
 
 QChart* NovoGrafico(const QString& titulo) {
     auto* grafico = new QChart;
@@ -119,7 +109,23 @@ QChart* NovoGrafico(const QString& titulo) {
     return grafico;
 }
 
-} // namespace
+void EsconderDaLegenda(QChart* grafico, QAbstractSeries* serie) {
+    for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
+        marca->setVisible(false);
+    }
+}
+
+void AnexarEixos(QChart* grafico, QValueAxis* x, QValueAxis* y) {
+    for (QValueAxis* eixo : {x, y}) {
+        eixo->setLabelFormat(QStringLiteral("%.4g"));
+    }
+    grafico->addAxis(x, Qt::AlignBottom);
+    grafico->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* serie : grafico->series()) {
+        serie->attachAxis(x);
+        serie->attachAxis(y);
+    }
+}
 
 QPen CanetaDe(Curva curva) {
     switch (curva) {

@@ -12,13 +12,22 @@
 
 #include <optional>
 
+class QAbstractSeries;
 class QChart;
+class QValueAxis;
 
 // The four forces and Low's FS0, each with the pen it is drawn with everywhere: colours on the
 // screen, line styles that still tell them apart printed in grey.
 enum class Curva { KanirajSemTrinca, KanirajComTrinca, LowHorizontal, LowBissetriz, LowFS0 };
 QPen CanetaDe(Curva curva);
 QString NomeDe(Curva curva);
+
+// What every chart of the program shares: the title, numbers in the Brazilian form, the legend
+// below; a series kept out of the legend; the two axes taken by every series, numbers in at most
+// four significant digits.
+QChart* NovoGrafico(const QString& titulo);
+void EsconderDaLegenda(QChart* grafico, QAbstractSeries* serie);
+void AnexarEixos(QChart* grafico, QValueAxis* x, QValueAxis* y);
 
 struct CurvasRuptura {
     std::optional<CunhasKaniraj> semTrinca; // none: not computed for these data

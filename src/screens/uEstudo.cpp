@@ -87,22 +87,6 @@ QString TextoDaForca(const std::optional<long double>& P) {
              : QStringLiteral("sem valor");
 }
 
-void EsconderDaLegenda(QChart* grafico, QAbstractSeries* serie) {
-    for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
-        marca->setVisible(false);
-    }
-}
-
-QChart* NovoGrafico(const QString& titulo) {
-    auto* grafico = new QChart;
-    grafico->setTitle(titulo);
-    grafico->setLocalizeNumbers(true);
-    grafico->setLocale(brasil);
-    grafico->legend()->setAlignment(Qt::AlignBottom);
-    grafico->setMargins(QMargins(4, 4, 4, 4));
-    return grafico;
-}
-
 // The four curves (a point without value is a gap, never a zero), the typed values marked and the
 // allowable strength as a line across the range.
 QChart* GraficoEstudo(const EstudoParametrico& e) {
@@ -170,15 +154,7 @@ QChart* GraficoEstudo(const EstudoParametrico& e) {
     x->setRange(static_cast<double>(p.de), static_cast<double>(p.ate));
     y->setRange(0, yMax * 1.08);
     y->applyNiceNumbers();
-    for (QValueAxis* eixo : {x, y}) {
-        eixo->setLabelFormat(QStringLiteral("%.4g"));
-    }
-    grafico->addAxis(x, Qt::AlignBottom);
-    grafico->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* serie : grafico->series()) {
-        serie->attachAxis(x);
-        serie->attachAxis(y);
-    }
+    AnexarEixos(grafico, x, y);
     return grafico;
 }
 
