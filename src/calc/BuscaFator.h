@@ -1,12 +1,31 @@
 #pragma once
 
+// q of a criterion below. Low's q = (F/FS0)^-0.68 costs, in extended precision, about as much as
+// a whole search, which needs it only to decide a step lying near zero with the scan's own
+// evaluation: given as that ratio, it is worked out the first time it is needed, by the same
+// expression every time. Its estimate is worked out in double precision.
+class FatorQ {
+public:
+    FatorQ(long double q = 0) : exato_(q), conhecido_(true) {}
+    static FatorQ DaRazao(long double razao);
+
+    long double Exato() const;
+    double Estimado() const;
+    operator long double() const { return Exato(); }
+
+private:
+    mutable long double exato_;
+    long double razao_ = 0;
+    mutable bool conhecido_;
+};
+
 // The force criterion of one Low wedge in one direction,
 //     g(k) = x·(1 − q·(1 − β·r·k/E)^0.32) − k,
 // sampled at k = 0.01·j for j = de, de + 1, ... The force is the first sample with g ≤ 0; the
 // samples end where k passes 20 or the base 1 − β·r·k/E stops being positive.
 struct CriterioFator {
     long double x;
-    long double q;
+    FatorQ q;
     long double beta;
     long double r;
     long double E;

@@ -4,6 +4,7 @@
 #include "../data/ResistenciaRepresentativa.h"
 #include "Verificacao.h"
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -11,6 +12,36 @@ namespace {
 // Every power of the method, as exp(p·ln v), v > 0.
 long double Potencia(long double v, long double p) {
     return std::exp(p * std::log(v));
+}
+
+// The wedges' depth ratios r = i/80, i = 40 ... 400.
+constexpr int primeiraCunha = 40;
+constexpr int ultimaCunha = 400;
+constexpr int numeroDeCunhas = ultimaCunha - primeiraCunha + 1;
+
+long double RazaoDaCunha(int i) {
+    return i / 80.0L;
+}
+
+// The powers of the fitted circle that depend on the depth ratio alone, the same in every run:
+// worked out once, by the same expressions a wedge would use.
+struct PotenciasDaRazao {
+    long double x2;    // (r + 1/2)^2
+    long double r053;  // r^0.53
+    long double r1053; // (r + 1)^0.53
+};
+
+const std::array<PotenciasDaRazao, numeroDeCunhas>& PotenciasDasRazoes() {
+    static const auto tabela = [] {
+        std::array<PotenciasDaRazao, numeroDeCunhas> t;
+        for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
+            const long double r = RazaoDaCunha(i);
+            t[i - primeiraCunha] = {Potencia(r + 0.5L, 2), Potencia(r, 0.53L),
+                                    Potencia(r + 1, 0.53L)};
+        }
+        return t;
+    }();
+    return tabela;
 }
 
 ResultadoLow ValoresDeEntrada() {
@@ -33,8 +64,8 @@ struct Constantes {
     BuscadorFator buscador;
 };
 
-// The wedge of depth D = r·H.
-CunhaLow Cunha(const Constantes& comum, long double r, long double D) {
+// Wedge i, of depth D = r·H.
+CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D) {
     const EntradaLow& en = comum.en;
     const long double H = en.H;
     CunhaLow cunha;
@@ -42,15 +73,16 @@ CunhaLow Cunha(const Constantes& comum, long double r, long double D) {
 
     const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, cunha.D);
     // Fitted geometry of the critical circle for this depth ratio.
+    const PotenciasDaRazao& potencias = PotenciasDasRazoes()[i - primeiraCunha];
     const long double x = r + 0.5L;
-    const long double x2 = Potencia(x, 2);
+    const long double x2 = potencias.x2;
     const long double A = 1.564L * x + 0.1303L * comum.m / x;
     const long double B = x * A - x2 / 2 - comum.m / 24;
     const long double A147 = Potencia(A, 1.47L);
     // Stability numbers of the foundation and of the fill.
-    const long double r053 = Potencia(r, 0.53L);
+    const long double r053 = potencias.r053;
     const long double N1 = 3.06L * r053 * A147 / B;
-    const long double N2 = 1.53L * (Potencia(r + 1, 0.53L) - r053) * A147 / B;
+    const long double N2 = 1.53L * (potencias.r1053 - r053) * A147 / B;
     const long double lambda = 0.19L + 0.02L * en.n / r;
     cunha.FS0 = N1 * cm / (en.gama * H) + N2 * (en.c / (en.gama * H) + lambda * comum.tanPhi);
 
@@ -64,15 +96,17 @@ CunhaLow Cunha(const Constantes& comum, long double r, long double D) {
         return cunha;
     }
     const long double E = x2 / 2 + comum.m / 24;
-    const long double q = 1 / Potencia(en.F / cunha.FS0, 0.68L);
+    // q = (F/FS0)^-0.68, worked out when a search first needs it; both directions share it.
+    CriterioFator criterio{x, FatorQ::DaRazao(en.F / cunha.FS0), 0.28L, r, E};
     // The horizontal criterion is never met below the bisector one: it goes on from where the
     // bisector search stopped.
     cunha.motivo = MotivoCunhaLow::CriterioInatingivel;
-    const PassoFator bissetriz = comum.buscador({x, q, 0.28L, r, E}, 0);
+    const PassoFator bissetriz = comum.buscador(criterio, 0);
     if (bissetriz.fim != FimBuscaFator::Encontrado)
         return cunha;
     cunha.Pb = FatorDoPasso(bissetriz.j) * en.gama * comum.H2;
-    const PassoFator horizontal = comum.buscador({x, q, 1, r, E}, bissetriz.j);
+    criterio.beta = 1;
+    const PassoFator horizontal = comum.buscador(criterio, bissetriz.j);
     if (horizontal.fim != FimBuscaFator::Encontrado)
         return cunha;
     cunha.Ph = FatorDoPasso(horizontal.j) * en.gama * comum.H2;
@@ -106,12 +140,12 @@ bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscad
     const Constantes comum{en, std::sin(angulo) / std::cos(angulo), 1 + en.n * en.n,
                            Potencia(en.H, 2), buscador};
     bool haCunhaSemSolucao = false;
-    for (int i = 40; i <= 400; ++i) {
-        const long double r = i / 80.0L;
+    for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
+        const long double r = RazaoDaCunha(i);
         const long double D = r * en.H;
         if (en.T < D)
             break;
-        const CunhaLow cunha = Cunha(comum, r, D);
+        const CunhaLow cunha = Cunha(comum, i, r, D);
         Registra(cunha, resultado);
         haCunhaSemSolucao |= cunha.motivo == MotivoCunhaLow::NadaResiste ||
                              cunha.motivo == MotivoCunhaLow::CriterioInatingivel;
@@ -159,7 +193,7 @@ RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado, Buscado
 
 CunhasLow DetalheLow(const EntradaLow& entrada) {
     CunhasLow detalhe;
-    detalhe.cunhas.reserve(361);
+    detalhe.cunhas.reserve(numeroDeCunhas);
     detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator,
                              [&](const CunhaLow& cunha) { detalhe.cunhas.push_back(cunha); });
     // The wedges of a run whose arithmetic failed answer nothing either.

@@ -20,8 +20,9 @@ namespace {
 std::int64_t divergencias = 0;
 std::map<FimBuscaFator, std::int64_t> fins;
 PassoFator AmbasAsBuscas(const CriterioFator& criterio, int de) {
-    const PassoFator linear = BuscaFatorLinear(criterio, de);
+    // The fast search first, while Low's q is still only a ratio to estimate from.
     const PassoFator rapida = BuscaFator(criterio, de);
+    const PassoFator linear = BuscaFatorLinear(criterio, de);
     divergencias += rapida.fim != linear.fim || rapida.j != linear.j;
     ++fins[linear.fim];
     return linear;
