@@ -22,10 +22,10 @@ struct Estimador {
     double x, q, a; // a = β·r/E
     double margem;
 
-    double Valor(long double k, double& inclinacaoMin) const {
-        const double kd = static_cast<double>(k);
+    double Valor(double kd, double& inclinacaoMin) const {
         const double base = 1 - a * kd;
-        const double p = std::exp(0.32 * std::log(base));
+        // At k = 0, where every bisector search starts, the power is 1 exactly.
+        const double p = base == 1 ? 1 : std::exp(0.32 * std::log(base));
         const double c = x * q * 0.32 * a * p / base;
         inclinacaoMin = (c - 1) - folga * (c + 1);
         return x * (1 - q * p) - kd;
@@ -36,21 +36,32 @@ struct Estimador {
 // outside them it is not trusted and the scan runs instead.
 bool Estimavel(const CriterioFator& c, double q) {
     const long double A = c.beta * c.r;
-    return c.x > 0 && c.x <= 1e6L && q >= 0 && q <= 1e6 && A >= 0 && c.E > 0 && A / 1e6L <= c.E;
+    return c.x > 0 && c.x <= 1e6L && q >= 0 && q <= 1e6 && A >= 0 && c.E > 0 && A * 1e-6L <= c.E;
 }
 
+// k of step j in double precision: j/100 rounded once, so within half an ulp of double of the
+// scan's k (itself within 2^-63 of j/100).
+double FatorEmDouble(int j) {
+    return j / 100.0;
+}
+
+// Up to this step k is below 20 whatever the rounding of 0.01L·j.
+constexpr int ultimoAbaixoDoLimite = 1999;
+
 // Whether the scan's base at k is surely at least 2^-12, decided in double precision: that base
-// and 1 − a·k in double differ by under 2^-50 wherever the latter is positive, far below the
+// and 1 − a·k in double differ by under 2^-48 wherever the latter is positive, far below the
 // factor 2 of room taken here. Spares the extended-precision division of the base at most steps.
-bool BaseSegura(const Estimador& estimador, long double k) {
-    return 1 - estimador.a * static_cast<double>(k) >= 2 * static_cast<double>(baseMinima);
+bool BaseSegura(const Estimador& estimador, double kd) {
+    return 1 - estimador.a * kd >= 2 * static_cast<double>(baseMinima);
 }
 
 // Whether the scan reaches step j without stopping and with a base the estimate covers. False
 // from some j on, never true again: k grows with j and the base falls, each rounding monotonic.
 bool Coberto(const CriterioFator& c, const Estimador& estimador, int j) {
+    if (j <= ultimoAbaixoDoLimite && BaseSegura(estimador, FatorEmDouble(j)))
+        return true;
     const long double k = FatorDoPasso(j);
-    return k <= limiteFator && (BaseSegura(estimador, k) || BaseDoPasso(c, k) >= baseMinima);
+    return k <= limiteFator && BaseDoPasso(c, k) >= baseMinima;
 }
 
 // Past step 2001 k exceeds 20.
@@ -95,16 +106,12 @@ int UltimoCoberto(const CriterioFator& c, const Estimador& estimador, int jA) {
     return bom;
 }
 
-// The last step from jA on whose k lies within `alcance` (0 to 20) of k(jA): a prefix too, since
-// k grows with j. The estimate is within a step of its end.
-int UltimoAoAlcance(int jA, long double kA, long double alcance) {
-    auto dentro = [&](int j) { return FatorDoPasso(j) - kA <= alcance; };
-    int j = jA + static_cast<int>(static_cast<double>(alcance) * 100);
-    while (j > jA && !dentro(j))
-        --j;
-    while (dentro(j + 1))
-        ++j;
-    return j;
+// A last step from jA on whose k lies within `alcance` (0 to 20) of k(jA). The steps up to
+// jA + ⌊100·alcance·(1 − 2^-40)⌋ do: their k exceed k(jA) by (j − jA)/100 within 2^-62 relative.
+// At most a step short of the exact border, and only where 100·alcance lies within 2^-40 of an
+// integer, which only costs one more round.
+int UltimoAoAlcance(int jA, double alcance) {
+    return jA + static_cast<int>(alcance * 100 * (1 - 0x1p-40));
 }
 
 } // namespace
@@ -127,9 +134,13 @@ long double FatorQ::Exato() const {
 double FatorQ::Estimado() const {
     // Within these bounds nothing below overflows, divides by zero or is invalid: the estimate
     // raises no flag the analyses watch.
+    if (estimado_ >= 0)
+        return estimado_;
     if (!conhecido_ && razao_ >= 1e-300L && razao_ <= 1e300L)
-        return 1 / std::exp(0.68 * std::log(static_cast<double>(razao_)));
-    return static_cast<double>(Exato());
+        estimado_ = 1 / std::exp(0.68 * std::log(static_cast<double>(razao_)));
+    else
+        estimado_ = static_cast<double>(Exato());
+    return estimado_;
 }
 
 long double FatorDoPasso(int j) {
@@ -167,10 +178,11 @@ PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de) {
 // Rounding. The scan's k(j) = 0.01L·j never decreases with j, and its base never increases (each
 // operation rounds monotonically). Where the scan's base is at least 2^-12 it is within 2^-62 of
 // b(k(j)), so its g differs from the exact g(k(j)) by under 2^-50 of x + x·q + 20. The estimate
-// in double precision (inputs rounded to 53 bits, q worked out from F/FS0 ≤ 1E300 within 2^-44
-// relative, base within 2^-50, exp and log within an ulp or two) differs from it by under 2^-38
-// of that sum, and its slope factor x·q·e·(A/E)·b^e/b by under 2^-37 relative; the margin M =
-// 2^-30·(x·(1 + q) + 21) and the slope's slack of 2^-30 cover both with a factor of some hundreds.
+// in double precision (inputs rounded to 53 bits, k as j/100 rounded once, within an ulp of
+// double of the scan's k, q worked out from F/FS0 ≤ 1E300 within 2^-44 relative, base within
+// 2^-50, exp and log within an ulp or two) differs from it by under 2^-38 of that sum, and its
+// slope factor x·q·e·(A/E)·b^e/b by under 2^-37 relative; the margin M = 2^-30·(x·(1 + q) + 21)
+// and the slope's slack of 2^-30 cover both with a factor of some hundreds.
 //
 // The search. At a step jA the scan reaches (k ≤ 20, base ≥ 2^-12) with estimate ĝ > 2M, the
 // exact g(kA) exceeds ĝ − M, and for every later step within
@@ -194,33 +206,31 @@ PassoFator BuscaFator(const CriterioFator& criterio, int de) {
     int ultimoCoberto = -1;
     int j = de;
     while (true) {
-        const long double k = FatorDoPasso(j);
-        if (k > limiteFator)
-            return {FimBuscaFator::ForcaAlemDoLimite, j};
-        // The scan's base, worked out here only where it may be below 2^-12.
-        const bool baseSegura = BaseSegura(estimador, k);
-        long double base = 0;
-        if (!baseSegura) {
+        // The scan's k and base, worked out here only near their ends (k = 20, base = 2^-12).
+        const double kd = FatorEmDouble(j);
+        const bool seguro = j <= ultimoAbaixoDoLimite && BaseSegura(estimador, kd);
+        long double k = 0, base = 0;
+        if (!seguro) {
+            k = FatorDoPasso(j);
+            if (k > limiteFator)
+                return {FimBuscaFator::ForcaAlemDoLimite, j};
             base = BaseDoPasso(criterio, k);
             if (base <= 0)
                 return {FimBuscaFator::BaseNaoPositiva, j};
         }
-        if (baseSegura || base >= baseMinima) {
+        if (seguro || base >= baseMinima) {
             double inclinacaoMin;
-            const double g = estimador.Valor(k, inclinacaoMin);
+            const double g = estimador.Valor(kd, inclinacaoMin);
             if (g < -margem2)
                 return {FimBuscaFator::Encontrado, j};
             if (g > margem2) {
                 // No step lies more than 20 beyond kA: a longer reach is not computed (it could
-                // overflow).
+                // overflow). Both the reach and the covered steps are prefixes: the skip ends at
+                // the nearer end.
                 const double folgaG = g - margem2;
-                const long double alcance =
-                    folgaG >= -inclinacaoMin * 20
-                        ? limiteFator
-                        : static_cast<long double>(folgaG / -inclinacaoMin * (1 - folga));
-                // Both the reach and the covered steps are prefixes: the skip ends at the
-                // nearer end.
-                int ate = UltimoAoAlcance(j, k, alcance);
+                int ate = ultimoPossivel;
+                if (folgaG < -inclinacaoMin * 20)
+                    ate = UltimoAoAlcance(j, folgaG / -inclinacaoMin * (1 - folga));
                 if (!Coberto(criterio, estimador, ate)) {
                     if (ultimoCoberto < 0)
                         ultimoCoberto = UltimoCoberto(criterio, estimador, j);
@@ -229,6 +239,7 @@ PassoFator BuscaFator(const CriterioFator& criterio, int de) {
                 j = ate + 1;
                 continue;
             }
+            k = FatorDoPasso(j);
             base = BaseDoPasso(criterio, k);
         }
         if (ValorFator(criterio, k, base) <= 0)

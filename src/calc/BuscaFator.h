@@ -17,6 +17,7 @@ private:
     mutable long double exato_;
     long double razao_ = 0;
     mutable bool conhecido_;
+    mutable double estimado_ = -1; // below zero: not yet worked out
 };
 
 // The force criterion of one Low wedge in one direction,

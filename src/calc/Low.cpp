@@ -5,6 +5,7 @@
 #include "Verificacao.h"
 
 #include <array>
+#include <bitset>
 #include <cmath>
 
 namespace {
@@ -44,6 +45,35 @@ const std::array<PotenciasDaRazao, numeroDeCunhas>& PotenciasDasRazoes() {
     return tabela;
 }
 
+// A^1.47 of each wedge depends on the slope alone (through m = 1 + n²): each thread keeps those
+// of the last slope it analysed, so that runs differing only in other values (a sweep, the
+// study's limits) work each one out once.
+class PotenciasDoTalude {
+public:
+    static PotenciasDoTalude& DaThread(long double m) {
+        thread_local PotenciasDoTalude potencias;
+        if (!(potencias.m_ == m)) {
+            potencias.m_ = m;
+            potencias.feitas_.reset();
+        }
+        return potencias;
+    }
+
+    long double A147(int i, long double A) {
+        const int k = i - primeiraCunha;
+        if (!feitas_[k]) {
+            A147_[k] = Potencia(A, 1.47L);
+            feitas_[k] = true;
+        }
+        return A147_[k];
+    }
+
+private:
+    long double m_ = -1;
+    std::array<long double, numeroDeCunhas> A147_;
+    std::bitset<numeroDeCunhas> feitas_;
+};
+
 ResultadoLow ValoresDeEntrada() {
     ResultadoLow r;
     r.Profcunh = 0;
@@ -62,6 +92,7 @@ struct Constantes {
     long double m;
     long double H2;
     BuscadorFator buscador;
+    PotenciasDoTalude& talude;
 };
 
 // Wedge i, of depth D = r·H.
@@ -78,7 +109,7 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D) {
     const long double x2 = potencias.x2;
     const long double A = 1.564L * x + 0.1303L * comum.m / x;
     const long double B = x * A - x2 / 2 - comum.m / 24;
-    const long double A147 = Potencia(A, 1.47L);
+    const long double A147 = comum.talude.A147(i, A);
     // Stability numbers of the foundation and of the fill.
     const long double r053 = potencias.r053;
     const long double N1 = 3.06L * r053 * A147 / B;
@@ -137,8 +168,9 @@ template <class AoExaminar>
 bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
              AoExaminar&& aoExaminar) {
     const long double angulo = 3.1416L * en.phi / 180;
-    const Constantes comum{en, std::sin(angulo) / std::cos(angulo), 1 + en.n * en.n,
-                           Potencia(en.H, 2), buscador};
+    const long double m = 1 + en.n * en.n;
+    const Constantes comum{en,       std::sin(angulo) / std::cos(angulo), m, Potencia(en.H, 2),
+                           buscador, PotenciasDoTalude::DaThread(m)};
     bool haCunhaSemSolucao = false;
     for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
         const long double r = RazaoDaCunha(i);
