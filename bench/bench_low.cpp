@@ -29,6 +29,20 @@ void BM_CalcLow(benchmark::State& estado) {
     DefinirExibidorMensagens(nullptr);
 }
 
+// The same, with the slope changed at every run (2 and 2.5 in turn), so that no run finds the
+// powers of its slope already worked out by the one before: a first run, or a sweep of n.
+void BM_CalcLowTaludeNovo(benchmark::State& estado) {
+    DefinirExibidorMensagens([](const std::string&) {});
+    EntradaLow x = Caso(estado);
+    for (auto _ : estado) {
+        x.n = x.n == 2 ? 2.5L : 2;
+        ResultadoLow r;
+        CalcLow(x.H, x.n, x.gama, x.c, x.phi, 0, 0, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r);
+        benchmark::DoNotOptimize(r);
+    }
+    DefinirExibidorMensagens(nullptr);
+}
+
 void BM_LowVarreduraLinear(benchmark::State& estado) {
     const EntradaLow x = Caso(estado);
     for (auto _ : estado) {
@@ -41,6 +55,10 @@ void BM_LowVarreduraLinear(benchmark::State& estado) {
 BENCHMARK(BM_CalcLow)
     ->ArgNames({"T", "perfil"})
     ->ArgsProduct({benchmark::CreateDenseRange(2, 20, 2), {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalcLowTaludeNovo)
+    ->ArgNames({"T", "perfil"})
+    ->ArgsProduct({{2, 6, 10, 20}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LowVarreduraLinear)
     ->ArgNames({"T", "perfil"})

@@ -32,6 +32,11 @@ struct Estimador {
     }
 };
 
+Estimador EstimadorDe(const CriterioFator& c, double q) {
+    const double x = static_cast<double>(c.x);
+    return {x, q, static_cast<double>(c.beta * c.r / c.E), folga * (x * (1 + q) + 21)};
+}
+
 // The estimate is made for the values Low's wedges produce (x ≤ 5.5, q ≤ 1, β·r/E ≤ 10); far
 // outside them it is not trusted and the scan runs instead.
 bool Estimavel(const CriterioFator& c, double q) {
@@ -193,13 +198,27 @@ PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de) {
 // g there is negative: accepted. Only with |ĝ| ≤ 2M, or a base below 2^-12, is the scan's own
 // evaluation needed, and it decides the step exactly as the scan does. From the left of a root
 // the tangent never passes it, so the skips are Newton steps: a few per search.
-PassoFator BuscaFator(const CriterioFator& criterio, int de) {
+BuscaRapida::BuscaRapida(const CriterioFator& criterio) : criterio_(criterio) {
     const double q = criterio.q.Estimado();
-    if (!Estimavel(criterio, q))
-        return BuscaFatorLinear(criterio, de);
-    const double x = static_cast<double>(criterio.x);
-    const Estimador estimador{x, q, static_cast<double>(criterio.beta * criterio.r / criterio.E),
-                              folga * (x * (1 + q) + 21)};
+    estimavel_ = Estimavel(criterio, q);
+    if (estimavel_) {
+        const Estimador e = EstimadorDe(criterio, q);
+        x_ = e.x;
+        q_ = e.q;
+        a_ = e.a;
+        margem_ = e.margem;
+    }
+}
+
+PassoFator BuscaFator(const CriterioFator& criterio, int de) {
+    return BuscaRapida(criterio).Busca(de);
+}
+
+PassoFator BuscaRapida::Busca(int de) const {
+    if (!estimavel_)
+        return BuscaFatorLinear(criterio_, de);
+    const CriterioFator& criterio = criterio_;
+    const Estimador estimador{x_, q_, a_, margem_};
     const double margem2 = 2 * estimador.margem;
 
     // The end of the covered steps, found when a skip first needs it.
@@ -246,4 +265,18 @@ PassoFator BuscaFator(const CriterioFator& criterio, int de) {
             return {FimBuscaFator::Encontrado, j};
         ++j;
     }
+}
+
+// Steps up to J ≤ 1999 have k < 20, and bases at least the base at J, which is at least 2^-12 where
+// BaseSegura says so; where the estimate at J lies below −2M the scan's g there is negative (as
+// in the search above).
+bool BuscaRapida::AceitaAte(int J) const {
+    if (!estimavel_ || J < 0 || J > ultimoAbaixoDoLimite)
+        return false;
+    const Estimador estimador{x_, q_, a_, margem_};
+    const double kd = FatorEmDouble(J);
+    if (!BaseSegura(estimador, kd))
+        return false;
+    double inclinacaoMin;
+    return estimador.Valor(kd, inclinacaoMin) < -2 * estimador.margem;
 }

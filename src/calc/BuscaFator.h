@@ -52,5 +52,25 @@ PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de);
 // several hundred. Allocates nothing.
 PassoFator BuscaFator(const CriterioFator& criterio, int de);
 
+// The fast search for one criterion, set up once for several questions about it (the criterion
+// must outlive it).
+class BuscaRapida {
+public:
+    explicit BuscaRapida(const CriterioFator& criterio);
+
+    // What BuscaFator(criterio, de) returns.
+    PassoFator Busca(int de) const;
+
+    // Whether the scan, from any step up to J, surely accepts a step no later than J: it reaches
+    // J (k ≤ 20 and a positive base there) and its g at J is not positive. Decided on the
+    // estimate alone: false wherever that cannot tell, and for J < 0.
+    bool AceitaAte(int J) const;
+
+private:
+    const CriterioFator& criterio_;
+    bool estimavel_;
+    double x_ = 0, q_ = 0, a_ = 0, margem_ = 0; // the estimate's inputs
+};
+
 // The searches are interchangeable: tests and benchmarks hand Low's analysis the plain scan.
 using BuscadorFator = PassoFator (*)(const CriterioFator&, int);

@@ -93,10 +93,28 @@ struct Constantes {
     long double H2;
     BuscadorFator buscador;
     PotenciasDoTalude& talude;
+    // Only the record is wanted, with the fast search: a force that cannot raise it is left out.
+    bool soRegistro;
 };
 
-// Wedge i, of depth D = r·H.
-CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D) {
+// Steps of the forces (k = 0.01·j): of a wedge, or of the record so far; -1 where there is none.
+struct Passos {
+    int bissetriz = -1;
+    int horizontal = -1;
+};
+
+// Whether a direction's force rose with the last wedge (its step reached the record's).
+struct Subindo {
+    bool bissetriz = true;
+    bool horizontal = true;
+};
+
+// Wedge i, of depth D = r·H. With soRegistro, a direction whose scan surely accepts a step no later
+// than the record's is not searched, its force (which could not raise the record) left absent; the
+// wedge's reason is still the one the full search would give. That is checked only for the
+// directions whose forces stopped rising with the wedges: while rising, the check would fail.
+CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D, const Passos& registro,
+               const Subindo& subindo, Passos& passos) {
     const EntradaLow& en = comum.en;
     const long double H = en.H;
     CunhaLow cunha;
@@ -129,24 +147,48 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D) {
     const long double E = x2 / 2 + comum.m / 24;
     // q = (F/FS0)^-0.68, worked out when a search first needs it; both directions share it.
     CriterioFator criterio{x, FatorQ::DaRazao(en.F / cunha.FS0), 0.28L, r, E};
-    // The horizontal criterion is never met below the bisector one: it goes on from where the
-    // bisector search stopped.
+    const BuscaRapida rapidaB(criterio);
+    // A copy made after the bisector's setup carries q's estimate along.
+    CriterioFator horizontal = criterio;
+    horizontal.beta = 1;
+    const BuscaRapida rapidaH(horizontal);
+    const bool rapida = comum.buscador == BuscaFator;
+    auto busca = [&](const BuscaRapida& preparada, const CriterioFator& c, int de) {
+        return rapida ? preparada.Busca(de) : comum.buscador(c, de);
+    };
+    // The horizontal criterion is never met below the bisector one: its search goes on from where
+    // the bisector's stopped, which is at or before the record's bisector step when the bisector
+    // scan accepts by then. (A horizontal scan accepting by a step makes the bisector one accept
+    // by then too, g being lower along the bisector; the order of the steps is checked anyway.)
+    const bool podaB = comum.soRegistro && !subindo.bissetriz;
+    const bool podaH = comum.soRegistro && !subindo.horizontal;
+    if (podaB && podaH && registro.horizontal >= registro.bissetriz &&
+        rapidaB.AceitaAte(registro.bissetriz) && rapidaH.AceitaAte(registro.horizontal)) {
+        cunha.motivo = MotivoCunhaLow::Reforcada;
+        return cunha;
+    }
     cunha.motivo = MotivoCunhaLow::CriterioInatingivel;
-    const PassoFator bissetriz = comum.buscador(criterio, 0);
+    const PassoFator bissetriz = busca(rapidaB, criterio, 0);
     if (bissetriz.fim != FimBuscaFator::Encontrado)
         return cunha;
+    passos.bissetriz = bissetriz.j;
     cunha.Pb = FatorDoPasso(bissetriz.j) * en.gama * comum.H2;
-    criterio.beta = 1;
-    const PassoFator horizontal = comum.buscador(criterio, bissetriz.j);
-    if (horizontal.fim != FimBuscaFator::Encontrado)
+    if (podaH && registro.horizontal >= bissetriz.j && rapidaH.AceitaAte(registro.horizontal)) {
+        cunha.motivo = MotivoCunhaLow::Reforcada;
         return cunha;
-    cunha.Ph = FatorDoPasso(horizontal.j) * en.gama * comum.H2;
+    }
+    const PassoFator horizontalAchado = busca(rapidaH, horizontal, bissetriz.j);
+    if (horizontalAchado.fim != FimBuscaFator::Encontrado)
+        return cunha;
+    passos.horizontal = horizontalAchado.j;
+    cunha.Ph = FatorDoPasso(horizontalAchado.j) * en.gama * comum.H2;
     cunha.motivo = MotivoCunhaLow::Reforcada;
     return cunha;
 }
 
-// The record keeps the lowest FS0 and the largest forces, each with the first wedge reaching it.
-void Registra(const CunhaLow& cunha, ResultadoLow& r) {
+// The record keeps the lowest FS0 and the largest forces, each with the first wedge reaching it,
+// and the steps of its forces.
+void Registra(const CunhaLow& cunha, const Passos& passos, ResultadoLow& r, Passos& registro) {
     if (cunha.FS0 < r.Fatsegsol) {
         r.Fatsegsol = cunha.FS0;
         r.Profcunsol = cunha.D;
@@ -154,10 +196,12 @@ void Registra(const CunhaLow& cunha, ResultadoLow& r) {
     if (cunha.Ph && *cunha.Ph > r.Solicsolh) {
         r.Solicsolh = *cunha.Ph;
         r.Profcunh = cunha.D;
+        registro.horizontal = passos.horizontal;
     }
     if (cunha.Pb && *cunha.Pb > r.Solicsolb) {
         r.Solicsolb = *cunha.Pb;
         r.Profcunb = cunha.D;
+        registro.bissetriz = passos.bissetriz;
     }
 }
 
@@ -165,20 +209,31 @@ void Registra(const CunhaLow& cunha, ResultadoLow& r) {
 // record and to aoExaminar. Returns whether some wedge that needs reinforcement could not be
 // brought to F in some direction.
 template <class AoExaminar>
-bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
+bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador, bool soRegistro,
              AoExaminar&& aoExaminar) {
     const long double angulo = 3.1416L * en.phi / 180;
     const long double m = 1 + en.n * en.n;
-    const Constantes comum{en,       std::sin(angulo) / std::cos(angulo), m, Potencia(en.H, 2),
-                           buscador, PotenciasDoTalude::DaThread(m)};
+    const Constantes comum{en,
+                           std::sin(angulo) / std::cos(angulo),
+                           m,
+                           Potencia(en.H, 2),
+                           buscador,
+                           PotenciasDoTalude::DaThread(m),
+                           soRegistro && buscador == BuscaFator};
     bool haCunhaSemSolucao = false;
+    Passos registro;
+    Subindo subindo;
     for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
         const long double r = RazaoDaCunha(i);
         const long double D = r * en.H;
         if (en.T < D)
             break;
-        const CunhaLow cunha = Cunha(comum, i, r, D);
-        Registra(cunha, resultado);
+        Passos passos;
+        const Passos antes = registro;
+        const CunhaLow cunha = Cunha(comum, i, r, D, registro, subindo, passos);
+        Registra(cunha, passos, resultado, registro);
+        subindo = {passos.bissetriz >= 0 && passos.bissetriz >= antes.bissetriz,
+                   passos.horizontal >= 0 && passos.horizontal >= antes.horizontal};
         haCunhaSemSolucao |= cunha.motivo == MotivoCunhaLow::NadaResiste ||
                              cunha.motivo == MotivoCunhaLow::CriterioInatingivel;
         aoExaminar(cunha);
@@ -193,7 +248,7 @@ bool Finito(const ResultadoLow& r) {
 
 template <class AoExaminar>
 RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
-                  AoExaminar&& aoExaminar) {
+                  bool soRegistro, AoExaminar&& aoExaminar) {
     resultado = ValoresDeEntrada();
     SituacaoDados situacao =
         VerificarDados(en.H, en.gama, en.T, en.Z,
@@ -208,7 +263,7 @@ RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator b
     bool falhou;
     {
         VigiaPontoFlutuante vigia;
-        haCunhaSemSolucao = Calcula(en, calculado, buscador, aoExaminar);
+        haCunhaSemSolucao = Calcula(en, calculado, buscador, soRegistro, aoExaminar);
         falhou = vigia.Falhou() || !Finito(calculado);
     }
     if (falhou)
@@ -220,13 +275,13 @@ RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator b
 } // namespace
 
 RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado, BuscadorFator buscador) {
-    return Analisa(entrada, resultado, buscador, [](const CunhaLow&) {});
+    return Analisa(entrada, resultado, buscador, true, [](const CunhaLow&) {});
 }
 
 CunhasLow DetalheLow(const EntradaLow& entrada) {
     CunhasLow detalhe;
     detalhe.cunhas.reserve(numeroDeCunhas);
-    detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator,
+    detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator, false,
                              [&](const CunhaLow& cunha) { detalhe.cunhas.push_back(cunha); });
     // The wedges of a run whose arithmetic failed answer nothing either.
     if (detalhe.relato.situacao != SituacaoDados::Aceitos)

@@ -84,7 +84,7 @@ TEST(Low, ARunDoesNotDependOnTheRunsBeforeIt) {
 TEST(BuscaFator, MatchesTheScanWhereTheCriterionGrazesZero) {
     Gerador g(20250101);
     const long double desvio[] = {0, 1e-18L, -1e-18L, 1e-13L, -1e-13L, 1e-9L, -1e-9L, 1e-6L};
-    int encontrados = 0, casos = 0;
+    int encontrados = 0, casos = 0, aceitos = 0;
     while (casos < 3000) {
         const int tipo = casos % 3;
         CriterioFator c;
@@ -129,11 +129,21 @@ TEST(BuscaFator, MatchesTheScanWhereTheCriterionGrazesZero) {
             EXPECT_TRUE(rapida.fim == linear.fim && rapida.j == linear.j)
                 << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r << " E=" << c.E
                 << " de=" << de << " jt=" << jt << " scan: " << linear.j << ", fast: " << rapida.j;
+            // Where the search is told that the scan accepts by J, it does, from any start up to J.
+            for (int J : {jt, jt + 1}) {
+                if (de > J || !BuscaRapida(c).AceitaAte(J))
+                    continue;
+                ++aceitos;
+                EXPECT_TRUE(linear.fim == FimBuscaFator::Encontrado && linear.j <= J)
+                    << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r
+                    << " E=" << c.E << " de=" << de << " J=" << J << " scan: " << linear.j;
+            }
         }
     }
     // Both outcomes must have been exercised.
     EXPECT_GT(encontrados, 1200);
     EXPECT_LT(encontrados, 5400);
+    EXPECT_GT(aceitos, 300);
 }
 
 } // namespace
