@@ -2,8 +2,10 @@
 // forces (both Kaniraj analyses and Low's) and the bisection of the four limits, on the embankment
 // of the examples (H = 3 m, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3), the
 // allowable strength 100 kN/m. variavel 0: H from 1 to 6 m; 1: T from 2 to 20 m (the deepest
-// layers are Low's slowest). The window's budget is 50 ms, on a quiet machine. Run on demand:
-// build/<dir>/bench/bench_estudo
+// layers are Low's slowest); 2: the slope n from 0.5 to 4 (no point reuses the powers of Low's
+// wedges that depend on the slope); 3: T from 2 to 20 m under a bi-linear profile (10 kPa at the
+// top, 8 at Z = 2 m, 20 at the base). The window's budget is 50 ms, on a quiet machine. Run on
+// demand: build/<dir>/bench/bench_estudo
 #include "calc/Varredura.h"
 
 #include <benchmark/benchmark.h>
@@ -15,11 +17,23 @@ void BM_Varredura200(benchmark::State& estado) {
     pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
     pedido.pontos = 200;
     pedido.resistencia = 100;
-    if (estado.range(0) == 0) {
+    switch (estado.range(0)) {
+    case 0:
         pedido.variavel = Variavel::H;
         pedido.de = 1;
         pedido.ate = 6;
-    } else {
+        break;
+    case 2:
+        pedido.variavel = Variavel::n;
+        pedido.de = 0.5L;
+        pedido.ate = 4;
+        break;
+    case 3:
+        pedido.dados.Z = 2;
+        pedido.dados.CZ = 8;
+        pedido.dados.CF = 20;
+        [[fallthrough]];
+    default:
         pedido.variavel = Variavel::T;
         pedido.de = 2;
         pedido.ate = 20;
@@ -33,8 +47,7 @@ void BM_Varredura200(benchmark::State& estado) {
 // The sweep spreads over the cores: the time the user waits is the wall-clock time.
 BENCHMARK(BM_Varredura200)
     ->ArgName("variavel")
-    ->Arg(0)
-    ->Arg(1)
+    ->DenseRange(0, 3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -44,10 +44,10 @@ bool Estimavel(const CriterioFator& c, double q) {
     return c.x > 0 && c.x <= 1e6L && q >= 0 && q <= 1e6 && A >= 0 && c.E > 0 && A * 1e-6L <= c.E;
 }
 
-// k of step j in double precision: j/100 rounded once, so within half an ulp of double of the
-// scan's k (itself within 2^-63 of j/100).
+// k of step j in double precision, within an ulp of double of j/100 (0.01 is within half an ulp,
+// the product rounds once), as the scan's k is within 2^-63 of it.
 double FatorEmDouble(int j) {
-    return j / 100.0;
+    return j * 0.01;
 }
 
 // Up to this step k is below 20 whatever the rounding of 0.01L·j.
@@ -183,7 +183,7 @@ PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de) {
 // Rounding. The scan's k(j) = 0.01L·j never decreases with j, and its base never increases (each
 // operation rounds monotonically). Where the scan's base is at least 2^-12 it is within 2^-62 of
 // b(k(j)), so its g differs from the exact g(k(j)) by under 2^-50 of x + x·q + 20. The estimate
-// in double precision (inputs rounded to 53 bits, k as j/100 rounded once, within an ulp of
+// in double precision (inputs rounded to 53 bits, k as j·0.01 in double, within an ulp of
 // double of the scan's k, q worked out from F/FS0 ≤ 1E300 within 2^-44 relative, base within
 // 2^-50, exp and log within an ulp or two) differs from it by under 2^-38 of that sum, and its
 // slope factor x·q·e·(A/E)·b^e/b by under 2^-37 relative; the margin M = 2^-30·(x·(1 + q) + 21)
