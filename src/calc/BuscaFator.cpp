@@ -23,11 +23,18 @@ struct Estimador {
     double margem;
 
     double Valor(double kd, double& inclinacaoMin) const {
+        double inclinacaoMax;
+        return Valor(kd, inclinacaoMin, inclinacaoMax);
+    }
+
+    // With an upper bound on g′ too.
+    double Valor(double kd, double& inclinacaoMin, double& inclinacaoMax) const {
         const double base = 1 - a * kd;
         // At k = 0, where every bisector search starts, the power is 1 exactly.
         const double p = base == 1 ? 1 : std::exp(0.32 * std::log(base));
         const double c = x * q * 0.32 * a * p / base;
         inclinacaoMin = (c - 1) - folga * (c + 1);
+        inclinacaoMax = (c - 1) + folga * (c + 1);
         return x * (1 - q * p) - kd;
     }
 };
@@ -217,13 +224,30 @@ PassoFator BuscaFator(const CriterioFator& criterio, int de) {
 PassoFator BuscaRapida::Busca(int de) const {
     if (!estimavel_)
         return BuscaFatorLinear(criterio_, de);
+    int ultimoCoberto = -1;
+    return Percorre(de, ultimoCoberto);
+}
+
+int BuscaRapida::Salto(int j, double g, double inclinacaoMin, int& ultimoCoberto) const {
+    const Estimador estimador{x_, q_, a_, margem_};
+    // No step lies more than 20 beyond kA: a longer reach is not computed (it could overflow).
+    // Both the reach and the covered steps are prefixes: the skip ends at the nearer end.
+    const double folgaG = g - 2 * estimador.margem;
+    int ate = ultimoPossivel;
+    if (folgaG < -inclinacaoMin * 20)
+        ate = UltimoAoAlcance(j, folgaG / -inclinacaoMin * (1 - folga));
+    if (!Coberto(criterio_, estimador, ate)) {
+        if (ultimoCoberto < 0)
+            ultimoCoberto = UltimoCoberto(criterio_, estimador, j);
+        ate = std::min(ate, ultimoCoberto);
+    }
+    return ate + 1;
+}
+
+PassoFator BuscaRapida::Percorre(int j, int& ultimoCoberto) const {
     const CriterioFator& criterio = criterio_;
     const Estimador estimador{x_, q_, a_, margem_};
     const double margem2 = 2 * estimador.margem;
-
-    // The end of the covered steps, found when a skip first needs it.
-    int ultimoCoberto = -1;
-    int j = de;
     while (true) {
         // The scan's k and base, worked out here only near their ends (k = 20, base = 2^-12).
         const double kd = FatorEmDouble(j);
@@ -243,19 +267,7 @@ PassoFator BuscaRapida::Busca(int de) const {
             if (g < -margem2)
                 return {FimBuscaFator::Encontrado, j};
             if (g > margem2) {
-                // No step lies more than 20 beyond kA: a longer reach is not computed (it could
-                // overflow). Both the reach and the covered steps are prefixes: the skip ends at
-                // the nearer end.
-                const double folgaG = g - margem2;
-                int ate = ultimoPossivel;
-                if (folgaG < -inclinacaoMin * 20)
-                    ate = UltimoAoAlcance(j, folgaG / -inclinacaoMin * (1 - folga));
-                if (!Coberto(criterio, estimador, ate)) {
-                    if (ultimoCoberto < 0)
-                        ultimoCoberto = UltimoCoberto(criterio, estimador, j);
-                    ate = std::min(ate, ultimoCoberto);
-                }
-                j = ate + 1;
+                j = Salto(j, g, inclinacaoMin, ultimoCoberto);
                 continue;
             }
             k = FatorDoPasso(j);
@@ -265,6 +277,36 @@ PassoFator BuscaRapida::Busca(int de) const {
             return {FimBuscaFator::Encontrado, j};
         ++j;
     }
+}
+
+// The step P = palpite, de < P ≤ 1999, with a base the estimate covers: the scan reaches it
+// (steps up to it have k < 20 and bases above its own). With ĝ and bounds s ≤ g′ ≤ S there, the
+// tangent keeps the convex g above g(kP) + S·(kP − k) for k < kP when S < 0:
+// - ĝ < −2M: the scan accepts P; and if ĝ − 0.01·S·(1 − 2^-30) > 2M, g exceeds M at every
+//   earlier step (each lies at least 0.01·(1 − 2^-50) before kP), which the scan rejects: P is
+//   its answer, from one estimate;
+// - ĝ > 2M: g exceeds M at every step up to P, which the scan rejects: the search goes on from P
+//   as from any cleared step.
+// Otherwise the search starts over from de.
+PassoFator BuscaRapida::Busca(int de, int palpite) const {
+    if (!estimavel_ || palpite <= de || palpite > ultimoAbaixoDoLimite)
+        return Busca(de);
+    const Estimador estimador{x_, q_, a_, margem_};
+    const double kd = FatorEmDouble(palpite);
+    if (!BaseSegura(estimador, kd))
+        return Busca(de);
+    const double margem2 = 2 * estimador.margem;
+    double inclinacaoMin, inclinacaoMax;
+    const double g = estimador.Valor(kd, inclinacaoMin, inclinacaoMax);
+    if (inclinacaoMax < 0) {
+        if (g < -margem2 && g - 0.01 * inclinacaoMax * (1 - folga) > margem2)
+            return {FimBuscaFator::Encontrado, palpite};
+        if (g > margem2) {
+            int ultimoCoberto = -1;
+            return Percorre(Salto(palpite, g, inclinacaoMin, ultimoCoberto), ultimoCoberto);
+        }
+    }
+    return Busca(de);
 }
 
 // Steps up to J ≤ 1999 have k < 20, and bases at least the base at J, which is at least 2^-12 where

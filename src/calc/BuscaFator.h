@@ -61,12 +61,21 @@ public:
     // What BuscaFator(criterio, de) returns.
     PassoFator Busca(int de) const;
 
+    // The same, looking first at step `palpite`, where the answer is expected (a neighbouring
+    // wedge's): one estimate there often settles the search, or clears the steps before it.
+    PassoFator Busca(int de, int palpite) const;
+
     // Whether the scan, from any step up to J, surely accepts a step no later than J: it reaches
     // J (k ≤ 20 and a positive base there) and its g at J is not positive. Decided on the
     // estimate alone: false wherever that cannot tell, and for J < 0.
     bool AceitaAte(int J) const;
 
 private:
+    // The search from a cleared step j on; and the step after the skip from a step j whose
+    // estimate ĝ exceeds 2M.
+    PassoFator Percorre(int j, int& ultimoCoberto) const;
+    int Salto(int j, double g, double inclinacaoMin, int& ultimoCoberto) const;
+
     const CriterioFator& criterio_;
     bool estimavel_;
     double x_ = 0, q_ = 0, a_ = 0, margem_ = 0; // the estimate's inputs

@@ -109,12 +109,22 @@ struct Subindo {
     bool horizontal = true;
 };
 
+// What the wedges before tell the next one: the record's steps, whether its forces were still
+// rising, and the last wedge's steps, where the next wedge's are looked for first.
+struct Historico {
+    Passos registro;
+    Subindo subindo;
+    Passos anterior;
+};
+
 // Wedge i, of depth D = r·H. With soRegistro, a direction whose scan surely accepts a step no later
 // than the record's is not searched, its force (which could not raise the record) left absent; the
 // wedge's reason is still the one the full search would give. That is checked only for the
 // directions whose forces stopped rising with the wedges: while rising, the check would fail.
-CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D, const Passos& registro,
-               const Subindo& subindo, Passos& passos) {
+CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
+               const Historico& historico, Passos& passos) {
+    const Passos& registro = historico.registro;
+    const Subindo& subindo = historico.subindo;
     const EntradaLow& en = comum.en;
     const long double H = en.H;
     CunhaLow cunha;
@@ -153,8 +163,8 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D, con
     horizontal.beta = 1;
     const BuscaRapida rapidaH(horizontal);
     const bool rapida = comum.buscador == BuscaFator;
-    auto busca = [&](const BuscaRapida& preparada, const CriterioFator& c, int de) {
-        return rapida ? preparada.Busca(de) : comum.buscador(c, de);
+    auto busca = [&](const BuscaRapida& preparada, const CriterioFator& c, int de, int palpite) {
+        return rapida ? preparada.Busca(de, palpite) : comum.buscador(c, de);
     };
     // The horizontal criterion is never met below the bisector one: its search goes on from where
     // the bisector's stopped, which is at or before the record's bisector step when the bisector
@@ -168,7 +178,7 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D, con
         return cunha;
     }
     cunha.motivo = MotivoCunhaLow::CriterioInatingivel;
-    const PassoFator bissetriz = busca(rapidaB, criterio, 0);
+    const PassoFator bissetriz = busca(rapidaB, criterio, 0, historico.anterior.bissetriz);
     if (bissetriz.fim != FimBuscaFator::Encontrado)
         return cunha;
     passos.bissetriz = bissetriz.j;
@@ -177,7 +187,8 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D, con
         cunha.motivo = MotivoCunhaLow::Reforcada;
         return cunha;
     }
-    const PassoFator horizontalAchado = busca(rapidaH, horizontal, bissetriz.j);
+    const PassoFator horizontalAchado =
+        busca(rapidaH, horizontal, bissetriz.j, historico.anterior.horizontal);
     if (horizontalAchado.fim != FimBuscaFator::Encontrado)
         return cunha;
     passos.horizontal = horizontalAchado.j;
@@ -221,19 +232,19 @@ bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscad
                            PotenciasDoTalude::DaThread(m),
                            soRegistro && buscador == BuscaFator};
     bool haCunhaSemSolucao = false;
-    Passos registro;
-    Subindo subindo;
+    Historico historico;
     for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
         const long double r = RazaoDaCunha(i);
         const long double D = r * en.H;
         if (en.T < D)
             break;
         Passos passos;
-        const Passos antes = registro;
-        const CunhaLow cunha = Cunha(comum, i, r, D, registro, subindo, passos);
-        Registra(cunha, passos, resultado, registro);
-        subindo = {passos.bissetriz >= 0 && passos.bissetriz >= antes.bissetriz,
-                   passos.horizontal >= 0 && passos.horizontal >= antes.horizontal};
+        const Passos antes = historico.registro;
+        const CunhaLow cunha = Cunha(comum, i, r, D, historico, passos);
+        Registra(cunha, passos, resultado, historico.registro);
+        historico.subindo = {passos.bissetriz >= 0 && passos.bissetriz >= antes.bissetriz,
+                             passos.horizontal >= 0 && passos.horizontal >= antes.horizontal};
+        historico.anterior = passos;
         haCunhaSemSolucao |= cunha.motivo == MotivoCunhaLow::NadaResiste ||
                              cunha.motivo == MotivoCunhaLow::CriterioInatingivel;
         aoExaminar(cunha);

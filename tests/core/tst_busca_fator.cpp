@@ -122,6 +122,12 @@ TEST(BuscaFator, MatchesTheScanWhereTheCriterionGrazesZero) {
         if (!(c.q >= 0 && c.q <= 1))
             continue;
         ++casos;
+        // A neighbouring wedge's answer lying before the start is no answer.
+        const PassoFator depois = BuscaFatorLinear(c, jt + 2);
+        const PassoFator depoisComPalpite = BuscaRapida(c).Busca(jt + 2, jt + 1);
+        EXPECT_TRUE(depoisComPalpite.fim == depois.fim && depoisComPalpite.j == depois.j)
+            << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r << " E=" << c.E
+            << " jt=" << jt << " scan: " << depois.j << ", fast: " << depoisComPalpite.j;
         for (int de : {0, std::max(0, jt - 3)}) {
             const PassoFator linear = BuscaFatorLinear(c, de);
             const PassoFator rapida = BuscaFator(c, de);
@@ -129,6 +135,14 @@ TEST(BuscaFator, MatchesTheScanWhereTheCriterionGrazesZero) {
             EXPECT_TRUE(rapida.fim == linear.fim && rapida.j == linear.j)
                 << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r << " E=" << c.E
                 << " de=" << de << " jt=" << jt << " scan: " << linear.j << ", fast: " << rapida.j;
+            // Looking first where a neighbouring wedge's answer was, on either side of this one.
+            for (int palpite : {jt - 1, jt, jt + 1, jt + 7}) {
+                const PassoFator comPalpite = BuscaRapida(c).Busca(de, palpite);
+                EXPECT_TRUE(comPalpite.fim == linear.fim && comPalpite.j == linear.j)
+                    << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r
+                    << " E=" << c.E << " de=" << de << " palpite=" << palpite
+                    << " scan: " << linear.j << ", fast: " << comPalpite.j;
+            }
             // Where the search is told that the scan accepts by J, it does, from any start up to J.
             for (int J : {jt, jt + 1}) {
                 if (de > J || !BuscaRapida(c).AceitaAte(J))
