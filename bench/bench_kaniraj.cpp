@@ -59,6 +59,23 @@ BENCHMARK(BM_KanirajPorEspessura)
     ->DenseRange(2, 20, 2)
     ->Unit(benchmark::kMicrosecond);
 
+// The same, with H changed at every run (3 and 3.1 m in turn), so that no run finds the powers of
+// its depths already worked out by the one before: a first run, or a sweep of H or T.
+void BM_KanirajNovaAltura(benchmark::State& estado) {
+    const long double T = estado.range(0);
+    EntradaKaniraj entrada{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0};
+    for (auto _ : estado) {
+        entrada.H = entrada.H == 3 ? 3.1L : 3;
+        ResultadoKaniraj comTrinca, semTrinca;
+        AnaliseKaniraj(HipoteseKaniraj::ComTrinca, entrada, comTrinca);
+        AnaliseKaniraj(HipoteseKaniraj::SemTrinca, entrada, semTrinca);
+        benchmark::DoNotOptimize(comTrinca);
+        benchmark::DoNotOptimize(semTrinca);
+    }
+}
+
+BENCHMARK(BM_KanirajNovaAltura)->ArgName("T")->DenseRange(2, 20, 4)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

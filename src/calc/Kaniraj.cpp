@@ -2,6 +2,8 @@
 
 #include "../data/ResistenciaRepresentativa.h"
 
+#include <array>
+#include <bitset>
 #include <cmath>
 
 namespace {
@@ -13,6 +15,46 @@ constexpr long double maisPassos = 0x1p62L;
 long double Potencia(long double v, long double p) {
     return std::exp(p * std::log(v));
 }
+
+// The powers of the depth ratio d = (i·T/40)/H of the 40 depths depend on T and H alone: each
+// thread keeps those of the last T and H it analysed, so that the two analyses of a run share
+// them, and so do runs differing only in other values (a sweep, the study's limits).
+class PotenciasDaProfundidade {
+public:
+    static PotenciasDaProfundidade& DaThread(long double T, long double H) {
+        thread_local PotenciasDaProfundidade potencias;
+        if (!(potencias.T_ == T && potencias.H_ == H)) {
+            potencias.T_ = T;
+            potencias.H_ = H;
+            potencias.feitas_ = {};
+        }
+        return potencias;
+    }
+
+    // d^0.53, (d + 1)^0.53 and d^2 of depth i.
+    long double D053(int i, long double d) {
+        return Obtem(0, i, [&] { return Potencia(d, 0.53L); });
+    }
+    long double D1053(int i, long double d) {
+        return Obtem(1, i, [&] { return Potencia(d + 1, 0.53L); });
+    }
+    long double D2(int i, long double d) {
+        return Obtem(2, i, [&] { return Potencia(d, 2); });
+    }
+
+private:
+    template <class Calculo> long double Obtem(int qual, int i, Calculo&& calculo) {
+        if (!feitas_[qual][i]) {
+            valores_[qual][i] = calculo();
+            feitas_[qual][i] = true;
+        }
+        return valores_[qual][i];
+    }
+
+    long double T_ = -1, H_ = -1;
+    std::array<std::array<long double, 41>, 3> valores_;
+    std::array<std::bitset<41>, 3> feitas_;
+};
 
 RelatoKaniraj Rejeita(SituacaoDados situacao, ResultadoKaniraj& resultado) {
     // Rejected data must not leave an earlier run's forces on the screen as if they answered
@@ -29,22 +71,23 @@ struct Constantes {
     long double tanPhi;
     long double berma;
     BuscadorRaio buscador;
+    PotenciasDaProfundidade& profundidades;
 };
 
-// The depth Di = d·H: its radius and force.
-CunhaKaniraj Cunha(const Constantes& comum, long double Di, long double d) {
+// Depth i, Di = d·H: its radius and force.
+CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d) {
     const EntradaKaniraj& en = comum.en;
     const long double H = en.H, n = en.n, F = en.F;
     CunhaKaniraj cunha{Di, std::nullopt, std::nullopt, comum.X0};
 
     const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, Di);
-    const long double d053 = Potencia(d, 0.53L);
+    const long double d053 = comum.profundidades.D053(i, d);
     const long double Nf = 3.06L * d053;
     long double G, S, s;
     if (comum.semTrinca) {
         // Arc through the fill on the crest side; the fill inside the arc drives.
-        const long double Na = 1.53L * (Potencia(d + 1, 0.53L) - d053);
-        G = Potencia(d, 2) + n * n / 12 + d + 1.0L / 3 + comum.berma;
+        const long double Na = 1.53L * (comum.profundidades.D1053(i, d) - d053);
+        G = comum.profundidades.D2(i, d) + n * n / 12 + d + 1.0L / 3 + comum.berma;
         S = Na * (en.c / (en.gama * H) + 0.22L * comum.tanPhi) + Nf * cm / (en.gama * H);
         s = d + 0.5L;
     } else {
@@ -117,14 +160,20 @@ DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Resu
         const long double angulo = 3.1416L * en.phi / 180;
         tanPhi = std::sin(angulo) / std::cos(angulo);
     }
-    const Constantes comum{en, semTrinca, r.X0, tanPhi, k1 * k2 * (1 - k1) * (n + k2), buscador};
+    const Constantes comum{en,
+                           semTrinca,
+                           r.X0,
+                           tanPhi,
+                           k1 * k2 * (1 - k1) * (n + k2),
+                           buscador,
+                           PotenciasDaProfundidade::DaThread(T, H)};
 
     for (int i = 1; i <= 40; ++i) {
         const long double Di = i * T / 40;
         const long double d = Di / H;
         if (dmin > d && i < 40)
             continue;
-        const CunhaKaniraj cunha = Cunha(comum, Di, d);
+        const CunhaKaniraj cunha = Cunha(comum, i, Di, d);
         Registra(cunha, r);
         aoExaminar(cunha);
     }

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
-#include <thread>
 
 namespace {
 
@@ -63,19 +62,6 @@ INSTANTIATE_TEST_SUITE_P(BuscaFator, CorpusFator, ::testing::Range(1, 5));
 
 TEST(BuscaFator, DISABLED_MatchesTheScanOnALargeCorpus) {
     ComparaCorpus(0xFA70100, 20000);
-}
-
-// A run reuses what an earlier run with the same slope worked out: embankments analysed one after
-// another answer bit for bit what each answers alone, in a thread of its own.
-TEST(Low, ARunDoesNotDependOnTheRunsBeforeIt) {
-    Gerador g(0x10E5);
-    for (int i = 0; i < 40; ++i) {
-        const EntradaKaniraj x = Aterro(g);
-        ResultadoLow depois, sozinho;
-        AnaliseLow(ParaLow(x), depois);
-        std::thread([&] { AnaliseLow(ParaLow(x), sozinho); }).join();
-        EXPECT_TRUE(MesmosBits(depois, sozinho)) << Descreve(x);
-    }
 }
 
 // Criteria whose g at some step lies a hair above, on or below zero, as a root crossing it, as a

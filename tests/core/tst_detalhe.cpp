@@ -1,6 +1,6 @@
 // The per-wedge detail of each analysis against the record the design's operations return: the
 // record must be the extreme of the detail, bit for bit, on the worked examples and a generated
-// corpus.
+// corpus. And a run's answer is its own, whatever ran before it.
 #include "CorpusAterros.h"
 #include "GravadorMensagens.h"
 #include "calc/Kanct.h"
@@ -12,6 +12,7 @@
 
 #include <iterator>
 #include <map>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -130,6 +131,28 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
     for (auto m : {MotivoCunhaLow::Reforcada, MotivoCunhaLow::DispensaReforco,
                    MotivoCunhaLow::NadaResiste, MotivoCunhaLow::CriterioInatingivel})
         EXPECT_GT(motivos[m], 100) << static_cast<int>(m);
+}
+
+// A run reuses powers an earlier run with the same slope, or the same layer and height, worked
+// out: embankments analysed one after another answer bit for bit what each answers alone, in a
+// thread of its own.
+TEST(Analises, ARunDoesNotDependOnTheRunsBeforeIt) {
+    Gerador g(0x10E5);
+    for (int i = 0; i < 40; ++i) {
+        const EntradaKaniraj x = Aterro(g);
+        ResultadoKaniraj depois[2], sozinho[2];
+        ResultadoLow depoisLow, sozinhoLow;
+        auto analisa = [&](ResultadoKaniraj(&kaniraj)[2], ResultadoLow& low) {
+            AnaliseKaniraj(HipoteseKaniraj::ComTrinca, x, kaniraj[0]);
+            AnaliseKaniraj(HipoteseKaniraj::SemTrinca, x, kaniraj[1]);
+            AnaliseLow(ParaLow(x), low);
+        };
+        analisa(depois, depoisLow);
+        std::thread([&] { analisa(sozinho, sozinhoLow); }).join();
+        EXPECT_TRUE(MesmosBits(depois[0], sozinho[0]) && MesmosBits(depois[1], sozinho[1]) &&
+                    MesmosBits(depoisLow, sozinhoLow))
+            << Descreve(x);
+    }
 }
 
 } // namespace
