@@ -119,9 +119,10 @@ int UltimoCoberto(const CriterioFator& c, const Estimador& estimador, int jA) {
 }
 
 // A last step from jA on whose k lies within `alcance` (0 to 20) of k(jA). The steps up to
-// jA + ⌊100·alcance·(1 − 2^-40)⌋ do: their k exceed k(jA) by (j − jA)/100 within 2^-62 relative.
-// At most a step short of the exact border, and only where 100·alcance lies within 2^-40 of an
-// integer, which only costs one more round.
+// jA + ⌊100·alcance·(1 − 2^-40)⌋ do: each k ≤ 20 lies within 2^-63 relative of j/100, so k − k(jA)
+// is within 2^-57 of (j − jA)/100, which the factor 1 − 2^-40 covers for a reach above 2^-17
+// (below it no step beyond jA is taken). At most a step short of the exact border, and only
+// where 100·alcance lies within 2^-40 of an integer, which only costs one more round.
 int UltimoAoAlcance(int jA, double alcance) {
     return jA + static_cast<int>(alcance * 100 * (1 - 0x1p-40));
 }
@@ -180,31 +181,6 @@ PassoFator BuscaFatorLinear(const CriterioFator& criterio, int de) {
     }
 }
 
-// Why the steps this search skips are exactly those the scan rejects.
-//
-// Let A = β·r as the scan rounds it and b(k) = 1 − A·k/E, exactly. Where b > 0,
-//     g(k) = x − x·q·b(k)^e − k,   e = 0.32 (as the long double 0.32L),
-// is convex: b is affine and b^e concave for 0 < e < 1, and x, q ≥ 0. So g lies above each of its
-// tangents: g(k) ≥ g(kA) + g′(kA)·(k − kA), with g′(k) = x·q·e·(A/E)·b^e/b − 1.
-//
-// Rounding. The scan's k(j) = 0.01L·j never decreases with j, and its base never increases (each
-// operation rounds monotonically). Where the scan's base is at least 2^-12 it is within 2^-62 of
-// b(k(j)), so its g differs from the exact g(k(j)) by under 2^-50 of x + x·q + 20. The estimate
-// in double precision (inputs rounded to 53 bits, k as j·0.01 in double, within an ulp of
-// double of the scan's k, q worked out from F/FS0 ≤ 1E300 within 2^-44 relative, base within
-// 2^-50, exp and log within an ulp or two) differs from it by under 2^-38 of that sum, and its
-// slope factor x·q·e·(A/E)·b^e/b by under 2^-37 relative; the margin M = 2^-30·(x·(1 + q) + 21)
-// and the slope's slack of 2^-30 cover both with a factor of some hundreds.
-//
-// The search. At a step jA the scan reaches (k ≤ 20, base ≥ 2^-12) with estimate ĝ > 2M, the
-// exact g(kA) exceeds ĝ − M, and for every later step within
-//     alcance = (ĝ − 2M) / (−g′min)·(1 − 2^-30)   (unbounded when g′min ≥ 0)
-// of kA the tangent keeps g above M, so the scan's own g there is positive: rejected. Steps are
-// skipped only where the scan would neither stop nor leave the base the bounds cover (checked at
-// the last one skipped; both tests are monotonic). A step with ĝ < −2M has g < −M, so the scan's
-// g there is negative: accepted. Only with |ĝ| ≤ 2M, or a base below 2^-12, is the scan's own
-// evaluation needed, and it decides the step exactly as the scan does. From the left of a root
-// the tangent never passes it, so the skips are Newton steps: a few per search.
 BuscaRapida::BuscaRapida(const CriterioFator& criterio) : criterio_(criterio) {
     const double q = criterio.q.Estimado();
     estimavel_ = Estimavel(criterio, q);
@@ -244,6 +220,31 @@ int BuscaRapida::Salto(int j, double g, double inclinacaoMin, int& ultimoCoberto
     return ate + 1;
 }
 
+// Why the steps this search skips are exactly those the scan rejects.
+//
+// Let A = β·r as the scan rounds it and b(k) = 1 − A·k/E, exactly. Where b > 0,
+//     g(k) = x − x·q·b(k)^e − k,   e = 0.32 (as the long double 0.32L),
+// is convex: b is affine and b^e concave for 0 < e < 1, and x, q ≥ 0. So g lies above each of its
+// tangents: g(k) ≥ g(kA) + g′(kA)·(k − kA), with g′(k) = x·q·e·(A/E)·b^e/b − 1.
+//
+// Rounding. The scan's k(j) = 0.01L·j never decreases with j, and its base never increases (each
+// operation rounds monotonically). Where the scan's base is at least 2^-12 it is within 2^-62 of
+// b(k(j)), so its g differs from the exact g(k(j)) by under 2^-50 of x + x·q + 20. The estimate
+// in double precision (inputs rounded to 53 bits, k as j·0.01 in double, within an ulp of
+// double of the scan's k, q worked out from F/FS0 ≤ 1E300 within 2^-44 relative, base within
+// 2^-50, exp and log within an ulp or two) differs from it by under 2^-38 of that sum, and its
+// slope factor x·q·e·(A/E)·b^e/b by under 2^-37 relative; the margin M = 2^-30·(x·(1 + q) + 21)
+// and the slope's slack of 2^-30 cover both with a factor of some hundreds.
+//
+// The search. At a step jA the scan reaches (k ≤ 20, base ≥ 2^-12) with estimate ĝ > 2M, the
+// exact g(kA) exceeds ĝ − M, and for every later step within
+//     alcance = (ĝ − 2M) / (−g′min)·(1 − 2^-30)   (unbounded when g′min ≥ 0)
+// of kA the tangent keeps g above M, so the scan's own g there is positive: rejected. Steps are
+// skipped only where the scan would neither stop nor leave the base the bounds cover (checked at
+// the last one skipped; both tests are monotonic). A step with ĝ < −2M has g < −M, so the scan's
+// g there is negative: accepted. Only with |ĝ| ≤ 2M, or a base below 2^-12, is the scan's own
+// evaluation needed, and it decides the step exactly as the scan does. From the left of a root
+// the tangent never passes it, so the skips are Newton steps: a few per search.
 PassoFator BuscaRapida::Percorre(int j, int& ultimoCoberto) const {
     const CriterioFator& criterio = criterio_;
     const Estimador estimador{x_, q_, a_, margem_};
@@ -281,7 +282,7 @@ PassoFator BuscaRapida::Percorre(int j, int& ultimoCoberto) const {
 
 // The step P = palpite, de < P ≤ 1999, with a base the estimate covers: the scan reaches it
 // (steps up to it have k < 20 and bases above its own). With ĝ and bounds s ≤ g′ ≤ S there, the
-// tangent keeps the convex g above g(kP) + S·(kP − k) for k < kP when S < 0:
+// tangent keeps the convex g above g(kP) − S·(kP − k) ≥ g(kP) for k < kP when S < 0:
 // - ĝ < −2M: the scan accepts P; and if ĝ − 0.01·S·(1 − 2^-30) > 2M, g exceeds M at every
 //   earlier step (each lies at least 0.01·(1 − 2^-50) before kP), which the scan rejects: P is
 //   its answer, from one estimate;
