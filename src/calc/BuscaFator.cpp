@@ -1,5 +1,7 @@
 #include "BuscaFator.h"
 
+#include "Prefixo.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -80,42 +82,15 @@ bool Coberto(const CriterioFator& c, const Estimador& estimador, int j) {
 constexpr int ultimoPossivel = 2001;
 
 // The last covered step from a covered step jA on. The steps covered form a prefix; the estimate
-// from the base's zero lands within a step or two of its end, found exactly by a doubling search.
+// from the base's zero lands within a step or two of its end.
 int UltimoCoberto(const CriterioFator& c, const Estimador& estimador, int jA) {
-    auto coberto = [&](int j) { return Coberto(c, estimador, j); };
     int j = ultimoPossivel;
     if (estimador.a > 0) {
         const double estimado = (1 - static_cast<double>(baseMinima)) / estimador.a * 100;
         if (estimado < ultimoPossivel)
             j = std::max(jA, static_cast<int>(estimado));
     }
-    int bom = jA, ruim = ultimoPossivel + 1;
-    if (coberto(j)) {
-        bom = j;
-        for (int salto = 1; bom < ultimoPossivel; salto *= 2) {
-            const int k = std::min(ultimoPossivel, bom + salto);
-            if (!coberto(k)) {
-                ruim = k;
-                break;
-            }
-            bom = k;
-        }
-    } else {
-        ruim = j;
-        for (int salto = 1; ruim - 1 > jA; salto *= 2) {
-            const int k = std::max(jA, ruim - salto);
-            if (coberto(k)) {
-                bom = k;
-                break;
-            }
-            ruim = k;
-        }
-    }
-    while (ruim - bom > 1) {
-        const int meio = bom + (ruim - bom) / 2;
-        (coberto(meio) ? bom : ruim) = meio;
-    }
-    return bom;
+    return UltimoDoPrefixo(jA, ultimoPossivel, j, [&](int k) { return Coberto(c, estimador, k); });
 }
 
 // A last step from jA on whose k lies within `alcance` (0 to 20) of k(jA). The steps up to

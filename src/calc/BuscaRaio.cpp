@@ -1,5 +1,7 @@
 #include "BuscaRaio.h"
 
+#include "Prefixo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -108,72 +110,23 @@ std::int64_t UltimoAoAlcance(const CriterioRaio& c, const Amostra& de, std::int6
     std::int64_t j = ate;
     if (estimado < static_cast<long double>(ate - de.j))
         j = de.j + static_cast<std::int64_t>(estimado);
-    // The estimate is within a step or two; walk to the exact border with a doubling search.
-    std::int64_t bom = de.j, ruim = ate + 1;
-    if (dentro(j)) {
-        bom = j;
-        for (std::int64_t salto = 1; bom < ate; salto *= 2) {
-            const std::int64_t k = std::min(ate, bom + salto);
-            if (!dentro(k)) {
-                ruim = k;
-                break;
-            }
-            bom = k;
-        }
-    } else {
-        ruim = j;
-        for (std::int64_t salto = 1; ruim - 1 > de.j; salto *= 2) {
-            const std::int64_t k = std::max(de.j, ruim - salto);
-            if (dentro(k)) {
-                bom = k;
-                break;
-            }
-            ruim = k;
-        }
-    }
-    while (ruim - bom > 1) {
-        const std::int64_t meio = bom + (ruim - bom) / 2;
-        (dentro(meio) ? bom : ruim) = meio;
-    }
-    return bom;
+    // The estimate is within a step or two of the border.
+    return UltimoDoPrefixo(de.j, ate, j, dentro);
 }
 
-// Smallest j in [de, ate] whose ρ lies within `alcance` below ρ(ate).
+// Smallest j in [de, ate] whose ρ lies within `alcance` below ρ(ate): counted back from ate, the
+// last of a prefix.
 std::int64_t PrimeiroAoAlcance(const CriterioRaio& c, std::int64_t de, const Amostra& ate,
                                long double alcance) {
-    auto dentro = [&](std::int64_t j) { return ate.rho - RaioDoPasso(c, j) <= alcance; };
+    auto dentro = [&](std::int64_t atras) {
+        return ate.rho - RaioDoPasso(c, ate.j - atras) <= alcance;
+    };
     const long double passo = c.T / 20000;
     const long double estimado = alcance / passo;
-    std::int64_t j = de;
+    std::int64_t atras = ate.j - de;
     if (estimado < static_cast<long double>(ate.j - de))
-        j = ate.j - static_cast<std::int64_t>(estimado);
-    std::int64_t bom = ate.j, ruim = de - 1;
-    if (dentro(j)) {
-        bom = j;
-        for (std::int64_t salto = 1; bom > de; salto *= 2) {
-            const std::int64_t k = std::max(de, bom - salto);
-            if (!dentro(k)) {
-                ruim = k;
-                break;
-            }
-            bom = k;
-        }
-    } else {
-        ruim = j;
-        for (std::int64_t salto = 1; ruim + 1 < ate.j; salto *= 2) {
-            const std::int64_t k = std::min(ate.j, ruim + salto);
-            if (dentro(k)) {
-                bom = k;
-                break;
-            }
-            ruim = k;
-        }
-    }
-    while (bom - ruim > 1) {
-        const std::int64_t meio = ruim + (bom - ruim) / 2;
-        (dentro(meio) ? bom : ruim) = meio;
-    }
-    return bom;
+        atras = static_cast<std::int64_t>(estimado);
+    return ate.j - UltimoDoPrefixo<std::int64_t>(0, ate.j - de, atras, dentro);
 }
 
 // How far from a sample of value g the criterion provably stays beyond the tolerance, when it can
