@@ -140,12 +140,39 @@ long double Alcance(long double g, long double rumoZeroMax, long double margem) 
     return sobra / rumoZeroMax * (1 - folga);
 }
 
-// The scan over j = de ... ate with its own evaluation: the first accepted j, or SemRaio.
-std::int64_t Varre(const CriterioRaio& c, std::int64_t de, std::int64_t ate) {
-    for (std::int64_t j = de; j <= ate; ++j)
-        if (std::fabs(ValorCriterio(c, RaioDoPasso(c, j))) <= ToleranciaRaio)
-            return j;
-    return SemRaio;
+// Positive g; the searches ask it only of samples beyond the tolerance, where it is never zero.
+bool Positivo(long double g) {
+    return g > 0;
+}
+
+// What the search sample by sample decides at sample j, after the sample before it (of value
+// gAnterior, beyond the tolerance) was passed: accept j, the root just before it, or go on.
+bool Decide(const CriterioRaio& c, std::int64_t j, long double rho, long double g, bool aceita,
+            long double gAnterior, RaioAceito& raio) {
+    if (aceita) {
+        raio = {j, rho};
+        return true;
+    }
+    if (Positivo(g) != Positivo(gAnterior)) {
+        raio = {j, RaizEntre(c, RaioDoPasso(c, j - 1), rho, Positivo(gAnterior))};
+        return true;
+    }
+    return false;
+}
+
+// The search sample by sample over j = de.j + 1 ... ate with its own evaluation, from the sample
+// de, already passed.
+RaioAceito Varre(const CriterioRaio& c, const Amostra& de, std::int64_t ate) {
+    long double anterior = de.g;
+    for (std::int64_t j = de.j + 1; j <= ate; ++j) {
+        const long double rho = RaioDoPasso(c, j);
+        const long double g = ValorCriterio(c, rho);
+        RaioAceito raio;
+        if (Decide(c, j, rho, g, std::fabs(g) <= ToleranciaRaio, anterior, raio))
+            return raio;
+        anterior = g;
+    }
+    return {};
 }
 
 // Room for pending samples: 16 and one per halving of a gap below 2^62 samples need at most 78.
@@ -161,13 +188,33 @@ long double ValorCriterio(const CriterioRaio& criterio, long double rho) {
     return AvaliarEm(criterio, rho).g;
 }
 
-std::int64_t BuscaRaioLinear(const CriterioRaio& criterio) {
+long double RaizEntre(const CriterioRaio& criterio, long double lo, long double hi,
+                      bool positivoEmLo) {
+    while (true) {
+        const long double meio = (lo + hi) / 2;
+        if (!(meio > lo && meio < hi)) {
+            const long double gLo = std::fabs(ValorCriterio(criterio, lo));
+            return gLo <= std::fabs(ValorCriterio(criterio, hi)) ? lo : hi;
+        }
+        const long double g = ValorCriterio(criterio, meio);
+        if (std::fabs(g) <= ToleranciaRaio)
+            return meio;
+        (Positivo(g) == positivoEmLo ? lo : hi) = meio;
+    }
+}
+
+RaioAceito BuscaRaioLinear(const CriterioRaio& criterio) {
+    long double anterior = 0;
     for (std::int64_t j = 0;; ++j) {
         const long double rho = RaioDoPasso(criterio, j);
         if (j > 0 && rho > RaioMaximo)
-            return SemRaio;
-        if (std::fabs(ValorCriterio(criterio, rho)) <= ToleranciaRaio)
-            return j;
+            return {};
+        const long double g = ValorCriterio(criterio, rho);
+        const bool aceita = std::fabs(g) <= ToleranciaRaio;
+        RaioAceito raio;
+        if (j == 0 ? aceita : Decide(criterio, j, rho, g, aceita, anterior, raio))
+            return j == 0 ? RaioAceito{0, rho} : raio;
+        anterior = g;
     }
 }
 
@@ -216,7 +263,8 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // theorem, for ρ in [ρa, ρb]: g(ρ) ≥ g(ρa) + min(lo, 0)·(ρ − ρa), g(ρ) ≤ g(ρa) + max(hi, 0)·(ρ −
 // ρa), and likewise back from ρb. So from an evaluated sample with |g| > 0.001 + margin the
 // criterion stays beyond the tolerance, on the same side, for a computable distance; a sample
-// within that distance is rejected by the scan and need not be evaluated.
+// within that distance is rejected by the scan, lies on that sample's side of zero, and need not
+// be evaluated.
 //
 // The computed samples ρj = d + 1 + j·T/20000 never decrease with j, so every sample between two
 // evaluated ones lies between their ρ. The scan's g of any sample differs from the exact g at
@@ -226,8 +274,9 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // covers both, the constants (2.47 − 1 is not exactly 1.47 in binary) and the arithmetic hundreds
 // of times over. Each evaluated sample is accepted or rejected as the scan would: on its
 // estimate where that lies beyond 2^-40 of the magnitudes from the tolerance, otherwise with the
-// scan's own evaluation and comparison. So the first accepted j, or the absence of one, is the
-// scan's.
+// scan's own evaluation and comparison, and a rejected one lies on the side of zero of the scan's
+// g. So the first j at which the scan accepts a sample or meets a change of sign, or the absence of
+// one, is the scan's; and the root it then bisects for starts from the same two samples.
 //
 // The search keeps the last sample known to be cleared (`atual`: every j up to it is rejected)
 // and a stack of evaluated samples to its right. Each round bounds the gap to the nearest of them
@@ -235,23 +284,27 @@ std::int64_t UltimoPasso(const CriterioRaio& criterio) {
 // unproven. Far from the tolerance band the bounds cross large stretches; near a root they shrink
 // like a Newton iteration. No j is evaluated twice, none beyond the scan's last sample, and the
 // stack holds 16 entries and above them at most one per halving of a gap below 2^62 samples.
-std::int64_t BuscaRaio(const CriterioRaio& criterio) {
+RaioAceito BuscaRaio(const CriterioRaio& criterio) {
     return BuscaRaioComPendentes(criterio, maisPendentes);
 }
 
-std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) {
+RaioAceito BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) {
     const Coeficientes coeficientes = EmDouble(criterio);
     auto avalia = [&](std::int64_t j) { return Avaliar(criterio, coeficientes, j); };
     Amostra atual = avalia(0);
     if (atual.aceita)
-        return 0;
+        return {0, atual.rho};
     const std::int64_t ultimo = UltimoPasso(criterio);
     // A handful of samples: the scan itself is the quickest.
     if (ultimo <= 16) {
-        for (std::int64_t j = 1; j <= ultimo; ++j)
-            if (avalia(j).aceita)
-                return j;
-        return SemRaio;
+        for (std::int64_t j = 1; j <= ultimo; ++j) {
+            const Amostra a = avalia(j);
+            RaioAceito raio;
+            if (Decide(criterio, j, a.rho, a.g, a.aceita, atual.g, raio))
+                return raio;
+            atual = a;
+        }
+        return {};
     }
 
     const long double inclinacaoK1 = -(criterio.K1 / criterio.S);
@@ -264,7 +317,7 @@ std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) 
 
     while (true) {
         if (topo == 0)
-            return SemRaio; // atual is the last sample
+            return {}; // atual is the last sample
         const Amostra& direita = pilha[topo - 1];
         bool interiorLimpo = direita.j == atual.j + 1;
         std::int64_t limpoAte = atual.j;     // every j up to here is rejected
@@ -296,7 +349,14 @@ std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) 
         }
         if (interiorLimpo) {
             if (direita.aceita)
-                return direita.j;
+                return {direita.j, direita.rho};
+            // Cleared from both ends, each stretch on its end's side of zero: when the sides
+            // differ, g changes sign from sample limpoAte to the next, and from nowhere else.
+            if (Positivo(direita.g) != Positivo(atual.g)) {
+                const std::int64_t j = limpoAte + 1;
+                return {j, RaizEntre(criterio, RaioDoPasso(criterio, limpoAte),
+                                     RaioDoPasso(criterio, j), Positivo(atual.g))};
+            }
             atual = direita;
             --topo;
             continue;
@@ -309,7 +369,7 @@ std::int64_t BuscaRaioComPendentes(const CriterioRaio& criterio, int pendentes) 
         // Should the room ever run out, the scan takes over after `atual`: the answer stays the
         // scan's.
         if (topo == capacidade)
-            return Varre(criterio, atual.j + 1, ultimo);
+            return Varre(criterio, atual, ultimo);
         pilha[topo++] = avalia(proximo);
     }
 }

@@ -104,10 +104,10 @@ CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d
     const long double K1 = 0.532L * F * (2 * G - e * s);
     const long double K2 = 0.226L * F * G * e;
     const CriterioRaio criterio{d, en.T, e, K1, K2, S};
-    const std::int64_t j = comum.buscador(criterio);
-    if (j == SemRaio)
+    const RaioAceito raio = comum.buscador(criterio);
+    if (raio.j == SemRaio)
         return cunha;
-    const long double rho = RaioDoPasso(criterio, j);
+    const long double rho = raio.rho;
     cunha.R = rho * H;
 
     // Lever arm of a force along the bisector at the reinforcement's height; a reinforcement at or
@@ -132,10 +132,10 @@ void Registra(const CunhaKaniraj& cunha, ResultadoKaniraj& r) {
 }
 
 // The search over the 40 depths, on data already checked; each depth examined goes to the record
-// and to aoExaminar.
+// and to aoExaminar. Rejected (the situation says why) when no depth can be examined.
 template <class AoExaminar>
-DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, ResultadoKaniraj& r,
-                        BuscadorRaio buscador, AoExaminar&& aoExaminar) {
+RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, ResultadoKaniraj& r,
+                      BuscadorRaio buscador, AoExaminar&& aoExaminar) {
     const bool semTrinca = hipotese == HipoteseKaniraj::SemTrinca;
     const long double H = en.H, n = en.n, T = en.T;
 
@@ -149,10 +149,15 @@ DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Resu
     r.Y0 = 0;
 
     // The shallowest wedge whose circle, centred at crest height, clears the berm's outer toe.
+    // When even the deepest does not, nothing is examined: a zero force would read as "no
+    // reinforcement needed".
     const long double recuo = x0 + k2;
     const long double dmin = Potencia(recuo * recuo + 1, 0.5L) - 1;
-    if (dmin > T / H)
-        return DesfechoKaniraj::BermaMuitoLarga;
+    if (dmin > T / H) {
+        const bool temBerma = en.hb > 0 || en.b > 0;
+        return {DesfechoKaniraj::Rejeitado,
+                temBerma ? SituacaoDados::BermaMuitoLarga : SituacaoDados::CamadaDelgadaKaniraj};
+    }
 
     // Friction of the fill, with the four-decimal π of the method's tables.
     long double tanPhi = 0;
@@ -168,16 +173,19 @@ DesfechoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Resu
                            buscador,
                            PotenciasDaProfundidade::DaThread(T, H)};
 
+    RelatoKaniraj relato{DesfechoKaniraj::Calculado, SituacaoDados::Aceitos};
     for (int i = 1; i <= 40; ++i) {
         const long double Di = i * T / 40;
         const long double d = Di / H;
         if (dmin > d && i < 40)
             continue;
         const CunhaKaniraj cunha = Cunha(comum, i, Di, d);
+        ++relato.examinadas;
+        relato.semRaio += !cunha.R;
         Registra(cunha, r);
         aoExaminar(cunha);
     }
-    return DesfechoKaniraj::Calculado;
+    return relato;
 }
 
 template <class AoExaminar>
@@ -196,21 +204,31 @@ RelatoKaniraj Analisa(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
         return Rejeita(situacao, resultado);
 
     ResultadoKaniraj calculado;
-    DesfechoKaniraj desfecho;
+    RelatoKaniraj relato;
     bool falhou;
     {
         VigiaPontoFlutuante vigia;
-        desfecho = Calcula(hipotese, en, calculado, buscador, aoExaminar);
+        relato = Calcula(hipotese, en, calculado, buscador, aoExaminar);
         falhou = vigia.Falhou() || !std::isfinite(calculado.P) || !std::isfinite(calculado.Y0) ||
                  !std::isfinite(calculado.X0) || !std::isfinite(calculado.D);
     }
     if (falhou)
         return Rejeita(SituacaoDados::ForaDoIntervalo, resultado);
+    if (relato.desfecho == DesfechoKaniraj::Rejeitado)
+        return Rejeita(relato.situacao, resultado);
     resultado = calculado;
-    return {desfecho, SituacaoDados::Aceitos};
+    return relato;
 }
 
 } // namespace
+
+std::string AvisoProfundidadesSemRaio(const RelatoKaniraj& relato) {
+    if (relato.semRaio == 0)
+        return {};
+    return "em " + std::to_string(relato.semRaio) + " das " + std::to_string(relato.examinadas) +
+           " profundidades examinadas nenhum raio crítico cabe no domínio do método (raio até "
+           "10·H); essas cunhas não entram no resultado.";
+}
 
 RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
                              ResultadoKaniraj& resultado, BuscadorRaio buscador) {

@@ -5,6 +5,7 @@
 #include "Verificacao.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // The two hypotheses of Kaniraj's method: the fill intact, or cut by a tension crack through its
@@ -16,16 +17,24 @@ struct EntradaKaniraj {
     long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F, a;
 };
 
-enum class DesfechoKaniraj { Calculado, Rejeitado, BermaMuitoLarga };
+enum class DesfechoKaniraj { Calculado, Rejeitado };
 
 struct RelatoKaniraj {
     DesfechoKaniraj desfecho;
     SituacaoDados situacao; // why the data were rejected
+    // The depths examined, and those among them whose radius search found no radius up to
+    // 10·H: those give no force, so the record may understate the need.
+    int examinadas = 0;
+    int semRaio = 0;
 };
+
+// What the user is told of the depths without a radius ("em 3 das 40 profundidades examinadas
+// ..."); empty when there are none.
+std::string AvisoProfundidadesSemRaio(const RelatoKaniraj& relato);
 
 // The analysis shared by CalcKanst and CalcKanct: 40 depths over the soft layer, a radius search at
 // each, the largest force kept. Shows nothing; the caller decides what to tell the user. Rejected
-// data leave the record all zero.
+// data, and data for which no wedge clears the toe (or the berm), leave the record all zero.
 RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
                              ResultadoKaniraj& resultado, BuscadorRaio buscador = BuscaRaio);
 

@@ -217,11 +217,11 @@ void Registra(const CunhaLow& cunha, const Passos& passos, ResultadoLow& r, Pass
 }
 
 // The search over the wedges D/H = 0.5 ... 5, on data already checked; each wedge goes to the
-// record and to aoExaminar. Returns whether some wedge that needs reinforcement could not be
-// brought to F in some direction.
+// record and to aoExaminar. Counts the wedges examined in `examinadas`; returns whether some wedge
+// that needs reinforcement could not be brought to F in some direction.
 template <class AoExaminar>
-bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador, bool soRegistro,
-             AoExaminar&& aoExaminar) {
+bool Calcula(int& examinadas, const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
+             bool soRegistro, AoExaminar&& aoExaminar) {
     const long double angulo = 3.1416L * en.phi / 180;
     const long double m = 1 + en.n * en.n;
     const Constantes comum{en,
@@ -247,6 +247,7 @@ bool Calcula(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscad
         historico.anterior = passos;
         haCunhaSemSolucao |= cunha.motivo == MotivoCunhaLow::NadaResiste ||
                              cunha.motivo == MotivoCunhaLow::CriterioInatingivel;
+        ++examinadas;
         aoExaminar(cunha);
     }
     return haCunhaSemSolucao;
@@ -272,13 +273,18 @@ RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator b
     ResultadoLow calculado = ValoresDeEntrada();
     bool haCunhaSemSolucao;
     bool falhou;
+    int examinadas = 0;
     {
         VigiaPontoFlutuante vigia;
-        haCunhaSemSolucao = Calcula(en, calculado, buscador, soRegistro, aoExaminar);
+        haCunhaSemSolucao = Calcula(examinadas, en, calculado, buscador, soRegistro, aoExaminar);
         falhou = vigia.Falhou() || !Finito(calculado);
     }
     if (falhou)
         return {SituacaoDados::ForaDoIntervalo, false};
+    // A layer thinner than the shallowest wedge: a safety factor of 100 and zero forces would read
+    // as a safe embankment.
+    if (examinadas == 0)
+        return {SituacaoDados::CamadaDelgadaLow, false};
     resultado = calculado;
     return {SituacaoDados::Aceitos, haCunhaSemSolucao};
 }

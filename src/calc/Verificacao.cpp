@@ -58,6 +58,12 @@ const char* MensagemDaSituacao(SituacaoDados situacao) {
         return MensagemFatorSeguranca;
     case SituacaoDados::PosicaoReforco:
         return MensagemPosicaoReforco;
+    case SituacaoDados::BermaMuitoLarga:
+        return MensagemBermaLarga;
+    case SituacaoDados::CamadaDelgadaKaniraj:
+        return MensagemCamadaDelgadaKaniraj;
+    case SituacaoDados::CamadaDelgadaLow:
+        return MensagemCamadaDelgadaLow;
     case SituacaoDados::Aceitos:
         break;
     }

@@ -16,6 +16,12 @@ inline constexpr char MensagemFatorSeguranca[] = "O fator de segurança deve ser
 inline constexpr char MensagemPosicaoReforco[] =
     "A posição do reforço deve estar entre zero e a altura do aterro.";
 inline constexpr char MensagemBermaLarga[] = "Berma muito larga.";
+inline constexpr char MensagemCamadaDelgadaKaniraj[] =
+    "A camada mole é delgada demais para as cunhas do método de Kaniraj: nenhuma cunha foi "
+    "examinada.";
+inline constexpr char MensagemCamadaDelgadaLow[] =
+    "A camada mole é mais fina que metade da altura do aterro: o método de Low não examina "
+    "nenhuma cunha.";
 inline constexpr char MensagemCunhasSemReforco[] =
     "Há cunhas que o reforço não leva ao fator de segurança adotado; as solicitações mostradas "
     "não as consideram.";
@@ -29,6 +35,10 @@ enum class SituacaoDados {
     ResistenciasNegativas,
     FatorSeguranca,
     PosicaoReforco,
+    // The data are sound, but the method examines no wedge for them, so it has no answer.
+    BermaMuitoLarga,      // every Kaniraj circle would cut the berm
+    CamadaDelgadaKaniraj, // without a berm, no Kaniraj circle clears the toe within the layer
+    CamadaDelgadaLow,     // the layer is thinner than Low's shallowest wedge, D = H/2
 };
 
 // The checks every analysis makes before any search, in this order: H, γ or T zero; H, γ, T or Z

@@ -16,6 +16,11 @@ struct EstadoExecucao {
     ResultadoKaniraj SolucaoComTrinca;
     ResultadoKaniraj SolucaoSemTrinca;
     ResultadoLow SolucaoLow;
+    // Of the depths the last Kaniraj run examined, those whose radius search found no radius, with
+    // and without crack: their wedges give no force, and the results screen says so.
+    int ExaminadasKaniraj = 0;
+    int SemRaioComTrinca = 0;
+    int SemRaioSemTrinca = 0;
     // Changed only by a successful anchorage calculation.
     ComprimentosAncoragem Comprimentos;
     // The reinforcement analysis in progress was opened from the Kaniraj results (clear: from

@@ -347,12 +347,16 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
             c.avisos << QStringLiteral("Kaniraj: %1")
                             .arg(QString::fromUtf8(MensagemDaSituacao(com.relato.situacao)));
         } else {
-            if (com.relato.desfecho == DesfechoKaniraj::BermaMuitoLarga) {
-                c.avisos
-                    << QStringLiteral("Kaniraj: %1").arg(QString::fromUtf8(MensagemBermaLarga));
-            }
             c.comTrinca = std::move(com);
             c.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, e);
+            for (const auto& [caso, detalhe] :
+                 {std::pair{"com trinca", &*c.comTrinca}, std::pair{"sem trinca", &*c.semTrinca}}) {
+                const std::string aviso = AvisoProfundidadesSemRaio(detalhe->relato);
+                if (!aviso.empty()) {
+                    c.avisos << QStringLiteral("Kaniraj %1: %2")
+                                    .arg(QLatin1String(caso), QString::fromStdString(aviso));
+                }
+            }
         }
     }
     if (low && c.Fatseglow) {

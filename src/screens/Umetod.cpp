@@ -3,6 +3,7 @@
 #include "Impressao.h"
 #include "Telas.h"
 #include "calc/Kanct.h"
+#include "calc/Kaniraj.h"
 #include "calc/Kanst.h"
 #include "calc/Low.h"
 #include "data/EstadoExecucao.h"
@@ -63,11 +64,15 @@ void TMetcal::bCalkanClick() {
     x.Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
     x.Posref = ParseReal(ui->ePosref->text().toStdString());
     const DadosEntrada& d = x.CopiaDadosEntrada;
-    const bool aceitos =
-        CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof,
-                  d.Dist, d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoComTrinca);
+    RelatoKaniraj comTrinca, semTrinca;
+    const bool aceitos = CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma,
+                                   d.Largberma, d.Prof, d.Dist, d.Superf, d.ProfZ, d.Cont,
+                                   x.Fatsegkan, x.Posref, x.SolucaoComTrinca, &comTrinca);
     CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca);
+              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca, &semTrinca);
+    x.ExaminadasKaniraj = comTrinca.examinadas;
+    x.SemRaioComTrinca = comTrinca.semRaio;
+    x.SemRaioSemTrinca = semTrinca.semRaio;
     // Rejected data end the run with the message: no results screen reads like an answer.
     x.DadosKaniraj.reset();
     if (aceitos) {

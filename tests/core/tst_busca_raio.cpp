@@ -1,4 +1,5 @@
-// The fast radius search against the plain scan: the same accepted j at every depth and the same
+// The radius search: a root stepped over between two samples is found between them; and the fast
+// search against the search sample by sample: the same radius at every depth and the same
 // records, bit for bit, on criteria built to sit on the tolerance and on a generated corpus of
 // embankments. A larger corpus runs on demand:
 //     veltra_core_tests --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_*'
@@ -14,15 +15,26 @@
 
 namespace {
 
-// Both searches at every depth: the scan's j goes on, and any disagreement is counted.
+bool Iguais(const RaioAceito& a, const RaioAceito& b) {
+    return a.j == b.j && MesmosBits(a.rho, b.rho);
+}
+
+// A root between samples j − 1 and j, not a sample.
+bool Bissectado(const CriterioRaio& c, const RaioAceito& raio) {
+    return raio.j > 0 && raio.rho > RaioDoPasso(c, raio.j - 1) && raio.rho < RaioDoPasso(c, raio.j);
+}
+
+// Both searches at every depth: the scan's radius goes on, and any disagreement is counted.
 std::int64_t buscasComparadas = 0;
 std::int64_t divergencias = 0;
 std::int64_t raiosAceitos = 0;
-std::int64_t AmbasAsBuscas(const CriterioRaio& criterio) {
-    const std::int64_t linear = BuscaRaioLinear(criterio);
+std::int64_t raizesEntreAmostras = 0;
+RaioAceito AmbasAsBuscas(const CriterioRaio& criterio) {
+    const RaioAceito linear = BuscaRaioLinear(criterio);
     ++buscasComparadas;
-    divergencias += BuscaRaio(criterio) != linear;
-    raiosAceitos += linear != SemRaio;
+    divergencias += !Iguais(BuscaRaio(criterio), linear);
+    raiosAceitos += linear.j != SemRaio;
+    raizesEntreAmostras += Bissectado(criterio, linear);
     return linear;
 }
 
@@ -55,9 +67,46 @@ TEST(BuscaRaio, TheBoundariesOfTheScan) {
         const CriterioRaio potencia{0, caso.T, 0, 0, 0, 1};
         const long double K1 = ValorCriterio(potencia, caso.rhoAlvo) / caso.rhoAlvo;
         const CriterioRaio c{0, caso.T, 0, K1, caso.K2, 1};
-        EXPECT_EQ(BuscaRaioLinear(c), caso.j);
-        EXPECT_EQ(BuscaRaio(c), caso.j);
-        EXPECT_EQ(BuscaRaioComPendentes(c, 1), caso.j);
+        const RaioAceito esperado{caso.j, RaioDoPasso(c, caso.j)};
+        EXPECT_TRUE(Iguais(BuscaRaioLinear(c), esperado));
+        EXPECT_TRUE(Iguais(BuscaRaio(c), esperado));
+        EXPECT_TRUE(Iguais(BuscaRaioComPendentes(c, 1), esperado));
+    }
+}
+
+// With e = 0 and S = 1, g(ρ) = ρ^2.47 − K1·ρ + K2: K1 = 1000 makes g fall by about one per step
+// of 0.001 (T = 20), so no sample lies within 0.001 of its root ρ* = 3 + δ; K1 = 1E20 leaves no
+// extended real near ρ* within it. The root is found between the samples on either side, unless
+// the sample after it is itself within the tolerance.
+TEST(BuscaRaio, ARootSteppedOverIsFoundBetweenTheTwoSamples) {
+    const struct {
+        long double K1, delta;
+        std::int64_t j; // the first sample past the root: ρ = 1 + j/1000
+        bool entreAmostras;
+    } casos[] = {{1000, 0.0004L, 2001, true},
+                 {1000, -0.0003L, 2000, true},
+                 {1000, 1e-3L - 5e-7L, 2001, false},
+                 {1e20L, 0.00025L, 2001, true},
+                 {1e20L, 0.0007L, 2001, true}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(testing::Message() << "K1 = " << caso.K1 << ", δ = " << caso.delta);
+        const long double alvo = 3 + caso.delta;
+        const CriterioRaio potencia{0, 20, 0, 0, 0, 1};
+        const CriterioRaio c{0, 20, 0, caso.K1, caso.K1 * alvo - ValorCriterio(potencia, alvo), 1};
+        const RaioAceito raio = BuscaRaioLinear(c);
+        ASSERT_EQ(raio.j, caso.j);
+        EXPECT_EQ(Bissectado(c, raio), caso.entreAmostras);
+        if (!caso.entreAmostras) {
+            EXPECT_TRUE(MesmosBits(raio.rho, RaioDoPasso(c, caso.j)));
+        }
+        // Within the tolerance, or, where no extended real is, next to the root.
+        if (caso.K1 < 1e6L) {
+            EXPECT_LE(std::fabs(ValorCriterio(c, raio.rho)), ToleranciaRaio);
+        } else {
+            EXPECT_NEAR(raio.rho, alvo, 1e-16L);
+        }
+        EXPECT_TRUE(Iguais(BuscaRaio(c), raio));
+        EXPECT_TRUE(Iguais(BuscaRaioComPendentes(c, 1), raio));
     }
 }
 
@@ -87,13 +136,14 @@ TEST(BuscaRaio, MatchesTheScanWhereTheCriterionGrazesTheTolerance) {
         const long double desvio[] = {0, 1e-18L, -1e-18L, 1e-12L, -1e-12L, 1e-7L, -1e-7L};
         const long double alvo = (g.Chance(0.5L) ? 1 : -1) * ToleranciaRaio + desvio[caso % 7];
         c.K2 = (alvo - extremo) * c.S;
-        const std::int64_t linear = BuscaRaioLinear(c);
-        aceitos += linear != SemRaio;
+        const RaioAceito linear = BuscaRaioLinear(c);
+        aceitos += linear.j != SemRaio;
         SCOPED_TRACE(testing::Message() << "case " << caso << ", extremum at j = " << jExtremo);
-        EXPECT_EQ(BuscaRaio(c), linear);
+        EXPECT_TRUE(Iguais(BuscaRaio(c), linear));
         // With room for only a few pending samples the search ends in the scan, at once or later.
         for (int pendentes : {1, 2, 4})
-            EXPECT_EQ(BuscaRaioComPendentes(c, pendentes), linear) << pendentes << " pending";
+            EXPECT_TRUE(Iguais(BuscaRaioComPendentes(c, pendentes), linear))
+                << pendentes << " pending";
     }
     // Both outcomes must have been exercised.
     EXPECT_GT(aceitos, 40);
@@ -146,10 +196,10 @@ EntradaKaniraj Embankment(Gerador& g, bool camadasFinas) {
 // Samples the plain scan evaluates for one run (both analyses): the accepted j + 1 at each depth,
 // or every sample up to ρ = 10.
 std::int64_t amostrasDaVarredura = 0;
-std::int64_t ContaAmostras(const CriterioRaio& criterio) {
-    const std::int64_t j = BuscaRaio(criterio);
-    amostrasDaVarredura += (j == SemRaio ? UltimoPasso(criterio) : j) + 1;
-    return j;
+RaioAceito ContaAmostras(const CriterioRaio& criterio) {
+    const RaioAceito raio = BuscaRaio(criterio);
+    amostrasDaVarredura += (raio.j == SemRaio ? UltimoPasso(criterio) : raio.j) + 1;
+    return raio;
 }
 
 std::int64_t AmostrasDaVarredura(const EntradaKaniraj& x) {
@@ -166,7 +216,7 @@ std::int64_t AmostrasDaVarredura(const EntradaKaniraj& x) {
 void ComparaCorpus(std::uint64_t semente, int tamanho, bool camadasFinas,
                    std::int64_t maisAmostras) {
     Gerador g(semente);
-    buscasComparadas = divergencias = raiosAceitos = 0;
+    buscasComparadas = divergencias = raiosAceitos = raizesEntreAmostras = 0;
     int comForca = 0, semForca = 0;
     for (int i = 0; i < tamanho; ++i) {
         EntradaKaniraj x = Embankment(g, camadasFinas);
@@ -181,6 +231,7 @@ void ComparaCorpus(std::uint64_t semente, int tamanho, bool camadasFinas,
     // The corpus must exercise found and missing radii, forces and no forces.
     EXPECT_GT(raiosAceitos, buscasComparadas / 10);
     EXPECT_LT(raiosAceitos, buscasComparadas * 9 / 10);
+    EXPECT_GT(raizesEntreAmostras, buscasComparadas / 100);
     EXPECT_GT(comForca, tamanho / 10);
     EXPECT_GT(semForca, tamanho / 20);
 }
