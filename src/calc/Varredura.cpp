@@ -104,10 +104,36 @@ std::string Numero(long double valor) {
     return std::string(texto, fim);
 }
 
+// The value k·10^-CasasDoLimite as a typed text reads: the decimal digits, correctly rounded.
+long double Decimal(long double k) {
+    char texto[64];
+    char* fim = std::to_chars(texto, texto + sizeof texto - 8, k, std::chars_format::fixed, 0).ptr;
+    *fim++ = 'e';
+    fim = std::to_chars(fim, texto + sizeof texto, -CasasDoLimite).ptr;
+    long double valor = 0;
+    std::from_chars(texto, fim, valor);
+    return valor;
+}
+
+// The limit as shown: x rounded to CasasDoLimite decimals toward the side where the force holds
+// (down when it holds below x, up when above), never to nearest, and moved further that way, a
+// unit at a time, until a run of the methods at the value shown holds. None if no value within a
+// thousand units does.
+template <class AtendeEm>
+std::optional<long double> ValorExibido(long double x, bool abaixo, AtendeEm&& atendeEm) {
+    const long double escala = std::pow(10.0L, CasasDoLimite);
+    long double k = abaixo ? std::floor(x * escala) : std::ceil(x * escala);
+    for (int tentativa = 0; tentativa < 1000; ++tentativa, k += abaixo ? -1 : 1) {
+        const long double valor = Decimal(k);
+        if (atendeEm(valor))
+            return valor;
+    }
+    return std::nullopt;
+}
+
 std::string SemValores(const EstudoParametrico& e) {
     const PedidoEstudo& p = e.pedido;
-    std::string motivo =
-        "Há berma muito larga ou cunhas que o reforço não leva ao fator de segurança adotado.";
+    std::string motivo = "Há cunhas que o reforço não leva ao fator de segurança adotado.";
     for (const PontoEstudo& ponto : e.pontos) {
         if (ponto.situacao != SituacaoDados::Aceitos) {
             motivo = MensagemDaSituacao(ponto.situacao);
@@ -231,10 +257,23 @@ std::string ProblemaDoPedido(const PedidoEstudo& pedido) {
 Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<PontoEstudo>& pontos) {
     const std::size_t f = Indice(forca);
     const long double R = pedido.resistencia;
-    for (std::size_t i = 0; i + 1 < pontos.size(); ++i) {
+    auto atendeEm = [&](long double x) {
+        return Atende(Solicitacao(forca, ComValor(pedido.dados, pedido.variavel, x)), R);
+    };
+    Limite limite;
+    bool algumAtende = false, algumExcede = false;
+    for (std::size_t i = 0; i < pontos.size(); ++i) {
         const std::optional<long double>& a = pontos[i].P[f];
+        if (a) {
+            algumAtende |= Atende(a, R);
+            algumExcede |= !Atende(a, R);
+        }
+        if (i + 1 == pontos.size())
+            break;
         const std::optional<long double>& b = pontos[i + 1].P[f];
         if (!a || !b || Atende(a, R) == Atende(b, R))
+            continue;
+        if (limite.cruzamentos++ > 0)
             continue;
         const bool sobe = Atende(a, R);
         long double atende = sobe ? pontos[i].x : pontos[i + 1].x;
@@ -243,27 +282,27 @@ Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<Ponto
             const long double meio = atende + (excede - atende) / 2;
             if (meio == atende || meio == excede)
                 break; // no representable value left between them
-            if (Atende(Solicitacao(forca, ComValor(pedido.dados, pedido.variavel, meio)), R))
-                atende = meio;
-            else
-                excede = meio;
+            (atendeEm(meio) ? atende : excede) = meio;
         }
-        return {sobe ? TipoLimite::Maximo : TipoLimite::Minimo, atende, excede};
-    }
-    bool algumAtende = false, algumExcede = false;
-    for (const PontoEstudo& ponto : pontos) {
-        if (ponto.P[f]) {
-            algumAtende |= Atende(ponto.P[f], R);
-            algumExcede |= !Atende(ponto.P[f], R);
+        limite.tipo = sobe ? TipoLimite::Maximo : TipoLimite::Minimo;
+        limite.x = atende;
+        limite.alem = excede;
+        const std::optional<long double> exibido = ValorExibido(atende, sobe, atendeEm);
+        if (!exibido) {
+            limite.tipo = TipoLimite::Interrompida;
+            continue;
         }
+        limite.exibido = *exibido;
     }
+    if (limite.cruzamentos > 0)
+        return limite;
     if (algumAtende && algumExcede)
-        return {TipoLimite::Interrompida};
-    if (algumAtende)
-        return {TipoLimite::SempreAtende};
-    if (algumExcede)
-        return {TipoLimite::NuncaAtende};
-    return {TipoLimite::SemValores};
+        limite.tipo = TipoLimite::Interrompida;
+    else if (algumAtende)
+        limite.tipo = TipoLimite::SempreAtende;
+    else if (algumExcede)
+        limite.tipo = TipoLimite::NuncaAtende;
+    return limite;
 }
 
 std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Continuacao& continuar) {

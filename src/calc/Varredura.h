@@ -41,9 +41,10 @@ DadosEstudo ComValor(DadosEstudo dados, Variavel variavel, long double v);
 // The typed value of the variable on the side of that force (F differs between the methods).
 long double ValorDe(const DadosEstudo& dados, Variavel variavel, Forca forca);
 
-// A force with no value is one the design cannot take: data the analysis rejects, a berm too wide
-// for Kaniraj's circles, or, for Low, a wedge no reinforcement brings to F in that direction (the
-// analysis's record leaves such wedges out, so its number would understate the need).
+// A force with no value is one the design cannot take: data the analysis rejects (among them data
+// for which it examines no wedge), or, for Low, a wedge no reinforcement brings to F in that
+// direction (the analysis's record leaves such wedges out, so its number would understate the
+// need).
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
 Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao = nullptr);
 
@@ -84,7 +85,17 @@ struct Limite {
     TipoLimite tipo = TipoLimite::SemValores;
     long double x = 0;    // Maximo/Minimo: where the force is still at or below the strength
     long double alem = 0; // the value within the resolution beyond x where it is above
+    // Maximo/Minimo: the value to show, a whole number of CasasDoLimite decimals, rounded from x
+    // toward the side where the force holds and checked there by a run of the methods: the value
+    // exactly as shown, typed and run, gives a force at or below the strength.
+    long double exibido = 0;
+    // How many times the curve crosses the strength between neighbouring points with a value:
+    // more than one, and the limit given is the first crossing only.
+    int cruzamentos = 0;
 };
+
+// The limits are shown with this many decimals: the resolution of their bisection.
+inline constexpr int CasasDoLimite = 3;
 
 struct EstudoParametrico {
     PedidoEstudo pedido;
@@ -96,7 +107,8 @@ struct EstudoParametrico {
 };
 
 // The first change along the sweep of "computed and at or below the strength" between two
-// neighbouring points that both have a value, refined by bisection to ResolucaoDoLimite.
+// neighbouring points that both have a value, refined by bisection to ResolucaoDoLimite, and the
+// value to show for it.
 Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<PontoEstudo>& pontos);
 
 // Called on the sweep's own thread after each point it computes, with the number of points done

@@ -60,16 +60,24 @@ QString SimboloComUnidade(Variavel variavel) {
 
 QString TextoDoLimite(const Limite& limite, Variavel variavel) {
     const DescricaoVariavel& d = Descricao(variavel);
+    // The value exactly as the methods were checked at: typed back, it holds.
     const QString valor =
         QStringLiteral("%1 = %2 %3")
-            .arg(Texto(d.simbolo), brasil.toString(static_cast<double>(limite.x), 'f', 3),
+            .arg(Texto(d.simbolo),
+                 brasil.toString(static_cast<double>(limite.exibido), 'f', CasasDoLimite),
                  Texto(d.unidade))
             .trimmed();
+    const QString outros =
+        limite.cruzamentos > 1
+            ? QStringLiteral(" (a curva cruza a resistência %1 vezes no intervalo; este é o "
+                             "primeiro cruzamento)")
+                  .arg(limite.cruzamentos)
+            : QString();
     switch (limite.tipo) {
     case TipoLimite::Maximo:
-        return QStringLiteral("atende até %1").arg(valor);
+        return QStringLiteral("atende até %1").arg(valor) + outros;
     case TipoLimite::Minimo:
-        return QStringLiteral("atende a partir de %1").arg(valor);
+        return QStringLiteral("atende a partir de %1").arg(valor) + outros;
     case TipoLimite::SempreAtende:
         return QStringLiteral("não cruza: atende em todo o intervalo");
     case TipoLimite::NuncaAtende:
@@ -444,8 +452,9 @@ void TEstudo::Exibir() {
     }
     ui->lNota->setText(
         lacunas ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
-                                 "dados, a berma é larga demais para os círculos de Kaniraj ou "
-                                 "alguma cunha de Low não chega ao fator de segurança com reforço.")
+                                 "dados, nenhuma cunha do método cabe na camada (ou além da "
+                                 "berma) ou alguma cunha de Low não chega ao fator de segurança "
+                                 "com reforço.")
                 : QString());
     ui->lNota->setVisible(lacunas);
     for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {

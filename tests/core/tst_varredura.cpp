@@ -5,6 +5,7 @@
 #include "calc/Kaniraj.h"
 #include "calc/Low.h"
 #include "calc/Varredura.h"
+#include "data/ParseReal.h"
 
 #include <gtest/gtest.h>
 
@@ -117,24 +118,40 @@ TEST(Varredura, WorkedEmbankmentDesignPointLiesOnTheCurves) {
     EXPECT_NEAR(*p.P[bissetriz], 56.7L, 1e-12L);
 }
 
-TEST(Varredura, LimitLiesBetweenDirectRunsOnEachSide) {
+TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
     using enum TipoLimite;
     struct {
         PedidoEstudo pedido;
         TipoLimite esperado[NumeroDeForcas];
+        int cruzamentos[NumeroDeForcas];
     } tabela[] = {
         // Every force grows with the height: how high can it go with 80 kN/m?
-        {Pedido(Variavel::H, 1.5L, 6, 60, 80), {Maximo, Maximo, Maximo, Maximo}},
+        {Pedido(Variavel::H, 1.5L, 6, 60, 80), {Maximo, Maximo, Maximo, Maximo}, {1, 1, 1, 1}},
+        // Low's horizontal force passes 100 kN/m between the last two points, 2.979 and 3.02 m.
+        {Pedido(Variavel::H, 1, 3.02L, 50, 100),
+         {SempreAtende, SempreAtende, Maximo, SempreAtende},
+         {0, 0, 1, 0}},
         // A stronger clay needs less: from which CS on do 60 kN/m do?
-        {Pedido(Variavel::CS, 2, 30, 40, 60), {Minimo, Minimo, Minimo, Minimo}},
+        {Pedido(Variavel::CS, 2, 30, 40, 60), {Minimo, Minimo, Minimo, Minimo}, {1, 1, 1, 1}},
         // With the crack only the foundation resists: the fill's friction changes nothing.
-        {Pedido(Variavel::phi, 10, 40, 30, 85), {SempreAtende, Minimo, Minimo, SempreAtende}},
+        {Pedido(Variavel::phi, 10, 40, 30, 85),
+         {SempreAtende, Minimo, Minimo, SempreAtende},
+         {0, 1, 1, 0}},
+        // Past some 15 m of clay the deepest circles need radii beyond 10·H and drop out: the
+        // intact fill's force rises past 190 kN/m and falls back under it.
+        {Pedido(Variavel::T, 10, 20, 21, 190),
+         {Maximo, Maximo, NuncaAtende, SempreAtende},
+         {1, 2, 0, 0}},
         {Pedido(Variavel::H, 2, 4, 10, 1e6),
-         {SempreAtende, SempreAtende, SempreAtende, SempreAtende}},
+         {SempreAtende, SempreAtende, SempreAtende, SempreAtende},
+         {0, 0, 0, 0}},
         {Pedido(Variavel::H, 3, 4, 10, 1e-3L),
-         {NuncaAtende, NuncaAtende, NuncaAtende, NuncaAtende}},
+         {NuncaAtende, NuncaAtende, NuncaAtende, NuncaAtende},
+         {0, 0, 0, 0}},
         // Kaniraj's circles cannot pass a berm that wide anywhere in the range.
-        {Pedido(Variavel::b, 30, 40, 5, 100), {SemValores, SemValores, SempreAtende, SempreAtende}},
+        {Pedido(Variavel::b, 30, 40, 5, 100),
+         {SemValores, SemValores, SempreAtende, SempreAtende},
+         {0, 0, 0, 0}},
     };
     for (const auto& linha : tabela) {
         const PedidoEstudo& pedido = linha.pedido;
@@ -146,6 +163,7 @@ TEST(Varredura, LimitLiesBetweenDirectRunsOnEachSide) {
                          << Descricao(pedido.variavel).cabecalho << ", força " << f
                          << ", R = " << static_cast<double>(pedido.resistencia));
             EXPECT_EQ(l.tipo, linha.esperado[f]);
+            EXPECT_EQ(l.cruzamentos, linha.cruzamentos[f]);
             if (l.tipo != Maximo && l.tipo != Minimo)
                 continue;
             // Within the resolution, on the side the type says, and inside the range.
@@ -157,8 +175,21 @@ TEST(Varredura, LimitLiesBetweenDirectRunsOnEachSide) {
             ASSERT_TRUE(aqui && alem);
             EXPECT_LE(*aqui, pedido.resistencia);
             EXPECT_GT(*alem, pedido.resistencia);
+            // The value shown: three decimals, on the safe side of x and next to it, and exactly
+            // what a user typing it reads; the methods run there hold.
+            const long double milesimos = std::round(l.exibido * 1000);
+            EXPECT_TRUE(MesmosBits(
+                l.exibido, ParseReal(std::to_string(static_cast<long long>(milesimos)) + "e-3")));
+            EXPECT_EQ(l.exibido <= l.x, l.tipo == Maximo);
+            EXPECT_LT(std::fabs(l.exibido - l.x), 0.002L);
+            const auto exibido = Direto(ComValor(pedido.dados, pedido.variavel, l.exibido))[f];
+            ASSERT_TRUE(exibido);
+            EXPECT_LE(*exibido, pedido.resistencia);
         }
     }
+    // Low's horizontal force at 3.018 m is 100.0094 kN/m, over the strength: 3.017 is shown.
+    EXPECT_EQ(Varrer(tabela[1].pedido)->limites[horizontal].exibido, ParseReal("3017e-3"));
+    EXPECT_GT(*Direto(ComValor(exemplo, Variavel::H, ParseReal("3018e-3")))[horizontal], 100);
 }
 
 TEST(Varredura, RequestsThatCannotBeSweptSaySo) {
