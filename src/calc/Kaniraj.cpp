@@ -222,12 +222,21 @@ RelatoKaniraj Analisa(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
 
 } // namespace
 
-std::string AvisoProfundidadesSemRaio(const RelatoKaniraj& relato) {
-    if (relato.semRaio == 0)
+std::string AvisoProfundidadesSemRaio(int examinadas, int semRaioComTrinca, int semRaioSemTrinca) {
+    if (semRaioComTrinca == 0 && semRaioSemTrinca == 0)
         return {};
-    return "em " + std::to_string(relato.semRaio) + " das " + std::to_string(relato.examinadas) +
-           " profundidades examinadas nenhum raio crítico cabe no domínio do método (raio até "
-           "10·H); essas cunhas não entram no resultado.";
+    const std::string total = " das " + std::to_string(examinadas) + " profundidades examinadas";
+    std::string quais;
+    if (semRaioSemTrinca == 0)
+        quais = std::to_string(semRaioComTrinca) + total + " com trinca";
+    else if (semRaioComTrinca == 0)
+        quais = std::to_string(semRaioSemTrinca) + total + " sem trinca";
+    else
+        quais = std::to_string(semRaioComTrinca) + " (com trinca) e " +
+                std::to_string(semRaioSemTrinca) + " (sem trinca)" + total;
+    return "em " + quais +
+           " nenhum raio crítico cabe no domínio do método (raio até 10·H); essas cunhas não "
+           "entram no resultado.";
 }
 
 RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,

@@ -28,9 +28,10 @@ struct RelatoKaniraj {
     int semRaio = 0;
 };
 
-// What the user is told of the depths without a radius ("em 3 das 40 profundidades examinadas
+// What the user is told of the depths of a run (both hypotheses examine the same depths) left
+// without a radius, with and without crack ("em 3 das 40 profundidades examinadas com trinca
 // ..."); empty when there are none.
-std::string AvisoProfundidadesSemRaio(const RelatoKaniraj& relato);
+std::string AvisoProfundidadesSemRaio(int examinadas, int semRaioComTrinca, int semRaioSemTrinca);
 
 // The analysis shared by CalcKanst and CalcKanct: 40 depths over the soft layer, a radius search at
 // each, the largest force kept. Shows nothing; the caller decides what to tell the user. Rejected

@@ -239,14 +239,14 @@ QChart* GraficoFS0(const CurvasRuptura& c) {
 
 QString NotaLacunas(const CurvasRuptura& c) {
     QStringList notas;
-    const auto semForca = [](const std::optional<CunhasKaniraj>& k) {
-        return k && std::any_of(k->cunhas.begin(), k->cunhas.end(),
-                                [](const CunhaKaniraj& w) { return !w.P; });
-    };
-    if (semForca(c.semTrinca) || semForca(c.comTrinca)) {
-        notas << QStringLiteral("Kaniraj: nas lacunas das curvas nenhum raio atende ao critério "
-                                "(ou o reforço passa acima do círculo); essas cunhas não entram "
-                                "no dimensionamento.");
+    if (c.semTrinca && c.comTrinca) {
+        const std::string aviso =
+            AvisoProfundidadesSemRaio(c.comTrinca->relato.examinadas, c.comTrinca->relato.semRaio,
+                                      c.semTrinca->relato.semRaio);
+        if (!aviso.empty()) {
+            notas << QStringLiteral("Kaniraj: nas lacunas das curvas, %1")
+                         .arg(QString::fromStdString(aviso));
+        }
     }
     if (c.low && std::any_of(c.low->cunhas.begin(), c.low->cunhas.end(),
                              [](const CunhaLow& w) { return !w.Ph || !w.Pb; })) {

@@ -349,13 +349,11 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
         } else {
             c.comTrinca = std::move(com);
             c.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, e);
-            for (const auto& [caso, detalhe] :
-                 {std::pair{"com trinca", &*c.comTrinca}, std::pair{"sem trinca", &*c.semTrinca}}) {
-                const std::string aviso = AvisoProfundidadesSemRaio(detalhe->relato);
-                if (!aviso.empty()) {
-                    c.avisos << QStringLiteral("Kaniraj %1: %2")
-                                    .arg(QLatin1String(caso), QString::fromStdString(aviso));
-                }
+            const std::string aviso =
+                AvisoProfundidadesSemRaio(c.comTrinca->relato.examinadas,
+                                          c.comTrinca->relato.semRaio, c.semTrinca->relato.semRaio);
+            if (!aviso.empty()) {
+                c.avisos << QStringLiteral("Kaniraj: %1").arg(QString::fromStdString(aviso));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "Telas.h"
 #include "data/EstadoExecucao.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -46,6 +47,28 @@ void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1
     AoClicar(geotexteis, this, &TelaResultados::bGeot1Click);
     AoClicar(ruptura, this, &TelaResultados::bRupturaClick);
     AoClicar(relatorio, this, &TelaResultados::bRelatorioClick);
+}
+
+void TelaResultados::EscreverAviso(QLabel* aviso, const QString& texto) {
+    constexpr int margem = 8;
+    const int antes = aviso->isHidden() ? 0 : aviso->height() + margem;
+    aviso->setText(texto);
+    aviso->setHidden(texto.isEmpty());
+    int depois = 0;
+    if (!texto.isEmpty()) {
+        aviso->resize(aviso->width(), aviso->heightForWidth(aviso->width()));
+        depois = aviso->height() + margem;
+    }
+    const int deslocamento = depois - antes;
+    if (deslocamento == 0) {
+        return;
+    }
+    for (QWidget* controle : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (controle != aviso && controle->y() >= aviso->y()) {
+            controle->move(controle->x(), controle->y() + deslocamento);
+        }
+    }
+    setFixedSize(width(), height() + deslocamento);
 }
 
 void TelaResultados::MostrarComprimentos() {

@@ -14,6 +14,7 @@
 
 #include <string>
 
+class QLabel;
 class QPushButton;
 
 // The text shown from its start; a text longer than the field can show is also its tooltip.
@@ -48,6 +49,9 @@ protected:
                           QPushButton* geotexteis, QPushButton* ruptura, QPushButton* relatorio);
     virtual void EscreverResultados() = 0;
     virtual void EscreverComprimentos() = 0;
+    // A warning seen without a click: with a text it takes the lines it needs and what lies below
+    // it moves down, the window growing with it; without one it takes no room.
+    void EscreverAviso(QLabel* aviso, const QString& texto);
 
     void FormActivate() override;
     void FormDeactivate() override;

@@ -1,5 +1,6 @@
 #include "Usolkan.h"
 
+#include "calc/Kaniraj.h"
 #include "data/EstadoExecucao.h"
 
 #include "ui_Usolkan.h"
@@ -24,6 +25,14 @@ void TSolkan::EscreverResultados() {
     EscreverValor(ui->eX0st, x.SolucaoSemTrinca.X0);
     EscreverValor(ui->eY0st, x.SolucaoSemTrinca.Y0);
     EscreverValor(ui->eDst, x.SolucaoSemTrinca.D);
+
+    // Depths whose critical radius lies beyond the method's reach give no force: said here, where
+    // the forces are read.
+    const std::string aviso =
+        AvisoProfundidadesSemRaio(x.ExaminadasKaniraj, x.SemRaioComTrinca, x.SemRaioSemTrinca);
+    EscreverAviso(ui->lAviso,
+                  aviso.empty() ? QString()
+                                : QStringLiteral("Atenção: %1").arg(QString::fromStdString(aviso)));
 }
 
 void TSolkan::EscreverComprimentos() {

@@ -42,6 +42,13 @@ void TGeot::bCalcClick() {
 
     // H and γ as the data-entry screen last converted them, not the copy of the last run.
     EstadoExecucao& x = Execucao();
+    // A rejected last run left no force to anchor: its zeros would read as a short anchorage.
+    if (!(x.OrigemKaniraj ? x.DadosKaniraj : x.DadosLow)) {
+        ExibirMensagem(std::string("O método de ") + (x.OrigemKaniraj ? "Kaniraj" : "Low") +
+                       " não foi calculado para os dados atuais: não há solicitação para "
+                       "ancorar.");
+        return;
+    }
     ComprimentosAncoragem novos;
     switch (CalcAncoragem(DadosDoProblema.Alt, DadosDoProblema.Pesesp, cf, deltaf, ce, deltae, FS1,
                           x.SolucaoComTrinca.P, x.SolucaoSemTrinca.P, x.SolucaoLow.Solicsolh,

@@ -120,11 +120,15 @@ TEST(Kaniraj, WorkedExamples) {
         EXPECT_EQ(ct.semRaio, ex.semRaioComTrinca);
     }
     // The count as the user reads it.
-    ResultadoKaniraj r;
-    EXPECT_EQ(AvisoProfundidadesSemRaio(AnaliseKaniraj(HipoteseKaniraj::SemTrinca, espessa, r)),
-              "em 8 das 35 profundidades examinadas nenhum raio crítico cabe no domínio do método "
-              "(raio até 10·H); essas cunhas não entram no resultado.");
-    EXPECT_EQ(AvisoProfundidadesSemRaio(AnaliseKaniraj(HipoteseKaniraj::SemTrinca, aterro, r)), "");
+    EXPECT_EQ(AvisoProfundidadesSemRaio(35, 2, 8),
+              "em 2 (com trinca) e 8 (sem trinca) das 35 profundidades examinadas nenhum raio "
+              "crítico cabe no domínio do método (raio até 10·H); essas cunhas não entram no "
+              "resultado.");
+    EXPECT_TRUE(AvisoProfundidadesSemRaio(36, 15, 0).starts_with(
+        "em 15 das 36 profundidades examinadas com trinca nenhum"));
+    EXPECT_TRUE(AvisoProfundidadesSemRaio(36, 0, 1).starts_with(
+        "em 1 das 36 profundidades examinadas sem trinca nenhum"));
+    EXPECT_EQ(AvisoProfundidadesSemRaio(32, 0, 0), "");
 }
 
 // A force that jumps when the height moves by a millimetre is a search that steps over its radius:
