@@ -338,6 +338,48 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
     c.Posref = Valor(projeto, "Posref");
     c.Fatseglow = Valor(projeto, "Fatseglow");
 
+    // A method left "não calculado" says why.
+    const auto campoInvalido = [&](const char* chave, const char* nome) -> QString {
+        if (Valor(projeto, chave)) {
+            return {};
+        }
+        return QStringLiteral("%1 %2").arg(QString::fromUtf8(nome),
+                                           projeto.valores[Indice(chave)].isEmpty()
+                                               ? QStringLiteral("vazio")
+                                               : QStringLiteral("não numérico"));
+    };
+    if (!kaniraj || !c.Fatsegkan || !c.Posref) {
+        QString motivo = campoInvalido("Fatsegkan", "fator de segurança de Kaniraj");
+        if (motivo.isEmpty()) {
+            motivo = campoInvalido("Posref", "posição do reforço");
+        }
+        if (motivo.isEmpty()) {
+            ResultadoKaniraj r;
+            const RelatoKaniraj relato =
+                AnaliseKaniraj(HipoteseKaniraj::ComTrinca,
+                               {d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma,
+                                d.Prof, d.Dist, d.Superf, d.ProfZ, d.Cont, *c.Fatsegkan, *c.Posref},
+                               r);
+            motivo = relato.desfecho == DesfechoKaniraj::Rejeitado
+                         ? QString::fromUtf8(MensagemDaSituacao(relato.situacao)).chopped(1)
+                         : QStringLiteral("não calculado para os dados e fatores digitados");
+        }
+        c.avisos << QStringLiteral("Kaniraj: %1.").arg(motivo);
+    }
+    if (!low || !c.Fatseglow) {
+        QString motivo = campoInvalido("Fatseglow", "fator de segurança de Low");
+        if (motivo.isEmpty()) {
+            ResultadoLow r;
+            const RelatoLow relato = AnaliseLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof,
+                                                 d.Dist, d.Superf, d.ProfZ, d.Cont, *c.Fatseglow},
+                                                r);
+            motivo = relato.situacao != SituacaoDados::Aceitos
+                         ? QString::fromUtf8(MensagemDaSituacao(relato.situacao)).chopped(1)
+                         : QStringLiteral("não calculado para os dados e o fator digitados");
+        }
+        c.avisos << QStringLiteral("Low: %1.").arg(motivo);
+    }
+
     if (kaniraj && c.Fatsegkan && c.Posref) {
         const EntradaKaniraj e{d.Alt,      d.Decl,      d.Pesesp,     d.Coesao, d.Angat,
                                d.Altberma, d.Largberma, d.Prof,       d.Dist,   d.Superf,

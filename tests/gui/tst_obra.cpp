@@ -511,7 +511,10 @@ void TstObra::relatorioDasTelas() {
     QVERIFY(MostrarEEsperar(Solkan));
     Clicar(Solkan, "bRelatorio");
     texto = TextoDoPdf(programa.arquivo);
-    QCOMPARE(texto.count(QStringLiteral("não calculado")), 6); // two methods, four lengths
+    // Two methods, four lengths, and why among the warnings.
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 8);
+    QVERIFY(
+        texto.contains(QStringLiteral("Low: não calculado para os dados e o fator digitados.")));
     QVERIFY(!texto.contains(kaniraj.at(1)));
     QVERIFY(!texto.contains(low.at(3)));
     const int paginas = PaginasDoPdf(programa.arquivo);
