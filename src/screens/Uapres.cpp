@@ -63,5 +63,10 @@ void TApres::dropEvent(QDropEvent* e) {
         return;
     }
     e->acceptProposedAction();
-    Tratado([&] { AbrirProjeto(caminho); })();
+    // As "&Abrir...": values typed and not saved are not replaced without asking.
+    Tratado([&] {
+        if (ConfirmarSaida(this)) {
+            AbrirProjeto(caminho);
+        }
+    })();
 }

@@ -22,12 +22,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
+#include <QMimeData>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QValueAxis>
+#include <QXYSeries>
 
 using enum IdTela;
 
@@ -98,6 +101,27 @@ int PaginasDoPdf(const QString& arquivo) {
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
+// Every point of every series of the chart, the reference lines included, lies inside the
+// axes the series is drawn against; those outside, as "series: (x, y)".
+QStringList ForaDosEixos(const QChart* grafico) {
+    QStringList fora;
+    for (QAbstractSeries* serie : grafico->series()) {
+        const auto* xy = qobject_cast<QXYSeries*>(serie);
+        const auto* x = qobject_cast<QValueAxis*>(grafico->axes(Qt::Horizontal, serie).value(0));
+        const auto* y = qobject_cast<QValueAxis*>(grafico->axes(Qt::Vertical, serie).value(0));
+        if (!xy || !x || !y) {
+            fora << serie->name() + QStringLiteral(": sem os dois eixos");
+            continue;
+        }
+        for (const QPointF& p : xy->points()) {
+            if (p.x() < x->min() || p.x() > x->max() || p.y() < y->min() || p.y() > y->max()) {
+                fora << QStringLiteral("%1: (%2, %3)").arg(serie->name()).arg(p.x()).arg(p.y());
+            }
+        }
+    }
+    return fora;
+}
+
 // The example of the design file's documentation, written to a file.
 QString ExemploDocumentado(const QTemporaryDir& pasta) {
     QFile doc(QStringLiteral(VELTRA_FONTES "/docs/formato-veltra.md"));
@@ -123,8 +147,8 @@ private slots:
     void textosDaBarraInteiros();
     void projetoIdaEVolta();
     void projetoRecusadoOuNaoGravadoNaoMudaNada();
-    void perguntaAoSair_data();
-    void perguntaAoSair();
+    void perguntaAntesDePerder_data();
+    void perguntaAntesDePerder();
     void exemploDaLinhaDeComandoAteOsResultados();
     void rupturaDesenhada();
     void profundidadesSemRaioAvisadas();
@@ -345,35 +369,74 @@ void TstObra::projetoRecusadoOuNaoGravadoNaoMudaNada() {
     QVERIFY(antes != digitado);
 }
 
-void TstObra::perguntaAoSair_data() {
+void TstObra::perguntaAntesDePerder_data() {
+    QTest::addColumn<QString>("acao"); // leave, open a design, drop one on the opening screen
     QTest::addColumn<bool>("alterado");
     QTest::addColumn<Resposta>("resposta");
-    QTest::addColumn<bool>("encerra");
+    QTest::addColumn<bool>("salvarCancelado"); // "Sim", then the save dialog cancelled
+    QTest::addColumn<bool>("feito");
     QTest::addColumn<bool>("salvo");
-    QTest::newRow("nada digitado") << false << Resposta::Cancelar << true << false;
-    QTest::newRow("alterado, Não") << true << Resposta::Nao << true << false;
-    QTest::newRow("alterado, Cancelar") << true << Resposta::Cancelar << false << false;
-    QTest::newRow("alterado, Sim") << true << Resposta::Sim << true << true;
+    const auto linha = [](const char* acao, bool alterado, Resposta r, bool cancelado, bool feito,
+                          bool salvo) {
+        QTest::addRow("%s, %s%s%s", acao, alterado ? "alterado" : "nada digitado",
+                      r == Resposta::Sim   ? ", Sim"
+                      : r == Resposta::Nao ? ", Não"
+                                           : ", Cancelar",
+                      cancelado ? ", diálogo cancelado" : "")
+            << QString::fromLatin1(acao) << alterado << r << cancelado << feito << salvo;
+    };
+    for (const char* acao : {"sair", "abrir", "soltar"}) {
+        linha(acao, false, Resposta::Cancelar, false, true, false);
+        linha(acao, true, Resposta::Nao, false, true, false);
+        linha(acao, true, Resposta::Cancelar, false, false, false);
+        linha(acao, true, Resposta::Sim, false, true, true);
+        linha(acao, true, Resposta::Sim, true, false, false);
+    }
 }
 
-// Leaving with values typed and not saved asks first; Cancelar keeps the program open.
-void TstObra::perguntaAoSair() {
+// Values typed and not saved are never lost without the question: leaving the program, opening
+// another design or dropping one on the opening screen asks first; Cancelar, or a save dialog
+// cancelled after Sim, keeps the program as it was, every typed value in place.
+void TstObra::perguntaAntesDePerder() {
+    QFETCH(QString, acao);
     QFETCH(bool, alterado);
     QFETCH(Resposta, resposta);
-    QFETCH(bool, encerra);
+    QFETCH(bool, salvarCancelado);
+    QFETCH(bool, feito);
     QFETCH(bool, salvo);
     ProgramaEmTeste programa;
     QTemporaryDir pasta;
+    const QString outro = ExemploDocumentado(pasta);
     if (alterado) {
         Escrever(Metcal, "eFatseglow", QStringLiteral("1,5"));
     }
+    const QString saida = pasta.filePath(QStringLiteral("saida.veltra"));
     programa.resposta = resposta;
-    programa.arquivo = pasta.filePath(QStringLiteral("saida.veltra"));
-    QVERIFY(MostrarEEsperar(Apres));
-    Clicar(Apres, "bSair");
+    programa.arquivo = salvarCancelado ? QString() : saida;
+    programa.arquivoAbrir = outro;
+    QVERIFY(MostrarEEsperar(acao == QLatin1String("abrir") ? Entdad : Apres));
+    if (acao == QLatin1String("sair")) {
+        Clicar(Apres, "bSair");
+    } else if (acao == QLatin1String("abrir")) {
+        Clicar(Entdad, "bAbrir");
+    } else {
+        QMimeData arrastado;
+        arrastado.setUrls({QUrl::fromLocalFile(outro)});
+        QDragEnterEvent entrar(QPoint(10, 10), Qt::CopyAction, &arrastado, Qt::LeftButton,
+                               Qt::NoModifier);
+        QApplication::sendEvent(Janela(Apres), &entrar);
+        QDropEvent soltar(QPointF(10, 10), Qt::CopyAction, &arrastado, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(Janela(Apres), &soltar);
+    }
     QCOMPARE(programa.perguntas.size(), alterado ? 1 : 0);
-    QCOMPARE(!Janela(Apres)->isVisible(), encerra);
-    QCOMPARE(QFile::exists(programa.arquivo), salvo);
+    const bool aberto = Texto(Entdad, "eAlt") == QLatin1String("3");
+    QCOMPARE(acao == QLatin1String("sair") ? !Janela(Apres)->isVisible() : aberto, feito);
+    QCOMPARE(QFile::exists(saida), salvo);
+    if (!feito) {
+        QCOMPARE(Texto(Metcal, "eFatseglow"), QStringLiteral("1,5"));
+    }
+    QCOMPARE(programa.mensagens, QStringList());
 }
 
 // The documented example, named on the command line, fills the data-entry screen and runs to
@@ -398,34 +461,45 @@ void TstObra::exemploDaLinhaDeComandoAteOsResultados() {
     QCOMPARE(programa.mensagens, QStringList());
 }
 
-// The worked embankment's wedges drawn from both results screens, kept as pictures to look at.
+// The wedges drawn from both results screens, kept as pictures to look at, every point and the
+// line FS0 = F inside the charts' axes: the worked embankment, and a layer five times as deep
+// with Low's F above every wedge's FS0.
 void TstObra::rupturaDesenhada() {
     ProgramaEmTeste programa;
-    QVERIFY(DigitarExemplo());
-    ExecutarKaniraj();
-    QVERIFY(EsperarAtiva(Solkan));
-    QVERIFY(MostrarEEsperar(Metcal));
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
-    Clicar(Metcal, "bCallow");
-    QVERIFY(EsperarAtiva(Sollow));
-    bool visto = false;
-    QuandoModal([&](QWidget* janela) {
-        auto* secao = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"));
-        const CenarioSecao& c = secao->Cenario();
-        visto = c.temKaniraj && c.temLow && c.semTrinca.P == Execucao().SolucaoSemTrinca.P &&
-                c.low.Solicsolh == Execucao().SolucaoLow.Solicsolh;
-        auto* forcas = Achar<QChartView>(janela, QStringLiteral("GraficoForcas"));
-        visto = visto && forcas->chart()->series().size() >= 4;
-        VerificarTextosInteiros(janela);
-        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")), Qt::LeftButton);
-    });
-    Clicar(Sollow, "bRuptura");
-    QVERIFY(visto);
-    QVERIFY(Janela(Sollow)->isVisible());
+    for (const auto& [T, F] : {std::pair{"6", "1,3"}, std::pair{"30", "1,6"}}) {
+        QVERIFY(DigitarExemplo(QStringLiteral("30"), QString::fromLatin1(T)));
+        ExecutarKaniraj();
+        QVERIFY(EsperarAtiva(Solkan));
+        QVERIFY(MostrarEEsperar(Metcal));
+        Escrever(Metcal, "eFatseglow", QString::fromLatin1(F));
+        Clicar(Metcal, "bCallow");
+        QVERIFY(EsperarAtiva(Sollow));
+        bool visto = false;
+        QStringList fora;
+        QuandoModal([&](QWidget* janela) {
+            auto* secao = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"));
+            const CenarioSecao& c = secao->Cenario();
+            visto = c.temKaniraj && c.temLow && c.semTrinca.P == Execucao().SolucaoSemTrinca.P &&
+                    c.low.Solicsolh == Execucao().SolucaoLow.Solicsolh;
+            auto* forcas = Achar<QChartView>(janela, QStringLiteral("GraficoForcas"));
+            auto* fs0 = Achar<QChartView>(janela, QStringLiteral("GraficoFS0"));
+            visto = visto && forcas->chart()->series().size() >= 4 &&
+                    fs0->chart()->series().size() >= 3;
+            fora = ForaDosEixos(forcas->chart()) + ForaDosEixos(fs0->chart());
+            VerificarTextosInteiros(janela);
+            QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")),
+                              Qt::LeftButton);
+        });
+        Clicar(Sollow, "bRuptura");
+        QVERIFY(visto);
+        QVERIFY2(fora.isEmpty(), qPrintable(fora.join(u'\n')));
+        QVERIFY(Janela(Sollow)->isVisible());
+    }
     // A new run on other data: Low's wedges no longer answer them and are not drawn.
     QVERIFY(DigitarExemplo(QStringLiteral("25")));
     ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
+    bool visto = false;
     QuandoModal([&](QWidget* janela) {
         const CenarioSecao& c = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"))->Cenario();
         visto = c.temKaniraj && !c.temLow && c.dados.Angat == 25;
@@ -615,6 +689,9 @@ void TstObra::estudoParametrico() {
             QVERIFY(H > 3 && (qstrcmp(limite, "lLimite1") == 0 ? st.P : low.Solicsolh) <= 100);
         }
         QVERIFY(Curvas(estudo) >= 6);
+        const QStringList fora =
+            ForaDosEixos(Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart());
+        QVERIFY2(fora.isEmpty(), qPrintable(fora.join(u'\n')));
 
         QTest::mouseClick(Achar<QPushButton>(estudo, QStringLiteral("bCsv")), Qt::LeftButton);
         QFile arquivo(csv);

@@ -34,8 +34,9 @@ ProgramaEmTeste::ProgramaEmTeste() {
         perguntas << pergunta;
         return resposta;
     });
-    DefinirEscolhedorArquivo(
-        [this](QWidget*, Dialogo, const QString&, const QString&) { return arquivo; });
+    DefinirEscolhedorArquivo([this](QWidget*, Dialogo dialogo, const QString&, const QString&) {
+        return dialogo == Dialogo::Abrir && !arquivoAbrir.isEmpty() ? arquivoAbrir : arquivo;
+    });
     telas_ = IniciarVeltra(*qApp);
     // The start-up installs the message box; the tests read the messages instead.
     DefinirExibidorMensagens(

@@ -35,7 +35,8 @@ template <class T = QWidget> T* Achar(const QWidget* raiz, const QString& nome) 
 
 // The program as the user meets it: every screen created, the opening screen shown and active,
 // the run state, the problem data and the design file as at start-up, messages and questions
-// recorded instead of shown: every question gets `resposta`, every file dialog `arquivo`.
+// recorded instead of shown: every question gets `resposta`, every file dialog `arquivo` (an
+// open dialog `arquivoAbrir`, when set).
 class ProgramaEmTeste {
 public:
     ProgramaEmTeste();
@@ -44,6 +45,7 @@ public:
     QStringList perguntas;
     Resposta resposta = Resposta::Nao;
     QString arquivo; // empty: the dialog is cancelled
+    QString arquivoAbrir;
 
 private:
     std::unique_ptr<ConjuntoTelas> telas_;
