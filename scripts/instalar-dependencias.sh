@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
     build-essential cmake ninja-build git
-    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     fonts-dejavu-core fontconfig

@@ -32,17 +32,31 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSessionManager>
 #include <QStringList>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cfenv>
 #include <cstdio>
 
 namespace {
+// Qt's own texts (the file dialogs, their questions, the system's reasons) in Portuguese, like
+// the program's; without Qt's translations installed they stay in Qt's English.
+void TraduzirQt(QCoreApplication& aplicacao) {
+    auto* traducao = new QTranslator(&aplicacao);
+    if (traducao->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qt"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        aplicacao.installTranslator(traducao);
+    } else {
+        delete traducao;
+    }
+}
+
 char SeparadorDoLocal() {
     const QString ponto = QLocale::system().decimalPoint();
     if (ponto.size() == 1 && ponto.at(0).unicode() < 0x80) {
@@ -114,6 +128,7 @@ std::unique_ptr<ConjuntoTelas> IniciarVeltra(QApplication& aplicacao) {
     std::fesetround(FE_TONEAREST);
 
     DefinirSeparadorDecimal(SeparadorDoLocal());
+    TraduzirQt(aplicacao);
 
     QFont fonte(QStringLiteral("Sans Serif"), 8);
     fonte.setStyleHint(QFont::SansSerif);
@@ -163,6 +178,7 @@ int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, con
     QApplication aplicacao(argc, argv);
     std::fesetround(FE_TONEAREST);
     DefinirSeparadorDecimal(SeparadorDoLocal());
+    TraduzirQt(aplicacao);
     const auto falha = [](const QString& mensagem) {
         std::fprintf(stderr, "veltra: %s\n", mensagem.toUtf8().constData());
         return 1;

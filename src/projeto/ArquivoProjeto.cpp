@@ -1,5 +1,7 @@
 #include "ArquivoProjeto.h"
 
+#include "Arquivos.h"
+
 #include "data/ParseReal.h"
 
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
 const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
     {"Alt", "eAlt", "Aterro: Altura (m)"},
@@ -144,13 +145,12 @@ Desfecho GravarProjeto(const QString& caminho, const Projeto& projeto) {
     if (!desfecho.ok) {
         return desfecho;
     }
-    QSaveFile arquivo(caminho);
-    const bool gravado = arquivo.open(QIODevice::WriteOnly) && arquivo.write(json) == json.size() &&
-                         arquivo.commit();
-    if (!gravado) {
+    const QString motivo = GravarArquivo(
+        caminho, [&](QIODevice& arquivo) { return arquivo.write(json) == json.size(); });
+    if (!motivo.isEmpty()) {
         return {false, QStringLiteral("Não foi possível salvar \u00ab%1\u00bb: %2. Os dados "
                                       "digitados continuam nas telas.")
-                           .arg(QFileInfo(caminho).fileName(), arquivo.errorString())};
+                           .arg(QFileInfo(caminho).fileName(), motivo)};
     }
     return {true, {}};
 }
@@ -159,8 +159,7 @@ Desfecho LerProjeto(const QString& caminho, Projeto& projeto) {
     const QString nome = QFileInfo(caminho).fileName();
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly)) {
-        return Falha(
-            nome, QStringLiteral("o arquivo não pôde ser lido (%1).").arg(arquivo.errorString()));
+        return Falha(nome, MotivoArquivo(caminho, arquivo, Acesso::Leitura) + QLatin1Char('.'));
     }
     if (arquivo.size() > TamanhoMaximoArquivo) {
         return Falha(nome, QStringLiteral("o arquivo tem mais de 1 MiB e não é um projeto do "
@@ -169,8 +168,8 @@ Desfecho LerProjeto(const QString& caminho, Projeto& projeto) {
     // Read one byte past the limit: a file that grew meanwhile is still refused.
     const QByteArray json = arquivo.read(TamanhoMaximoArquivo + 1);
     if (arquivo.error() != QFileDevice::NoError) {
-        return Falha(
-            nome, QStringLiteral("o arquivo não pôde ser lido (%1).").arg(arquivo.errorString()));
+        return Falha(nome, QStringLiteral("o arquivo não pôde ser lido (%1).")
+                               .arg(MotivoArquivo(caminho, arquivo, Acesso::Leitura)));
     }
     return JsonParaProjeto(json, nome, projeto);
 }

@@ -2,11 +2,12 @@
 
 #include "Dialogos.h"
 #include "data/Mensagens.h"
+#include "projeto/Arquivos.h"
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSvgGenerator>
@@ -40,13 +41,12 @@ QImage ImagemDaTela(QWidget* tela) {
     return imagem;
 }
 
-bool ImprimirImagem(const QImage& imagem, QPrinter& impressora) {
-    impressora.setFullPage(false);
+bool ImprimirImagem(const QImage& imagem, QPagedPaintDevice& pagina) {
     QPainter pintor;
-    if (!pintor.begin(&impressora)) {
+    if (!pintor.begin(&pagina)) {
         return false;
     }
-    const QRect area = impressora.pageLayout().paintRectPixels(impressora.resolution());
+    const QRect area = pagina.pageLayout().paintRectPixels(pagina.logicalDpiX());
     const QSize tamanho = AjustarAPagina(imagem.size(), area.size());
     pintor.drawImage(QRect(QPoint(0, 0), tamanho), imagem);
     return pintor.end();
@@ -69,13 +69,15 @@ void OferecerPdf(const QImage& imagem) {
     if (!caminho.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         caminho += QStringLiteral(".pdf");
     }
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(caminho);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    if (!ImprimirImagem(imagem, pdf)) {
-        ExibirMensagem("Não foi possível salvar a página em \u00ab" +
-                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    const QString motivo = GravarArquivo(caminho, [&](QIODevice& arquivo) {
+        QPdfWriter pdf(&arquivo);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        return ImprimirImagem(imagem, pdf);
+    });
+    if (!motivo.isEmpty()) {
+        ExibirMensagem(QStringLiteral("Não foi possível salvar a página em \u00ab%1\u00bb: %2.")
+                           .arg(QFileInfo(caminho).fileName(), motivo)
+                           .toStdString());
     }
 }
 } // namespace
@@ -87,6 +89,7 @@ void ImprimirNaImpressoraPadrao(const QImage& imagem) {
         return;
     }
     QPrinter impressora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    impressora.setFullPage(false);
     if (!ImprimirImagem(imagem, impressora)) {
         ExibirMensagem("Nenhuma impressora disponível.");
         OferecerPdf(imagem);
@@ -108,25 +111,26 @@ void SalvarImagemComDialogo(QWidget* desenho, const QString& sugestao) {
     if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg")) {
         caminho += QStringLiteral(".png");
     }
-    bool gravado;
-    if (caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(caminho);
-        svg.setSize(desenho->size());
-        svg.setViewBox(desenho->rect());
-        svg.setTitle(desenho->window()->windowTitle());
-        QPainter pintor;
-        gravado = pintor.begin(&svg);
-        if (gravado) {
-            desenho->render(&pintor);
-            gravado = pintor.end();
+    const bool svg = caminho.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QString motivo = GravarArquivo(caminho, [&](QIODevice& arquivo) {
+        if (!svg) {
+            return ImagemDaTela(desenho).save(&arquivo, "PNG");
         }
-        gravado = gravado && QFileInfo::exists(caminho);
-    } else {
-        gravado = ImagemDaTela(desenho).save(caminho, "PNG");
-    }
-    if (!gravado) {
-        ExibirMensagem("Não foi possível salvar a imagem em \u00ab" +
-                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+        QSvgGenerator desenhoSvg;
+        desenhoSvg.setOutputDevice(&arquivo);
+        desenhoSvg.setSize(desenho->size());
+        desenhoSvg.setViewBox(desenho->rect());
+        desenhoSvg.setTitle(desenho->window()->windowTitle());
+        QPainter pintor;
+        if (!pintor.begin(&desenhoSvg)) {
+            return false;
+        }
+        desenho->render(&pintor);
+        return pintor.end();
+    });
+    if (!motivo.isEmpty()) {
+        ExibirMensagem(QStringLiteral("Não foi possível salvar a imagem em \u00ab%1\u00bb: %2.")
+                           .arg(QFileInfo(caminho).fileName(), motivo)
+                           .toStdString());
     }
 }

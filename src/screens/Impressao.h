@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 // The printed size of an image of w × h on a printable area of W × P: the full page height when
@@ -17,8 +17,8 @@ QSize AjustarAPagina(QSize imagem, QSize pagina);
 // The screen's client area as it stands: its background colour, then its controls.
 QImage ImagemDaTela(QWidget* tela);
 
-// Prints the image on one page of the printer; false when the printer cannot be started.
-bool ImprimirImagem(const QImage& imagem, QPrinter& impressora);
+// Prints the image on one page of the printer (or PDF); false when it cannot be started.
+bool ImprimirImagem(const QImage& imagem, QPagedPaintDevice& pagina);
 
 // Prints the image on the default printer, or tells the user there is none.
 void ImprimirNaImpressoraPadrao(const QImage& imagem);

@@ -10,6 +10,7 @@
 #include "data/FormatoGeral.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "projeto/Arquivos.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QChart>
@@ -464,8 +465,10 @@ ConteudoRelatorio RelatorioDasTelas() {
                              kaniraj, low);
 }
 
-QString GravarRelatorio(const ConteudoRelatorio& conteudo, const QString& caminho) {
-    QPdfWriter pdf(caminho);
+namespace {
+
+// The report's pages on the PDF writer; false when it cannot be written.
+bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
     pdf.setResolution(300);
@@ -473,8 +476,7 @@ QString GravarRelatorio(const ConteudoRelatorio& conteudo, const QString& caminh
     pdf.setCreator(QStringLiteral("Veltra %1").arg(QStringLiteral(VELTRA_VERSAO)));
     QPainter pintor;
     if (!pintor.begin(&pdf)) {
-        return QStringLiteral("Não foi possível gravar o memorial em \u00ab%1\u00bb.")
-            .arg(QFileInfo(caminho).fileName());
+        return false;
     }
     // Everything is laid out in the writer's own pixels, so that the fonts keep their sizes.
     const QRect pagina = pdf.pageLayout().paintRectPixels(pdf.resolution());
@@ -513,11 +515,21 @@ QString GravarRelatorio(const ConteudoRelatorio& conteudo, const QString& caminh
                         QStringLiteral("página %1 de %2").arg(i + 1).arg(paginas));
         pintor.restore();
     }
-    if (!pintor.end()) {
-        return QStringLiteral("Não foi possível gravar o memorial em \u00ab%1\u00bb.")
-            .arg(QFileInfo(caminho).fileName());
+    return pintor.end();
+}
+
+} // namespace
+
+QString GravarRelatorio(const ConteudoRelatorio& conteudo, const QString& caminho) {
+    const QString motivo = GravarArquivo(caminho, [&](QIODevice& arquivo) {
+        QPdfWriter pdf(&arquivo);
+        return Paginar(conteudo, pdf);
+    });
+    if (motivo.isEmpty()) {
+        return {};
     }
-    return {};
+    return QStringLiteral("Não foi possível gravar o memorial em \u00ab%1\u00bb: %2.")
+        .arg(QFileInfo(caminho).fileName(), motivo);
 }
 
 void RelatorioComDialogo(QWidget* pai) {

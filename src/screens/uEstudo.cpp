@@ -8,6 +8,7 @@
 #include "data/Geotexteis.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "projeto/Arquivos.h"
 
 #include "ui_uEstudo.h"
 
@@ -17,7 +18,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -503,15 +503,15 @@ void TEstudo::bCsvClick() {
     if (QFileInfo(caminho).suffix().isEmpty()) {
         caminho += QStringLiteral(".csv");
     }
-    QSaveFile arquivo(caminho);
     const std::string csv = CsvDoEstudo(*estudo);
-    const bool gravado = arquivo.open(QIODevice::WriteOnly) &&
-                         arquivo.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                             static_cast<qint64>(csv.size()) &&
-                         arquivo.commit();
-    if (!gravado) {
-        ExibirMensagem("Não foi possível salvar a tabela em \u00ab" +
-                       QFileInfo(caminho).fileName().toStdString() + "\u00bb.");
+    const QString motivo = GravarArquivo(caminho, [&](QIODevice& arquivo) {
+        return arquivo.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
+    if (!motivo.isEmpty()) {
+        ExibirMensagem(QStringLiteral("Não foi possível salvar a tabela em \u00ab%1\u00bb: %2.")
+                           .arg(QFileInfo(caminho).fileName(), motivo)
+                           .toStdString());
     }
 }
 

@@ -626,13 +626,27 @@ void TstObra::relatorioSemJanelas() {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
-    for (const QStringList& ruim :
-         {QStringList{QStringLiteral("--relatorio"), pasta.filePath(QStringLiteral("falta.veltra")),
-                      pdf},
-          QStringList{QStringLiteral("--relatorio"), projeto, QStringLiteral("/proc/obra.pdf")}}) {
-        QCOMPARE(executar(ruim, erro), 1);
-        QCOMPARE(erro.count(QLatin1Char('\n')), 1);
-        QVERIFY(erro.startsWith(QStringLiteral("veltra: ")));
+    QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
+    QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("{") == 1);
+    ruim.close();
+    // Each failure: status 1 and one line, in Portuguese, that names the file and says why.
+    const QString semPasta = pasta.filePath(QStringLiteral("nao-existe"));
+    const struct {
+        QString projeto, pdf, linha;
+    } falhas[] = {
+        {pasta.filePath(QStringLiteral("falta.veltra")), pdf,
+         QStringLiteral("Não foi possível abrir «falta.veltra»: o arquivo não existe.")},
+        {ruim.fileName(), pdf,
+         QStringLiteral("Não foi possível abrir «ruim.veltra»: o arquivo não é um projeto do "
+                        "Veltra (não é JSON válido).")},
+        {projeto, semPasta + QStringLiteral("/obra.pdf"),
+         QStringLiteral("Não foi possível gravar o memorial em «obra.pdf»: a pasta «%1» não "
+                        "existe.")
+             .arg(semPasta)},
+    };
+    for (const auto& falha : falhas) {
+        QCOMPARE(executar({QStringLiteral("--relatorio"), falha.projeto, falha.pdf}, erro), 1);
+        QCOMPARE(erro, QStringLiteral("veltra: ") + falha.linha + QLatin1Char('\n'));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -135,23 +136,35 @@ TEST_F(ArquivoProjeto, LargeOrMissingFilesAreRefusedWithoutReadingThem) {
 
     d = LerProjeto(Caminho("nao-existe.veltra"), projeto);
     EXPECT_FALSE(d.ok);
-    EXPECT_TRUE(
-        d.mensagem.contains(QStringLiteral("«nao-existe.veltra»: o arquivo não pôde ser lido")));
+    EXPECT_EQ(d.mensagem, QStringLiteral("Não foi possível abrir «nao-existe.veltra»: o arquivo "
+                                         "não existe."));
     EXPECT_EQ(projeto, Digitado());
 }
 
-// Root ignores a folder's permissions, so the failures are a missing folder and a file system
-// that takes no files.
-TEST_F(ArquivoProjeto, FailedWriteSaysSoAndLeavesTheOldFile) {
-    for (const QString& caminho :
-         {Caminho("nao/existe/obra.veltra"), QStringLiteral("/proc/veltra-obra.veltra")}) {
-        SCOPED_TRACE(caminho.toStdString());
-        const Desfecho d = GravarProjeto(caminho, Digitado());
+// Root ignores a folder's permissions, so the failures are a missing folder, a folder where the
+// file would be, and a file system that takes no files; the reason is said in Portuguese where
+// the user can act on it.
+TEST_F(ArquivoProjeto, FailedWriteSaysWhySoAndLeavesTheOldFile) {
+    ASSERT_TRUE(QDir().mkpath(Caminho("pasta.veltra")));
+    const struct {
+        QString caminho, mensagem;
+    } casos[] = {
+        {Caminho("nao/existe/obra.veltra"),
+         QStringLiteral("Não foi possível salvar «obra.veltra»: a pasta «%1» não existe.")
+             .arg(Caminho("nao/existe"))},
+        {Caminho("pasta.veltra"),
+         QStringLiteral("Não foi possível salvar «pasta.veltra»: «pasta.veltra» é uma pasta, não "
+                        "um arquivo.")},
+        {QStringLiteral("/proc/veltra-obra.veltra"),
+         QStringLiteral("Não foi possível salvar «veltra-obra.veltra»: ")},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caminho.toStdString());
+        const Desfecho d = GravarProjeto(caso.caminho, Digitado());
         EXPECT_FALSE(d.ok);
-        EXPECT_TRUE(
-            d.mensagem.startsWith(QStringLiteral("Não foi possível salvar «obra.veltra»")) ||
-            d.mensagem.startsWith(QStringLiteral("Não foi possível salvar «veltra-obra.veltra»")));
-        EXPECT_FALSE(QFile::exists(caminho));
+        EXPECT_TRUE(d.mensagem.startsWith(caso.mensagem)) << d.mensagem.toStdString();
+        EXPECT_TRUE(d.mensagem.endsWith(QStringLiteral("Os dados digitados continuam nas telas.")));
+        EXPECT_FALSE(QFileInfo(caso.caminho).isFile());
     }
     // A design that cannot be written keeps the good file that was there.
     const QString bom = Caminho("bom.veltra");
