@@ -40,9 +40,11 @@
 #include <QStringList>
 #include <QTimer>
 #include <QTranslator>
+#include <QWindow>
 
 #include <cfenv>
 #include <cstdio>
+#include <memory>
 
 namespace {
 // Qt's own texts (the file dialogs, their questions, the system's reasons) in Portuguese, like
@@ -163,7 +165,26 @@ void AbrirProjetoInicial(const QString& caminho) {
     if (caminho.isEmpty()) {
         return;
     }
-    QTimer::singleShot(0, [caminho] { Tratado([&] { AbrirProjeto(caminho); })(); });
+    // A window manager keeps in front the opening screen, shown first, over a screen shown before
+    // the opening screen is up: the design opens once the opening screen is the active window, or
+    // after a moment where nothing activates windows, and its screen comes to the front.
+    auto conexao = std::make_shared<QMetaObject::Connection>();
+    const auto abrir = [caminho, conexao] {
+        if (!*conexao) {
+            return; // already opened
+        }
+        QObject::disconnect(*conexao);
+        *conexao = {};
+        Tratado([&] { AbrirProjeto(caminho); })();
+    };
+    const Tela* abertura = Telas::Buscar(IdTela::Apres);
+    *conexao = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp,
+                                [abertura, abrir](QWindow* janela) {
+                                    if (abertura && janela == abertura->windowHandle()) {
+                                        QTimer::singleShot(0, qApp, abrir);
+                                    }
+                                });
+    QTimer::singleShot(abertura && abertura->isActiveWindow() ? 0 : 1500, qApp, abrir);
 }
 
 int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, const QString& pdf) {

@@ -1,5 +1,7 @@
 #include "GraficosRuptura.h"
 
+#include "Numeros.h"
+
 #include <QChart>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -103,7 +105,7 @@ QChart* NovoGrafico(const QString& titulo) {
     auto* grafico = new QChart;
     grafico->setTitle(titulo);
     grafico->setLocalizeNumbers(true);
-    grafico->setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    grafico->setLocale(LocaleDosNumeros());
     grafico->legend()->setAlignment(Qt::AlignBottom);
     grafico->setMargins(QMargins(4, 4, 4, 4));
     return grafico;
@@ -118,6 +120,14 @@ void EsconderDaLegenda(QChart* grafico, QAbstractSeries* serie) {
 void AnexarEixos(QChart* grafico, QValueAxis* x, QValueAxis* y) {
     for (QValueAxis* eixo : {x, y}) {
         eixo->setLabelFormat(QStringLiteral("%.4g"));
+        // Ticks on round values, some five of them, wherever the range is set.
+        eixo->setTickType(QValueAxis::TicksDynamic);
+        eixo->setTickAnchor(0);
+        const auto marcas = [eixo](qreal de, qreal ate) {
+            eixo->setTickInterval(PassoRedondo(ate - de, 6));
+        };
+        marcas(eixo->min(), eixo->max());
+        QObject::connect(eixo, &QValueAxis::rangeChanged, eixo, marcas);
     }
     grafico->addAxis(x, Qt::AlignBottom);
     grafico->addAxis(y, Qt::AlignLeft);
@@ -223,9 +233,9 @@ QChart* GraficoFS0(const CurvasRuptura& c) {
         MarcarCritico(grafico, static_cast<double>(r.Profcunsol), static_cast<double>(r.Fatsegsol),
                       Curva::LowFS0);
         auto* adotado = new QLineSeries;
-        adotado->setName(QStringLiteral("FS0 = F = %1")
-                             .arg(QLocale(QLocale::Portuguese, QLocale::Brazil)
-                                      .toString(static_cast<double>(c.Fatseglow), 'g', 15)));
+        adotado->setName(
+            QStringLiteral("FS0 = F = %1")
+                .arg(LocaleDosNumeros().toString(static_cast<double>(c.Fatseglow), 'g', 15)));
         adotado->setPen(QPen(Qt::black, 1, Qt::SolidLine));
         const double F = static_cast<double>(c.Fatseglow);
         adotado->append(limites.xMin, F);

@@ -24,6 +24,7 @@ Estado& estado() {
 
 const QString filtro = QStringLiteral("Projetos Veltra (*.veltra)");
 const QString chavePasta = QStringLiteral("projetos/pasta");
+const QString chaveRecentes = QStringLiteral("projetos/recentes");
 
 // The control that holds a value, wherever it is: each is on exactly one screen.
 QLineEdit* Controle(const char* nome) {
@@ -61,6 +62,36 @@ QString UltimaPasta() {
 
 void LembrarPasta(const QString& caminho) {
     QSettings().setValue(chavePasta, QFileInfo(caminho).absolutePath());
+}
+
+void GuardarRecentes(QStringList recentes) {
+    while (recentes.size() > NumeroDeRecentes) {
+        recentes.removeLast();
+    }
+    QSettings().setValue(chaveRecentes, recentes);
+}
+
+// The design's file from now on: the one just opened or saved, first in the recent list.
+void TornarArquivoDoProjeto(const QString& caminho, const Projeto& projeto) {
+    const QString absoluto = QFileInfo(caminho).absoluteFilePath();
+    estado().ultimo = projeto;
+    estado().arquivo = absoluto;
+    LembrarPasta(absoluto);
+    QStringList recentes = ProjetosRecentes();
+    recentes.removeAll(absoluto);
+    recentes.prepend(absoluto);
+    GuardarRecentes(recentes);
+}
+
+bool Gravar(const QString& caminho) {
+    const Projeto projeto = ProjetoDasTelas();
+    const Desfecho desfecho = GravarProjeto(caminho, projeto);
+    if (!desfecho.ok) {
+        ExibirMensagem(desfecho.mensagem.toStdString());
+        return false;
+    }
+    TornarArquivoDoProjeto(caminho, projeto);
+    return true;
 }
 
 } // namespace
@@ -104,14 +135,40 @@ bool AbrirProjeto(const QString& caminho) {
         return false;
     }
     ProjetoNasTelas(projeto);
-    estado().ultimo = projeto;
-    estado().arquivo = QFileInfo(caminho).absoluteFilePath();
-    LembrarPasta(caminho);
+    TornarArquivoDoProjeto(caminho, projeto);
     Telas::Mostrar(IdTela::Entdad);
     return true;
 }
 
-bool SalvarProjetoComDialogo(QWidget* pai) {
+void AbrirProjetoRecente(QWidget* pai, const QString& caminho) {
+    if (!QFileInfo(caminho).isFile()) {
+        QStringList recentes = ProjetosRecentes();
+        recentes.removeAll(caminho);
+        GuardarRecentes(recentes);
+        ExibirMensagem(QStringLiteral("O projeto \u00ab%1\u00bb não existe mais em \u00ab%2\u00bb "
+                                      "e foi retirado da lista de projetos recentes.")
+                           .arg(QFileInfo(caminho).fileName(),
+                                QDir::toNativeSeparators(QFileInfo(caminho).absolutePath()))
+                           .toStdString());
+        return;
+    }
+    if (ConfirmarSaida(pai)) {
+        AbrirProjeto(caminho);
+    }
+}
+
+QStringList ProjetosRecentes() {
+    return QSettings().value(chaveRecentes).toStringList().mid(0, NumeroDeRecentes);
+}
+
+bool SalvarProjeto(QWidget* pai) {
+    if (estado().arquivo.isEmpty()) {
+        return SalvarProjetoComo(pai);
+    }
+    return Gravar(estado().arquivo);
+}
+
+bool SalvarProjetoComo(QWidget* pai) {
     const QString sugestao = estado().arquivo.isEmpty()
                                  ? QDir(UltimaPasta()).filePath(QStringLiteral("projeto.veltra"))
                                  : estado().arquivo;
@@ -122,16 +179,7 @@ bool SalvarProjetoComDialogo(QWidget* pai) {
     if (!caminho.endsWith(QStringLiteral(".veltra"), Qt::CaseInsensitive)) {
         caminho += QStringLiteral(".veltra");
     }
-    const Projeto projeto = ProjetoDasTelas();
-    const Desfecho desfecho = GravarProjeto(caminho, projeto);
-    if (!desfecho.ok) {
-        ExibirMensagem(desfecho.mensagem.toStdString());
-        return false;
-    }
-    estado().ultimo = projeto;
-    estado().arquivo = QFileInfo(caminho).absoluteFilePath();
-    LembrarPasta(caminho);
-    return true;
+    return Gravar(caminho);
 }
 
 bool ConfirmarSaida(QWidget* pai) {
@@ -140,7 +188,7 @@ bool ConfirmarSaida(QWidget* pai) {
     }
     switch (Perguntar(pai, QString::fromUtf8(PerguntaSalvar), Opcoes::SimNaoCancelar)) {
     case Resposta::Sim:
-        return SalvarProjetoComDialogo(pai);
+        return SalvarProjeto(pai);
     case Resposta::Nao:
         return true;
     case Resposta::Cancelar:

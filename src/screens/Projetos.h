@@ -6,6 +6,7 @@
 #include "projeto/ArquivoProjeto.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -28,12 +29,26 @@ void AbrirProjetoComDialogo(QWidget* pai);
 // the data-entry screen is shown; otherwise one message says why and nothing typed changes.
 bool AbrirProjeto(const QString& caminho);
 
-// "&Salvar...": lets the user choose where, and saves. False when cancelled or not saved (then a
-// message said why, and the typed values stay as they are).
-bool SalvarProjetoComDialogo(QWidget* pai);
+// A design of the recent list: asks whether to keep unsaved changes, then opens it. One that no
+// longer exists leaves the list, with a message naming it.
+void AbrirProjetoRecente(QWidget* pai, const QString& caminho);
 
-// Before the program ends: true when nothing typed is lost by ending (nothing changed, or the user
-// saved it or chose not to); false when the user cancels or the save did not happen.
+// The designs last opened or saved, the latest first, at most NumeroDeRecentes.
+inline constexpr int NumeroDeRecentes = 5;
+QStringList ProjetosRecentes();
+
+// "Sal&var": to the design's file without a question; a design without a file asks where, as
+// "Salvar &como..." does. False when cancelled or not saved (then a message said why, and the
+// typed values stay as they are).
+bool SalvarProjeto(QWidget* pai);
+
+// "Salvar &como...": lets the user choose where, and saves there; the design's file is then that
+// one.
+bool SalvarProjetoComo(QWidget* pai);
+
+// Before anything typed could be lost (leaving, opening another design): true when nothing is
+// lost (nothing changed, or the user saved it or chose not to); false when the user cancels or
+// the save did not happen.
 bool ConfirmarSaida(QWidget* pai);
 
 // Back to start-up: no file, nothing opened or saved.

@@ -1,6 +1,7 @@
 #include "SecaoTransversal.h"
 
 #include "GraficosRuptura.h"
+#include "Numeros.h"
 #include "calc/Geometria.h"
 #include "data/FormatoGeral.h"
 
@@ -23,15 +24,49 @@ QString Numero(long double v) {
     return QString::fromStdString(FormatoGeral(std::round(v * 100) / 100));
 }
 
-// A tick step of 1, 2 or 5 times a power of ten that puts about `marcas` ticks over `extensao`.
-double Passo(double extensao, int marcas) {
-    const double bruto = extensao / std::max(marcas, 1);
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
-    for (double f : {1.0, 2.0, 5.0, 10.0}) {
-        if (f * potencia >= bruto)
-            return f * potencia;
+// The part of the circle that lies inside the region, as a polyline in pieces: drawn without a
+// clip, it shows the same on every device (an SVG picture keeps no clip).
+QPainterPath ArcoDentro(const QPainterPath& regiao, QPointF centro, double raio) {
+    QPainterPath arco;
+    const int lados = std::clamp(static_cast<int>(raio * 2), 360, 4000);
+    bool aberto = false;
+    QPointF anterior = centro + QPointF(raio, 0);
+    for (int i = 1; i <= lados; ++i) {
+        const double angulo = 2 * M_PI * i / lados;
+        const QPointF ponto = centro + QPointF(raio * std::cos(angulo), -raio * std::sin(angulo));
+        const bool dentro = regiao.contains((anterior + ponto) / 2);
+        if (dentro) {
+            if (!aberto) {
+                arco.moveTo(anterior);
+            }
+            arco.lineTo(ponto);
+        }
+        aberto = dentro;
+        anterior = ponto;
     }
-    return 10 * potencia;
+    return arco;
+}
+
+// Low's critical depths: of the largest horizontal force, of the largest force along the
+// bisector, and of the lowest unreinforced safety factor.
+struct NivelLow {
+    long double D;
+    Curva curva;
+    QString valor;
+    QString rotulo; // beside its line in the drawing
+};
+
+std::vector<NivelLow> NiveisLow(const CenarioSecao& c) {
+    return {
+        {c.low.Profcunh, Curva::LowHorizontal,
+         QStringLiteral("Ph = %1 kN/m (F = %2)").arg(Numero(c.low.Solicsolh), Numero(c.Fatseglow)),
+         QStringLiteral("Low Ph")},
+        {c.low.Profcunb, Curva::LowBissetriz,
+         QStringLiteral("Pb = %1 kN/m (F = %2)").arg(Numero(c.low.Solicsolb), Numero(c.Fatseglow)),
+         QStringLiteral("Low Pb")},
+        {c.low.Profcunsol, Curva::LowFS0, QStringLiteral("FS0 = %1").arg(Numero(c.low.Fatsegsol)),
+         QStringLiteral("Low FS0")},
+    };
 }
 
 struct Mundo {
@@ -79,6 +114,74 @@ void SecaoTransversal::paintEvent(QPaintEvent*) {
     Desenhar(pintor, rect());
 }
 
+namespace {
+
+struct Legenda {
+    QPen caneta;
+    QString texto;
+};
+
+// What the legend says of each wedge drawn, in the order drawn.
+std::vector<Legenda> Legendas(const CenarioSecao& c) {
+    std::vector<Legenda> legendas;
+    if (c.temKaniraj) {
+        for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
+                                       std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
+            QString texto = QStringLiteral("%1: ").arg(NomeDe(curva));
+            texto += CirculoKaniraj(r) ? QStringLiteral("P = %1 kN/m, D = %2 m (F = %3)")
+                                             .arg(Numero(r.P), Numero(r.D), Numero(c.Fatsegkan))
+                                       : QStringLiteral("nenhuma cunha requer reforço (F = %1)")
+                                             .arg(Numero(c.Fatsegkan));
+            legendas.push_back({CanetaDe(curva), texto});
+        }
+    }
+    if (c.temLow) {
+        for (const NivelLow& nivel : NiveisLow(c)) {
+            QString texto;
+            if (nivel.D > 0) {
+                texto = QStringLiteral("%1: D = %2 m, %3")
+                            .arg(NomeDe(nivel.curva), Numero(nivel.D), nivel.valor);
+            } else {
+                texto = (nivel.curva == Curva::LowFS0
+                             ? QStringLiteral("%1: nenhuma cunha examinada")
+                             : QStringLiteral("%1: nenhuma cunha requer reforço"))
+                            .arg(NomeDe(nivel.curva));
+            }
+            legendas.push_back({CanetaDe(nivel.curva), texto});
+        }
+    }
+    return legendas;
+}
+
+// Two columns when every text fits in one, else one: no text is cut at the right edge.
+int ColunasDaLegenda(const std::vector<Legenda>& legendas, const QFontMetricsF& medidas,
+                     double largura) {
+    const double linha = medidas.height();
+    const double coluna = (largura - linha) / 2 - linha * 3;
+    for (const Legenda& l : legendas) {
+        if (medidas.horizontalAdvance(l.texto) > coluna) {
+            return 1;
+        }
+    }
+    return 2;
+}
+
+void DesenharLegenda(QPainter& pintor, const std::vector<Legenda>& legendas, int colunas,
+                     const QRectF& area, double linha) {
+    const double larguraColuna = (area.width() - linha) / colunas;
+    for (std::size_t i = 0; i < legendas.size(); ++i) {
+        const double x = area.left() + linha / 2 + static_cast<double>(i % colunas) * larguraColuna;
+        const double y = area.top() + linha * 0.3 + static_cast<double>(i / colunas) * linha * 1.2;
+        pintor.setPen(legendas[i].caneta);
+        pintor.drawLine(QPointF(x, y + linha / 2), QPointF(x + linha * 2, y + linha / 2));
+        pintor.setPen(Qt::black);
+        pintor.drawText(QRectF(x + linha * 2.5, y, larguraColuna - linha * 3, linha),
+                        Qt::AlignLeft | Qt::AlignVCenter, legendas[i].texto);
+    }
+}
+
+} // namespace
+
 void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     const CenarioSecao& c = cenario_;
     const DadosEntrada& d = c.dados;
@@ -92,10 +195,14 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
 
     const QFontMetricsF medidas(pintor.font());
     const double linha = medidas.height();
+    const std::vector<Legenda> legendas = Legendas(c);
+    const int colunas = ColunasDaLegenda(legendas, medidas, area.width());
+    const double alturaLegenda =
+        static_cast<double>((legendas.size() + colunas - 1) / colunas) * linha * 1.2;
     // Room for the axes' numbers and names below and on the left, and the legend above.
     const QRectF grafico =
-        area.adjusted(medidas.horizontalAdvance(QStringLiteral("-00,0")) + linha * 2, linha * 4.5,
-                      -linha, -linha * 2.8);
+        area.adjusted(medidas.horizontalAdvance(QStringLiteral("-00,0")) + linha * 2,
+                      alturaLegenda + linha * 0.9, -linha, -linha * 2.8);
     const double crista = std::max(2.0 * static_cast<double>(d.Alt), 2.0);
     Mundo m = Limites(c, crista);
     m.y1 += 0.15 * (m.y1 - m.y0);
@@ -103,9 +210,10 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
         std::min(grafico.width() / (m.x1 - m.x0), grafico.height() / (m.y1 - m.y0));
     // True scale: the same metres per pixel both ways, the drawing centred in what is left.
     const double sobraX = grafico.width() - escala * (m.x1 - m.x0);
+    const double sobraY = grafico.height() - escala * (m.y1 - m.y0);
     const auto P = [&](long double x, long double y) {
         return QPointF(grafico.left() + sobraX / 2 + (static_cast<double>(x) - m.x0) * escala,
-                       grafico.bottom() - (static_cast<double>(y) - m.y0) * escala);
+                       grafico.bottom() - sobraY / 2 - (static_cast<double>(y) - m.y0) * escala);
     };
     const double esquerda = P(m.x0, 0).x(), direita = P(m.x1, 0).x();
 
@@ -141,40 +249,21 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     pintor.drawLine(P(inicioReforco + static_cast<double>(c.Posref * d.Decl), c.Posref),
                     P(m.x1, c.Posref));
 
-    struct Legenda {
-        QPen caneta;
-        QString texto;
-    };
-    std::vector<Legenda> legendas;
     if (c.temKaniraj) {
-        const struct {
-            const ResultadoKaniraj& r;
-            Curva curva;
-            bool trinca;
-        } casos[] = {{c.semTrinca, Curva::KanirajSemTrinca, false},
-                     {c.comTrinca, Curva::KanirajComTrinca, true}};
-        for (const auto& caso : casos) {
-            const QPen caneta = CanetaDe(caso.curva);
+        for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
+                                       std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
+            const bool trinca = curva == Curva::KanirajComTrinca;
+            const QPen caneta = CanetaDe(curva);
             const QColor cor = caneta.color();
-            QString texto = QStringLiteral("%1: ").arg(NomeDe(caso.curva));
-            const auto circulo = CirculoKaniraj(caso.r);
+            const auto circulo = CirculoKaniraj(r);
             if (!circulo) {
-                texto += QStringLiteral("nenhuma cunha requer reforço (F = %1)")
-                             .arg(Numero(c.Fatsegkan));
-                legendas.push_back({caneta, texto});
                 continue;
             }
-            texto += QStringLiteral("P = %1 kN/m, D = %2 m (F = %3)")
-                         .arg(Numero(caso.r.P), Numero(caso.r.D), Numero(c.Fatsegkan));
-            legendas.push_back({caneta, texto});
             const QPointF centro = P(circulo->centro.x, circulo->centro.y);
             const double raio = static_cast<double>(circulo->raio) * escala;
-            pintor.save();
             // With the crack the wedge is bounded in the fill by the crack, not by the arc.
-            pintor.setClipPath(caso.trinca ? camada : solo);
             pintor.setPen(caneta);
-            pintor.drawEllipse(centro, raio, raio);
-            pintor.restore();
+            pintor.drawPath(ArcoDentro(trinca ? camada : solo, centro, raio));
             // The centre, and the tension crack through the fill where the arc leaves the
             // foundation on the crest side.
             if (circulo->centro.y <= m.y1) {
@@ -182,7 +271,7 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
                 pintor.drawLine(centro + QPointF(-4, 0), centro + QPointF(4, 0));
                 pintor.drawLine(centro + QPointF(0, -4), centro + QPointF(0, 4));
             }
-            if (caso.trinca) {
+            if (trinca) {
                 if (const auto cortes = CortesNaSuperficie(*circulo)) {
                     const long double x = cortes->second;
                     pintor.setPen(QPen(cor, 2, Qt::DotLine));
@@ -192,82 +281,79 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
         }
     }
     if (c.temLow) {
-        const struct {
-            long double D;
-            Curva curva;
-            QString valor;
-        } niveis[] = {
-            {c.low.Profcunh, Curva::LowHorizontal,
-             QStringLiteral("Ph = %1 kN/m (F = %2)")
-                 .arg(Numero(c.low.Solicsolh), Numero(c.Fatseglow))},
-            {c.low.Profcunb, Curva::LowBissetriz,
-             QStringLiteral("Pb = %1 kN/m (F = %2)")
-                 .arg(Numero(c.low.Solicsolb), Numero(c.Fatseglow))},
-            {c.low.Profcunsol, Curva::LowFS0,
-             QStringLiteral("FS0 = %1").arg(Numero(c.low.Fatsegsol))},
-        };
-        for (const auto& nivel : niveis) {
-            const QPen caneta = CanetaDe(nivel.curva);
+        // Each depth a line across the layer with its name at the right; one on the base is
+        // drawn just above the hatch, and names at the same depth stand side by side.
+        const std::vector<NivelLow> niveis = NiveisLow(c);
+        QFont fonte = pintor.font();
+        fonte.setPointSizeF(fonte.pointSizeF() * 0.9);
+        const QFontMetricsF pequenas(fonte);
+        std::vector<QRectF> colocadas;
+        for (const NivelLow& nivel : niveis) {
             if (!(nivel.D > 0)) {
-                legendas.push_back(
-                    {caneta, (nivel.curva == Curva::LowFS0
-                                  ? QStringLiteral("%1: nenhuma cunha examinada")
-                                  : QStringLiteral("%1: nenhuma cunha requer reforço"))
-                                 .arg(NomeDe(nivel.curva))});
                 continue;
             }
-            legendas.push_back(
-                {caneta, QStringLiteral("%1: D = %2 m, %3")
-                             .arg(NomeDe(nivel.curva), Numero(nivel.D), nivel.valor)});
+            QPen caneta = CanetaDe(nivel.curva);
+            const double y = std::min(P(0, -nivel.D).y(), base - caneta.widthF());
             pintor.setPen(caneta);
-            const double y = P(0, -nivel.D).y();
             pintor.drawLine(QPointF(esquerda, y), QPointF(direita, y));
+            // Beside the labels already placed that it would cover.
+            const QString rotulo = QStringLiteral("%1: %2 m").arg(nivel.rotulo, Numero(nivel.D));
+            const double largura = pequenas.horizontalAdvance(rotulo) + 6;
+            QRectF caixa(direita - largura, y - pequenas.height() - 2, largura, pequenas.height());
+            for (bool cobre = true; cobre;) {
+                cobre = false;
+                for (const QRectF& outra : colocadas) {
+                    if (caixa.intersects(outra)) {
+                        caixa.moveRight(outra.left() - 4);
+                        cobre = true;
+                    }
+                }
+            }
+            colocadas.push_back(caixa);
+            pintor.save();
+            pintor.setFont(fonte);
+            pintor.fillRect(caixa, QColor(255, 255, 255, 220));
+            pintor.setPen(caneta.color());
+            pintor.drawText(caixa, Qt::AlignCenter, rotulo);
+            pintor.restore();
         }
     }
 
     // Axes in metres.
     pintor.setPen(QPen(Qt::black, 1));
-    const double eixoY = grafico.left() - linha * 0.3;
-    const double eixoX = grafico.bottom() + linha * 0.6;
+    // The y axis stays beside the drawing, wherever the true scale leaves it in the area.
+    const double eixoY = esquerda - linha * 0.3;
+    const double eixoX = P(0, m.y0).y() + linha * 0.6;
     pintor.drawLine(QPointF(esquerda, eixoX), QPointF(direita, eixoX));
     pintor.drawLine(QPointF(eixoY, P(0, m.y0).y()), QPointF(eixoY, P(0, m.y1).y()));
-    const double passoX =
-        Passo(m.x1 - m.x0, std::max(2, static_cast<int>((direita - esquerda) / (linha * 5))));
+    const double passoX = PassoRedondo(
+        m.x1 - m.x0, std::max(2, static_cast<int>((direita - esquerda) / (linha * 5))));
     for (double x = std::ceil(m.x0 / passoX) * passoX; x <= m.x1 + 1e-9; x += passoX) {
         const double px = P(x, 0).x();
         pintor.drawLine(QPointF(px, eixoX), QPointF(px, eixoX + 4));
         const QString t = QString::fromStdString(FormatoGeral(std::round(x * 1000) / 1000));
         pintor.drawText(QRectF(px - 40, eixoX + 4, 80, linha), Qt::AlignHCenter | Qt::AlignTop, t);
     }
-    const double passoY =
-        Passo(m.y1 - m.y0,
-              std::max(2, static_cast<int>((P(0, m.y0).y() - P(0, m.y1).y()) / (linha * 2.5))));
+    const double passoY = PassoRedondo(
+        m.y1 - m.y0,
+        std::max(2, static_cast<int>((P(0, m.y0).y() - P(0, m.y1).y()) / (linha * 2.5))));
     for (double y = std::ceil(m.y0 / passoY) * passoY; y <= m.y1 + 1e-9; y += passoY) {
         const double py = P(0, y).y();
         pintor.drawLine(QPointF(eixoY - 4, py), QPointF(eixoY, py));
         const QString t = QString::fromStdString(FormatoGeral(std::round(y * 1000) / 1000));
-        pintor.drawText(QRectF(area.left(), py - linha / 2, eixoY - 6 - area.left(), linha),
+        pintor.drawText(QRectF(eixoY - 6 - linha * 4, py - linha / 2, linha * 4, linha),
                         Qt::AlignRight | Qt::AlignVCenter, t);
     }
-    pintor.drawText(QRectF(grafico.left(), eixoX + linha * 1.2, grafico.width(), linha),
+    pintor.drawText(QRectF(esquerda, eixoX + linha * 1.2, direita - esquerda, linha),
                     Qt::AlignHCenter, QStringLiteral("x (m), a partir do pé do talude principal"));
     pintor.save();
-    pintor.translate(area.left() + linha * 0.1, grafico.center().y());
+    pintor.translate(eixoY - 6 - medidas.horizontalAdvance(QStringLiteral("-00,0")) - linha * 1.4,
+                     P(0, (m.y0 + m.y1) / 2).y());
     pintor.rotate(-90);
     pintor.drawText(QRectF(-grafico.height() / 2, 0, grafico.height(), linha), Qt::AlignHCenter,
                     QStringLiteral("y (m)"));
     pintor.restore();
 
-    // The legend, in two columns above the drawing.
-    const double larguraColuna = (area.width() - linha) / 2;
-    for (std::size_t i = 0; i < legendas.size(); ++i) {
-        const double x = area.left() + linha / 2 + (i % 2) * larguraColuna;
-        const double y = area.top() + linha * 0.3 + (i / 2) * linha * 1.2;
-        pintor.setPen(legendas[i].caneta);
-        pintor.drawLine(QPointF(x, y + linha / 2), QPointF(x + linha * 2, y + linha / 2));
-        pintor.setPen(Qt::black);
-        pintor.drawText(QRectF(x + linha * 2.5, y, larguraColuna - linha * 3, linha),
-                        Qt::AlignLeft | Qt::AlignVCenter, legendas[i].texto);
-    }
+    DesenharLegenda(pintor, legendas, colunas, area, linha);
     pintor.restore();
 }

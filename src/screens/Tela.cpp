@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QThread>
@@ -271,6 +272,44 @@ void Tela::closeEvent(QCloseEvent* e) {
 // A screen hidden while it is the active one (its close box, its own button) has stopped being
 // the active screen: it is deactivated now, so that the next screen to become active, itself
 // included, starts afresh. Minimising (a spontaneous hide) is not a deactivation.
+void Tela::showEvent(QShowEvent* e) {
+    CaberNaTela();
+    QDialog::showEvent(e);
+}
+
+// Every window opens inside the available area of its screen: one that can be resized shrinks
+// to it, and any window moves so that its title bar, and as much of it as fits, is on the screen.
+void Tela::CaberNaTela() {
+    const QScreen* tela = screen();
+    if (!tela) {
+        return;
+    }
+    const QRect area = tela->availableGeometry();
+    // Until the window manager has framed the window its frame is unknown: room for a title bar.
+    QMargins moldura(geometry().left() - frameGeometry().left(),
+                     geometry().top() - frameGeometry().top(),
+                     frameGeometry().right() - geometry().right(),
+                     frameGeometry().bottom() - geometry().bottom());
+    if (frameGeometry() == geometry()) {
+        moldura = QMargins(4, 30, 4, 4);
+    }
+    const QSize cabe = area.size().shrunkBy(moldura);
+    if (minimumSize() != maximumSize()) {
+        resize(size().boundedTo(cabe).expandedTo(minimumSize()));
+    }
+    // A window's position is its frame's.
+    const auto limitar = [](int posicao, int inicio, int fim) {
+        return std::max(inicio, std::min(posicao, fim));
+    };
+    const QPoint canto(limitar(pos().x(), area.left(),
+                               area.right() + 1 - width() - moldura.left() - moldura.right()),
+                       limitar(pos().y(), area.top(),
+                               area.bottom() + 1 - height() - moldura.top() - moldura.bottom()));
+    if (canto != pos()) {
+        move(canto);
+    }
+}
+
 void Tela::hideEvent(QHideEvent* e) {
     QDialog::hideEvent(e);
     if (!e->spontaneous() && ativa_ == this) {

@@ -95,10 +95,12 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:
     void Ativada();
+    void CaberNaTela();
 
     Tipo tipo_;
     QLabel* painel_ = nullptr;

@@ -6,8 +6,11 @@
 #include "Telas.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QMimeData>
 #include <QUrl>
 
@@ -28,7 +31,11 @@ TApres::TApres(QWidget* parent) : Tela(Tipo::Principal, parent), ui(new Ui::TApr
     setAcceptDrops(true);
     ui->bIni->setFocus();
     AoClicar(ui->bIni, this, &TApres::bIniClick);
+    AoClicar(ui->bAbrir, this, &TApres::bAbrirClick);
     AoClicar(ui->bSair, this, &TApres::bSairClick);
+    connect(ui->lRecentes, &QListWidget::itemActivated, this,
+            Tratado([this] { lRecentesActivated(); }));
+    MostrarRecentes();
 }
 
 TApres::~TApres() = default;
@@ -37,8 +44,43 @@ void TApres::bIniClick() {
     Telas::Mostrar(IdTela::Esquema);
 }
 
+void TApres::bAbrirClick() {
+    AbrirProjetoComDialogo(this);
+    MostrarRecentes();
+}
+
 void TApres::bSairClick() {
     Fechar();
+}
+
+void TApres::FormActivate() {
+    MostrarRecentes();
+}
+
+void TApres::lRecentesActivated() {
+    if (const QListWidgetItem* item = ui->lRecentes->currentItem()) {
+        AbrirProjetoRecente(this, item->data(Qt::UserRole).toString());
+    }
+    MostrarRecentes();
+}
+
+// Each design by its file name, its folder beside it; the whole path as its tooltip.
+void TApres::MostrarRecentes() {
+    const QStringList recentes = ProjetosRecentes();
+    ui->lRecentes->clear();
+    for (const QString& caminho : recentes) {
+        const QFileInfo info(caminho);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1    (%2)")
+                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())),
+            ui->lRecentes);
+        item->setData(Qt::UserRole, caminho);
+        item->setToolTip(QDir::toNativeSeparators(caminho));
+    }
+    if (!recentes.isEmpty()) {
+        ui->lRecentes->setCurrentRow(0);
+    }
+    ui->lSemRecentes->setVisible(recentes.isEmpty());
 }
 
 void TApres::closeEvent(QCloseEvent* e) {
@@ -69,4 +111,5 @@ void TApres::dropEvent(QDropEvent* e) {
             AbrirProjeto(caminho);
         }
     })();
+    MostrarRecentes();
 }

@@ -55,12 +55,18 @@ TEntdad::TEntdad(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TEntd
     AoClicar(ui->bExit, this, &TEntdad::bExitClick);
     AoClicar(ui->bAbrir, this, &TEntdad::bAbrirClick);
     AoClicar(ui->bSalvar, this, &TEntdad::bSalvarClick);
-    const auto atalho = [this](QKeySequence::StandardKey tecla, QPushButton* botao) {
+    AoClicar(ui->bSalvarComo, this, &TEntdad::bSalvarComoClick);
+    const auto atalho = [this](QKeySequence tecla, QPushButton* botao) {
         connect(new QShortcut(tecla, this), &QShortcut::activated, botao, &QPushButton::click);
     };
     atalho(QKeySequence::Open, ui->bAbrir);
     atalho(QKeySequence::Save, ui->bSalvar);
+    atalho(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), ui->bSalvarComo);
     titulo_ = windowTitle();
+    // The caption marks unsaved changes as they are typed.
+    for (QLineEdit* campo : findChildren<QLineEdit*>()) {
+        connect(campo, &QLineEdit::textChanged, this, &TEntdad::AtualizarTitulo);
+    }
 
     ui->eAlt->setFocus();
 }
@@ -104,15 +110,25 @@ void TEntdad::bAbrirClick() {
 }
 
 void TEntdad::bSalvarClick() {
-    SalvarProjetoComDialogo(this);
+    SalvarProjeto(this);
+    AtualizarTitulo();
+}
+
+void TEntdad::bSalvarComoClick() {
+    SalvarProjetoComo(this);
     AtualizarTitulo();
 }
 
 void TEntdad::AtualizarTitulo() {
     const QString arquivo = ArquivoDoProjeto();
-    setWindowTitle(arquivo.isEmpty()
-                       ? titulo_
-                       : titulo_ + QStringLiteral(" - ") + QFileInfo(arquivo).fileName());
+    const bool alterado = ProjetoAlterado();
+    QString titulo = titulo_;
+    if (!arquivo.isEmpty()) {
+        titulo += QStringLiteral(" - ") + QFileInfo(arquivo).fileName();
+    } else if (alterado) {
+        titulo += QStringLiteral(" - projeto sem nome");
+    }
+    setWindowTitle(alterado ? titulo + QLatin1Char('*') : titulo);
 }
 
 void TEntdad::bExitClick() {

@@ -37,7 +37,9 @@ private:
     void bExitClick();
     void bAbrirClick();
     void bSalvarClick();
-    // The caption names the design's file once one has been opened or saved.
+    void bSalvarComoClick();
+    // The caption names the design's file once one has been opened or saved, with an asterisk
+    // while the values typed differ from it.
     void AtualizarTitulo();
 
     QString titulo_;

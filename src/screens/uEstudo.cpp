@@ -3,6 +3,7 @@
 #include "Dialogos.h"
 #include "GraficosRuptura.h"
 #include "Impressao.h"
+#include "Numeros.h"
 #include "Projetos.h"
 #include "data/FormatoGeral.h"
 #include "data/Geotexteis.h"
@@ -12,7 +13,9 @@
 
 #include "ui_uEstudo.h"
 
+#include <QAbstractItemView>
 #include <QChart>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -30,8 +33,6 @@ namespace {
 
 constexpr std::array<Curva, NumeroDeForcas> curvas{Curva::KanirajComTrinca, Curva::KanirajSemTrinca,
                                                    Curva::LowHorizontal, Curva::LowBissetriz};
-
-const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
 
 QString Texto(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -61,12 +62,12 @@ QString SimboloComUnidade(Variavel variavel) {
 QString TextoDoLimite(const Limite& limite, Variavel variavel) {
     const DescricaoVariavel& d = Descricao(variavel);
     // The value exactly as the methods were checked at: typed back, it holds.
-    const QString valor =
-        QStringLiteral("%1 = %2 %3")
-            .arg(Texto(d.simbolo),
-                 brasil.toString(static_cast<double>(limite.exibido), 'f', CasasDoLimite),
-                 Texto(d.unidade))
-            .trimmed();
+    const QString valor = QStringLiteral("%1 = %2 %3")
+                              .arg(Texto(d.simbolo),
+                                   LocaleDosNumeros().toString(static_cast<double>(limite.exibido),
+                                                               'f', CasasDoLimite),
+                                   Texto(d.unidade))
+                              .trimmed();
     const QString outros =
         limite.cruzamentos > 1
             ? QStringLiteral(" (a curva cruza a resistência %1 vezes no intervalo; este é o "
@@ -91,7 +92,8 @@ QString TextoDoLimite(const Limite& limite, Variavel variavel) {
 }
 
 QString TextoDaForca(const std::optional<long double>& P) {
-    return P ? QStringLiteral("%1 kN/m").arg(brasil.toString(static_cast<double>(*P), 'f', 2))
+    return P ? QStringLiteral("%1 kN/m").arg(
+                   LocaleDosNumeros().toString(static_cast<double>(*P), 'f', 2))
              : QStringLiteral("sem valor");
 }
 
@@ -148,8 +150,7 @@ QChart* GraficoEstudo(const EstudoParametrico& e) {
         EsconderDaLegenda(grafico, ponto);
     }
     auto* linha = new QLineSeries;
-    linha->setName(
-        QStringLiteral("Resistência admissível (%1 kN/m)").arg(brasil.toString(R, 'g', 6)));
+    linha->setName(QStringLiteral("Resistência admissível"));
     linha->setPen(QPen(Qt::black, 1.5, Qt::SolidLine));
     linha->append(static_cast<double>(p.de), R);
     linha->append(static_cast<double>(p.ate), R);
@@ -179,9 +180,9 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     }
     ui->cbGeotextil->addItem(QStringLiteral("Resistência admissível digitada"));
     for (const Geotextil& g : Geotexteis) {
-        ui->cbGeotextil->addItem(
-            QStringLiteral("%1 (%2 kN/m)")
-                .arg(Texto(g.nome), brasil.toString(static_cast<double>(g.resistencia))));
+        ui->cbGeotextil->addItem(QStringLiteral("%1 (%2 kN/m)")
+                                     .arg(Texto(g.nome), LocaleDosNumeros().toString(
+                                                             static_cast<double>(g.resistencia))));
     }
     // A generic woven product, so the line is there from the first look.
     ui->cbGeotextil->setCurrentIndex(4);
@@ -207,6 +208,7 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
         lProjeto_[f]->setObjectName(QStringLiteral("lProjeto%1").arg(f));
         lLimite_[f] = new QLabel(ui->Quadro);
         lLimite_[f]->setObjectName(QStringLiteral("lLimite%1").arg(f));
+        lLimite_[f]->setWordWrap(true);
         ui->GradeLimites->addWidget(nome, linha, 0);
         ui->GradeLimites->addWidget(lProjeto_[f], linha, 1);
         ui->GradeLimites->addWidget(lLimite_[f], linha, 2);
@@ -214,7 +216,13 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     ui->GradeLimites->setColumnStretch(2, 1);
     ui->Grafico->setRenderHint(QPainter::Antialiasing);
     ui->Grafico->setFocusPolicy(Qt::NoFocus);
-    ui->Grafico->setMinimumSize(420, 260);
+    ui->Grafico->setMinimumSize(420, 170);
+    // Long variable names do not widen the window: the list shows them whole when open.
+    for (QComboBox* lista : {ui->cbVariavel, ui->cbGeotextil}) {
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lista->setMinimumContentsLength(18);
+        lista->view()->setMinimumWidth(lista->view()->sizeHintForColumn(0) + 24);
+    }
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
 

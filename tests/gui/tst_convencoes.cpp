@@ -12,6 +12,7 @@
 #include "data/Mensagens.h"
 #include "screens/Impressao.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -54,10 +56,47 @@ QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
 // The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
 // then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
 // on a screen with focus texts any other stop leaves the bar as it was.
+// The buttons' accelerator letters that more than one button takes; the specification's own
+// captions may share one (the methods screen's two "&Hipóteses").
+QStringList AceleradoresRepetidos(const QWidget* tela) {
+    QMultiHash<QChar, QString> porLetra;
+    for (const QAbstractButton* botao : tela->findChildren<QAbstractButton*>()) {
+        const QString texto = botao->text();
+        for (qsizetype i = texto.indexOf(u'&'); i >= 0 && i + 1 < texto.size();
+             i = texto.indexOf(u'&', i + 2)) {
+            if (texto.at(i + 1) != u'&') {
+                porLetra.insert(texto.at(i + 1).toLower(), texto);
+                break;
+            }
+        }
+    }
+    QStringList repetidos;
+    for (const QChar letra : porLetra.uniqueKeys()) {
+        const QStringList textos = porLetra.values(letra);
+        if (textos.size() > 1 && textos != QStringList(textos.size(), textos.first())) {
+            repetidos << textos.join(QStringLiteral(" / "));
+        }
+    }
+    return repetidos;
+}
+
 void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volta,
                    const QString& imprimir, QStringList& mensagens) {
     QVERIFY(tela->isActiveWindow());
     VerificarTextosInteiros(tela);
+    // Inside the screen's available area, title bar included, whatever the screen.
+    const QRect area = tela->screen()->availableGeometry();
+    QVERIFY2(area.contains(tela->frameGeometry()),
+             qPrintable(QStringLiteral("%1 em %2x%3+%4+%5, tela %6x%7")
+                            .arg(tela->objectName())
+                            .arg(tela->frameGeometry().width())
+                            .arg(tela->frameGeometry().height())
+                            .arg(tela->frameGeometry().x())
+                            .arg(tela->frameGeometry().y())
+                            .arg(area.width())
+                            .arg(area.height())));
+    const QStringList repetidos = AceleradoresRepetidos(tela);
+    QVERIFY2(repetidos.isEmpty(), qPrintable(repetidos.join(u'\n')));
     QTest::keyClick(tela, Qt::Key_Escape);
     QVERIFY(tela->isVisible());
     if (!imprimir.isEmpty()) {
@@ -150,11 +189,11 @@ void TstConvencoes::cadaTela_data() {
     // On the methods screen Tab leaving "&Sair" acts as "&Sair"; the introduction's text takes a
     // Tab as text.
     // clang-format off
-    linha("Apres", Apres, Principal, "bIni bSair", 0, true, "");
+    linha("Apres", Apres, Principal, "bIni lRecentes bAbrir bSair", 0, true, "");
     linha("Solkan", Solkan, Normal, "bDados2 bImp3 bExit3 bGeot1 bRuptura bRelatorio", 0, true, "bImp3");
     linha("Entdad", Entdad, Normal, "eAlt eDecl ePesesp eCoesao eAngat eAltberma eLargberma eProf "
                                     "eDist eSuperf eProfZ eCont eDescricao bContin bImp1 bExit bAbrir "
-                                    "bSalvar", 18, true, "bImp1");
+                                    "bSalvar bSalvarComo", 19, true, "bImp1");
     linha("Metcal", Metcal, Normal, "eFatsegkan ePosref bCalkan bEsq1 eFatseglow bCallow bEsq2 "
                                     "bEstudo bDados1 bImp2 bExit2", 11, false, "bImp2");
     linha("Sollow", Sollow, Normal, "bDados3 bImp4 bExit4 bGeot1 bRuptura bRelatorio", 0, true, "bImp4");

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -305,13 +306,31 @@ void TstObra::projetoIdaEVolta() {
     Digitar(Entdad, "eDescricao", QStringLiteral("Via Norte, km 12"));
     Escrever(Metcal, "eFatsegkan", QStringLiteral("1,30"));
     Escrever(Geot, "eFS1", QStringLiteral("1,5"));
-    const Projeto digitado = ProjetoDasTelas();
     programa.arquivo = arquivo;
-    Clicar(Entdad, "bSalvar");
+    Clicar(Entdad, "bSalvar"); // no file yet: asks where
     QCOMPARE(programa.mensagens, QStringList());
     QVERIFY(QFile::exists(arquivo + QStringLiteral(".veltra")));
     QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - aterro.veltra"));
     QVERIFY(!ProjetoAlterado());
+
+    // Ctrl+S saves to the design's file without a dialog (one would be cancelled); the caption
+    // marks the change until then. Ctrl+Shift+S asks, and the design's file becomes the copy.
+    Digitar(Entdad, "eDescricao", QStringLiteral("Via Norte, km 12,5"));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - aterro.veltra*"));
+    programa.arquivo.clear();
+    QTest::keySequence(Janela(Entdad), QKeySequence::Save);
+    Projeto salvo;
+    QVERIFY(LerProjeto(arquivo + QStringLiteral(".veltra"), salvo).ok);
+    const Projeto digitado = ProjetoDasTelas();
+    QCOMPARE(salvo, digitado);
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - aterro.veltra"));
+    const QString copia = pasta.filePath(QStringLiteral("copia.veltra"));
+    programa.arquivo = copia;
+    QTest::keySequence(Janela(Entdad), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - copia.veltra"));
+    QCOMPARE(
+        ProjetosRecentes(),
+        QStringList({copia, QFileInfo(arquivo + QStringLiteral(".veltra")).absoluteFilePath()}));
 
     for (int i = 0; i < 12; ++i) {
         Digitar(Entdad, camposEntdad[i], QStringLiteral("7"));
@@ -321,6 +340,18 @@ void TstObra::projetoIdaEVolta() {
     Clicar(Entdad, "bAbrir");
     QCOMPARE(ProjetoDasTelas(), digitado);
     QCOMPARE(programa.perguntas, QStringList{QString::fromUtf8(PerguntaSalvar)});
+
+    // A recent design that no longer exists leaves the list with a message naming it.
+    QVERIFY(QFile::remove(copia));
+    QVERIFY(MostrarEEsperar(Apres));
+    auto* recentes = Achar<QListWidget>(Janela(Apres), QStringLiteral("lRecentes"));
+    QCOMPARE(recentes->count(), 2);
+    recentes->setCurrentRow(1);
+    QTest::keyClick(recentes, Qt::Key_Return);
+    QCOMPARE(programa.mensagens.size(), 1);
+    QVERIFY(programa.mensagens.first().startsWith(QStringLiteral("O projeto «copia.veltra» não")));
+    QCOMPARE(recentes->count(), 1);
+    programa.mensagens.clear();
 
     // The reopened design runs to the same numbers as the values typed.
     Digitar(Entdad, camposEntdad[5], QStringLiteral("0"));
@@ -351,7 +382,7 @@ void TstObra::projetoRecusadoOuNaoGravadoNaoMudaNada() {
     QCOMPARE(programa.mensagens.size(), 1);
     QVERIFY(programa.mensagens.first().startsWith(
         QStringLiteral("Não foi possível salvar «veltra.veltra»")));
-    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados"));
+    QCOMPARE(Janela(Entdad)->windowTitle(), QStringLiteral("Entrada de dados - projeto sem nome*"));
 
     QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
     QVERIFY(ruim.open(QIODevice::WriteOnly));

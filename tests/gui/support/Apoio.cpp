@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -29,7 +30,11 @@ QString NomesDosFilhos(const QWidget* raiz) {
 ProgramaEmTeste::ProgramaEmTeste() {
     ReiniciarExecucao();
     ReiniciarProjeto();
+    // The settings as on a machine that never ran the program: no recent designs.
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltra"));
+    QCoreApplication::setApplicationName(QStringLiteral("Veltra"));
+    QSettings().clear();
     DefinirPerguntador([this](QWidget*, const QString& pergunta) {
         perguntas << pergunta;
         return resposta;

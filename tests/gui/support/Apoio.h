@@ -34,9 +34,9 @@ template <class T = QWidget> T* Achar(const QWidget* raiz, const QString& nome) 
 }
 
 // The program as the user meets it: every screen created, the opening screen shown and active,
-// the run state, the problem data and the design file as at start-up, messages and questions
-// recorded instead of shown: every question gets `resposta`, every file dialog `arquivo` (an
-// open dialog `arquivoAbrir`, when set).
+// the run state, the problem data, the design file and the settings as at start-up, messages and
+// questions recorded instead of shown: every question gets `resposta`, every file dialog `arquivo`
+// (an open dialog `arquivoAbrir`, when set).
 class ProgramaEmTeste {
 public:
     ProgramaEmTeste();
