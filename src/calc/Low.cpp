@@ -308,14 +308,17 @@ CunhasLow DetalheLow(const EntradaLow& entrada) {
 
 bool CalcLow(long double H, long double n, long double gama, long double c, long double phi,
              long double /*hb*/, long double /*b*/, long double T, long double Z, long double CS,
-             long double CZ, long double CF, long double F, ResultadoLow& resultado) {
-    const RelatoLow relato = AnaliseLow({H, n, gama, c, phi, T, Z, CS, CZ, CF, F}, resultado);
-    if (relato.situacao != SituacaoDados::Aceitos) {
-        ExibirMensagem(MensagemDaSituacao(relato.situacao));
+             long double CZ, long double CF, long double F, ResultadoLow& resultado,
+             RelatoLow* relato) {
+    const RelatoLow feito = AnaliseLow({H, n, gama, c, phi, T, Z, CS, CZ, CF, F}, resultado);
+    if (relato)
+        *relato = feito;
+    if (feito.situacao != SituacaoDados::Aceitos) {
+        ExibirMensagem(MensagemDaSituacao(feito.situacao));
         return false;
     }
     // The forces shown leave out the wedges no reinforcement stabilises: say so.
-    if (relato.haCunhaSemSolucao)
+    if (feito.haCunhaSemSolucao)
         ExibirMensagem(MensagemCunhasSemReforco);
     return true;
 }

@@ -7,13 +7,6 @@
 #include <optional>
 #include <vector>
 
-// Low's analysis: lowest unreinforced safety factor and the largest horizontal and bisector forces
-// that bring every wedge to F. hb and b are accepted and never read. Tells the user of data it
-// rejects, and then returns false: the record holds its entry values and answers nothing.
-bool CalcLow(long double H, long double n, long double gama, long double c, long double phi,
-             long double hb, long double b, long double T, long double Z, long double CS,
-             long double CZ, long double CF, long double F, ResultadoLow& resultado);
-
 // The eleven values Low's analysis reads, in CalcLow's order.
 struct EntradaLow {
     long double H, n, gama, c, phi, T, Z, CS, CZ, CF, F;
@@ -23,6 +16,15 @@ struct RelatoLow {
     SituacaoDados situacao; // Aceitos: computed
     bool haCunhaSemSolucao; // some wedge no reinforcement brings to F
 };
+
+// Low's analysis: lowest unreinforced safety factor and the largest horizontal and bisector forces
+// that bring every wedge to F. hb and b are accepted and never read. Tells the user of data it
+// rejects, among them a layer thinner than the shallowest wedge (H/2), and then returns false: the
+// record holds its entry values and answers nothing. `relato`, when given, says how it went.
+bool CalcLow(long double H, long double n, long double gama, long double c, long double phi,
+             long double hb, long double b, long double T, long double Z, long double CS,
+             long double CZ, long double CF, long double F, ResultadoLow& resultado,
+             RelatoLow* relato = nullptr);
 
 // The analysis CalcLow shows: the same checks and record, silent.
 RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado,

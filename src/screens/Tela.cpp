@@ -1,5 +1,7 @@
 #include "Tela.h"
 
+#include "data/ParseReal.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -8,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +27,37 @@ TratadorErros& tratadorAtual() {
     return tratador;
 }
 } // namespace
+
+namespace {
+QPointer<QLineEdit>& CampoApontado() {
+    static QPointer<QLineEdit> campo;
+    return campo;
+}
+} // namespace
+
+void ApontarCampo(QLineEdit* campo) {
+    if (!CampoApontado()) {
+        CampoApontado() = campo;
+    }
+}
+
+void FocarCampoApontado() {
+    QPointer<QLineEdit> campo = CampoApontado();
+    CampoApontado() = nullptr;
+    if (campo && campo->isVisible()) {
+        campo->setFocus(Qt::OtherFocusReason);
+        campo->selectAll();
+    }
+}
+
+long double LerNumero(QLineEdit* campo) {
+    try {
+        return ParseReal(campo->text().toStdString());
+    } catch (const EConvertError&) {
+        ApontarCampo(campo);
+        throw;
+    }
+}
 
 void DefinirTratadorErros(TratadorErros tratador) {
     tratadorAtual() = std::move(tratador);

@@ -14,6 +14,7 @@
 #include <utility>
 
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
 
@@ -21,6 +22,17 @@ class QStatusBar;
 using TratadorErros = std::function<void(std::exception_ptr)>;
 void DefinirTratadorErros(TratadorErros tratador);
 void TratarErro(std::exception_ptr erro);
+
+// After the message that the event handler in progress shows, the cursor goes to this field with
+// its text selected: the first value the user must correct. Later calls in the same handler are
+// ignored.
+void ApontarCampo(QLineEdit* campo);
+// Done at the end of every wrapped handler: the field pointed at, if any, takes the focus.
+void FocarCampoApontado();
+
+// Reads a field by the number-reading rule; a text that is not a number throws EConvertError, and
+// the field is pointed at.
+long double LerNumero(QLineEdit* campo);
 
 // Wraps an event handler so that whatever it throws reaches the application-wide handler: the
 // handler stops where the error arose and the program goes on.
@@ -31,6 +43,7 @@ template <class F> auto Tratado(F f) {
         } catch (...) {
             TratarErro(std::current_exception());
         }
+        FocarCampoApontado();
     };
 }
 

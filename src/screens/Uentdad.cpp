@@ -91,7 +91,7 @@ void TEntdad::bContinClick() {
         {ui->eCont, &DadosEntrada::Cont},
     }};
     for (const auto& [campo, valor] : campos) {
-        DadosDoProblema.*valor = ParseReal(campo->text().toStdString());
+        DadosDoProblema.*valor = LerNumero(campo);
     }
     Telas::Mostrar(IdTela::Metcal);
 }

@@ -7,7 +7,6 @@
 #include "calc/Kanst.h"
 #include "calc/Low.h"
 #include "data/EstadoExecucao.h"
-#include "data/ParseReal.h"
 #include "ui_Umetod.h"
 
 #include <QApplication>
@@ -61,8 +60,8 @@ bool TMetcal::eventFilter(QObject* objeto, QEvent* e) {
 void TMetcal::bCalkanClick() {
     EstadoExecucao& x = Execucao();
     x.CopiaDadosEntrada = DadosDoProblema;
-    x.Fatsegkan = ParseReal(ui->eFatsegkan->text().toStdString());
-    x.Posref = ParseReal(ui->ePosref->text().toStdString());
+    x.Fatsegkan = LerNumero(ui->eFatsegkan);
+    x.Posref = LerNumero(ui->ePosref);
     const DadosEntrada& d = x.CopiaDadosEntrada;
     RelatoKaniraj comTrinca, semTrinca;
     const bool aceitos = CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma,
@@ -78,6 +77,10 @@ void TMetcal::bCalkanClick() {
     if (aceitos) {
         x.DadosKaniraj = d;
         Telas::Mostrar(IdTela::Solkan);
+    } else if (comTrinca.situacao == SituacaoDados::FatorSeguranca) {
+        ApontarCampo(ui->eFatsegkan);
+    } else if (comTrinca.situacao == SituacaoDados::PosicaoReforco) {
+        ApontarCampo(ui->ePosref);
     }
 }
 
@@ -100,12 +103,15 @@ void TMetcal::bCallowClick() {
     d.Superf = dados.Superf;
     d.ProfZ = dados.ProfZ;
     d.Cont = dados.Cont;
-    x.Fatseglow = ParseReal(ui->eFatseglow->text().toStdString());
+    x.Fatseglow = LerNumero(ui->eFatseglow);
     x.DadosLow.reset();
+    RelatoLow relato{};
     if (CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-                d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow)) {
+                d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow, &relato)) {
         x.DadosLow = d;
         Telas::Mostrar(IdTela::Sollow);
+    } else if (relato.situacao == SituacaoDados::FatorSeguranca) {
+        ApontarCampo(ui->eFatseglow);
     }
 }
 

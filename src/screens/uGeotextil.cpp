@@ -6,17 +6,10 @@
 #include "calc/Verificacao.h"
 #include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
-#include "data/ParseReal.h"
 
 #include "ui_uGeotextil.h"
 
 #include <QLineEdit>
-
-namespace {
-long double Numero(const QLineEdit* campo) {
-    return ParseReal(campo->text().toStdString());
-}
-} // namespace
 
 TGeot::TGeot(QWidget* parent) : Tela(Tipo::SemDesativacao, parent), ui(new Ui::TGeot) {
     ui->setupUi(this);
@@ -34,11 +27,11 @@ TGeot::TGeot(QWidget* parent) : Tela(Tipo::SemDesativacao, parent), ui(new Ui::T
 TGeot::~TGeot() = default;
 
 void TGeot::bCalcClick() {
-    const long double deltaf = Numero(ui->eAngGeo1);
-    const long double cf = Numero(ui->eCoeGeo1);
-    const long double deltae = Numero(ui->eAngGeo2);
-    const long double ce = Numero(ui->eCoeGeo2);
-    const long double FS1 = Numero(ui->eFS1);
+    const long double deltaf = LerNumero(ui->eAngGeo1);
+    const long double cf = LerNumero(ui->eCoeGeo1);
+    const long double deltae = LerNumero(ui->eAngGeo2);
+    const long double ce = LerNumero(ui->eCoeGeo2);
+    const long double FS1 = LerNumero(ui->eFS1);
 
     // H and γ as the data-entry screen last converted them, not the copy of the last run.
     EstadoExecucao& x = Execucao();
@@ -58,16 +51,28 @@ void TGeot::bCalcClick() {
     case SituacaoAncoragem::InterfacesInvalidas:
         ExibirMensagem("Os ângulos de atrito das interfaces devem estar entre 0 e 90 graus, e as "
                        "coesões não podem ser negativas.");
+        // The first value of the screen outside its range.
+        for (const auto& [campo, valido] :
+             {std::pair{ui->eCoeGeo1, cf >= 0}, std::pair{ui->eAngGeo1, deltaf >= 0 && deltaf < 90},
+              std::pair{ui->eCoeGeo2, ce >= 0},
+              std::pair{ui->eAngGeo2, deltae >= 0 && deltae < 90}}) {
+            if (!valido) {
+                ApontarCampo(campo);
+            }
+        }
         return;
     case SituacaoAncoragem::FatorSegurancaNulo:
         ExibirMensagem(MensagemFatorSeguranca);
+        ApontarCampo(ui->eFS1);
         return;
     case SituacaoAncoragem::ResistenciaNula:
         ExibirMensagem("As resistências das interfaces somam zero; não é possível calcular o "
                        "comprimento de ancoragem.");
+        ApontarCampo(ui->eCoeGeo1);
         return;
     case SituacaoAncoragem::ForaDoIntervalo:
         ExibirMensagem("Valores fora do intervalo de cálculo.");
+        ApontarCampo(ui->eFS1);
         return;
     }
     x.Comprimentos = novos;

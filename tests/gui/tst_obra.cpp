@@ -166,33 +166,20 @@ void TstObra::dadosImpossiveisNaoAbremResultados_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<bool>("kaniraj");
     QTest::addColumn<QString>("mensagem");
-    QTest::newRow("φ = 90, Kaniraj") << "90"
-                                     << "6"
-                                     << "1,3"
-                                     << "0" << true << MensagemAnguloAtrito;
-    QTest::newRow("φ = 300, Low") << "300"
-                                  << "6"
-                                  << "1,3"
-                                  << "0" << false << MensagemAnguloAtrito;
-    QTest::newRow("F = 0, Low") << "30"
-                                << "6"
-                                << "0"
-                                << "0" << false << MensagemFatorSeguranca;
-    QTest::newRow("a acima de H") << "30"
-                                  << "6"
-                                  << "1,3"
-                                  << "3,5" << true << MensagemPosicaoReforco;
+    QTest::addColumn<QString>("apontado"); // the methods screen's field to correct, if any
+    const auto linha = [](const char* nome, const char* angulo, const char* T, const char* F,
+                          const char* a, bool kaniraj, const char* mensagem, const char* campo) {
+        QTest::newRow(nome) << QString::fromLatin1(angulo) << QString::fromLatin1(T)
+                            << QString::fromLatin1(F) << QString::fromLatin1(a) << kaniraj
+                            << QString::fromUtf8(mensagem) << QString::fromLatin1(campo);
+    };
+    linha("φ = 90, Kaniraj", "90", "6", "1,3", "0", true, MensagemAnguloAtrito, "");
+    linha("φ = 300, Low", "300", "6", "1,3", "0", false, MensagemAnguloAtrito, "");
+    linha("F = 0, Low", "30", "6", "0", "0", false, MensagemFatorSeguranca, "eFatseglow");
+    linha("a acima de H", "30", "6", "1,3", "3,5", true, MensagemPosicaoReforco, "ePosref");
     // No wedge of either method fits a layer 1 m thick under 3 m of fill.
-    QTest::newRow("camada delgada, Kaniraj")
-        << "30"
-        << "1"
-        << "1,3"
-        << "0" << true << QString::fromUtf8(MensagemCamadaDelgadaKaniraj);
-    QTest::newRow("camada delgada, Low")
-        << "30"
-        << "1"
-        << "1,3"
-        << "0" << false << QString::fromUtf8(MensagemCamadaDelgadaLow);
+    linha("camada delgada, Kaniraj", "30", "1", "1,3", "0", true, MensagemCamadaDelgadaKaniraj, "");
+    linha("camada delgada, Low", "30", "1", "1,3", "0", false, MensagemCamadaDelgadaLow, "");
 }
 
 // The run ends with the message: the methods screen stays in front and no results screen shows
@@ -206,6 +193,7 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     QFETCH(QString, a);
     QFETCH(bool, kaniraj);
     QFETCH(QString, mensagem);
+    QFETCH(QString, apontado);
     ProgramaEmTeste programa;
     // An earlier valid run's forces must not survive the rejected one.
     QVERIFY(DigitarExemplo());
@@ -224,6 +212,9 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     QCOMPARE(programa.mensagens, QStringList{mensagem});
     QVERIFY(Janela(Metcal)->isActiveWindow());
     QVERIFY(!Janela(resultados)->isVisible());
+    if (!apontado.isEmpty()) {
+        QCOMPARE(Focado()->objectName(), apontado);
+    }
     if (kaniraj) {
         QCOMPARE(Execucao().SolucaoComTrinca.P, 0.0L);
         QCOMPARE(Execucao().SolucaoSemTrinca.P, 0.0L);

@@ -198,40 +198,43 @@ void TstPercursos::erroDeConversao_data() {
     QTest::addColumn<QString>("botao");
     QTest::addColumn<QString>("digitado"); // field=text|..., over fields typed well
     QTest::addColumn<int>("lidos");        // values stored before the press stopped
+    QTest::addColumn<QString>("apontado"); // the field with the cursor after the message
     QTest::addColumn<QString>("mensagem");
     const auto linha = [](const char* nome, IdTela tela, const char* botao, const char* digitado,
-                          int lidos, const QString& mensagem = mensagemConversao) {
+                          int lidos, const char* apontado,
+                          const QString& mensagem = mensagemConversao) {
         QTest::newRow(nome) << tela << QString::fromLatin1(botao) << QString::fromUtf8(digitado)
-                            << lidos << mensagem;
+                            << lidos << QString::fromLatin1(apontado) << mensagem;
     };
     // A point is not the decimal separator here. Kaniraj reads F, then a; Low reads its F. The
     // anchorage's refusals: interfaces without strength, and FS1 near the largest extended real.
     // clang-format off
-    linha("eAlt vazio", Entdad, "bContin", "eAlt=", 0);
-    linha("eDecl com ponto", Entdad, "bContin", "eDecl=2.5", 1);
-    linha("eAngat com unidade", Entdad, "bContin", "eAngat=30 graus", 4);
-    linha("eCont so espacos", Entdad, "bContin", "eCont=   ", 11);
-    linha("F de Kaniraj com ponto", Metcal, "bCalkan", "eFatsegkan=1.3|ePosref=0", 0);
-    linha("a vazio", Metcal, "bCalkan", "eFatsegkan=1,3|ePosref=", 1);
-    linha("F de Low com letra", Metcal, "bCallow", "eFatseglow=1,3x", 0);
-    linha("cf vazio", Geot, "bCalc", "eCoeGeo1=", 0);
-    linha("deltaf com letra", Geot, "bCalc", "eAngGeo1=2,5a", 0);
-    linha("ce vazio", Geot, "bCalc", "eCoeGeo2=", 0);
-    linha("deltae com letra", Geot, "bCalc", "eAngGeo2=2,5a", 0);
-    linha("FS1 vazio", Geot, "bCalc", "eFS1=", 0);
-    linha("resistencias que somam zero", Geot, "bCalc", "eCoeGeo1=0|eCoeGeo2=0", 0,
+    linha("eAlt vazio", Entdad, "bContin", "eAlt=", 0, "eAlt");
+    linha("eDecl com ponto", Entdad, "bContin", "eDecl=2.5", 1, "eDecl");
+    linha("eAngat com unidade", Entdad, "bContin", "eAngat=30 graus", 4, "eAngat");
+    linha("eCont so espacos", Entdad, "bContin", "eCont=   ", 11, "eCont");
+    linha("F de Kaniraj com ponto", Metcal, "bCalkan", "eFatsegkan=1.3|ePosref=0", 0, "eFatsegkan");
+    linha("a vazio", Metcal, "bCalkan", "eFatsegkan=1,3|ePosref=", 1, "ePosref");
+    linha("F de Low com letra", Metcal, "bCallow", "eFatseglow=1,3x", 0, "eFatseglow");
+    linha("cf vazio", Geot, "bCalc", "eCoeGeo1=", 0, "eCoeGeo1");
+    linha("deltaf com letra", Geot, "bCalc", "eAngGeo1=2,5a", 0, "eAngGeo1");
+    linha("ce vazio", Geot, "bCalc", "eCoeGeo2=", 0, "eCoeGeo2");
+    linha("deltae com letra", Geot, "bCalc", "eAngGeo2=2,5a", 0, "eAngGeo2");
+    linha("FS1 vazio", Geot, "bCalc", "eFS1=", 0, "eFS1");
+    linha("resistencias que somam zero", Geot, "bCalc", "eCoeGeo1=0|eCoeGeo2=0", 0, "eCoeGeo1",
           "As resistências das interfaces somam zero; não é possível calcular o comprimento de ancoragem.");
-    linha("fora do intervalo", Geot, "bCalc", "eFS1=1E4932", 0, "Valores fora do intervalo de cálculo.");
+    linha("angulo de 90 graus", Geot, "bCalc", "eAngGeo2=90", 0, "eAngGeo2",
+          "Os ângulos de atrito das interfaces devem estar entre 0 e 90 graus, e as coesões não podem ser negativas.");
+    linha("fora do intervalo", Geot, "bCalc", "eFS1=1E4932", 0, "eFS1", "Valores fora do intervalo de cálculo.");
     // clang-format on
 }
 
-// One message; what was read before the bad field is stored, nothing after it; no run, no other
-// screen, and the screen stays active with the field as typed.
 void TstPercursos::erroDeConversao() {
     QFETCH(IdTela, tela);
     QFETCH(QString, botao);
     QFETCH(QString, digitado);
     QFETCH(int, lidos);
+    QFETCH(QString, apontado);
     QFETCH(QString, mensagem);
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
@@ -262,6 +265,10 @@ void TstPercursos::erroDeConversao() {
 
     QCOMPARE(programa.mensagens, QStringList{mensagem});
     QVERIFY(Janela(tela)->isActiveWindow());
+    // The cursor in the field to correct, its text selected to be typed over.
+    QCOMPARE(Focado()->objectName(), apontado);
+    const auto* corrigir = qobject_cast<const QLineEdit*>(Focado());
+    QCOMPARE(corrigir->selectedText(), corrigir->text());
     for (IdTela outra : {Metcal, Solkan, Sollow}) {
         QCOMPARE(Janela(outra)->isVisible(), outra == tela);
     }
