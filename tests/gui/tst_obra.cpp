@@ -24,11 +24,13 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -121,6 +123,18 @@ QStringList ForaDosEixos(const QChart* grafico) {
         }
     }
     return fora;
+}
+
+// Pixels of the intact fill's red (Kaniraj without crack) in a picture.
+int PixelsVermelhos(const QImage& imagem) {
+    int n = 0;
+    for (int y = 0; y < imagem.height(); ++y) {
+        for (int x = 0; x < imagem.width(); ++x) {
+            const QColor c = imagem.pixelColor(x, y);
+            n += c.red() > 140 && c.green() < 70 && c.blue() < 70;
+        }
+    }
+    return n;
 }
 
 // The example of the design file's documentation, written to a file.
@@ -509,6 +523,21 @@ void TstObra::rupturaDesenhada() {
                     fs0->chart()->series().size() >= 3;
             fora = ForaDosEixos(forcas->chart()) + ForaDosEixos(fs0->chart());
             VerificarTextosInteiros(janela);
+            // The SVG picture draws the arcs where the screen does, not through the air above
+            // the fill: about as much of the intact fill's red in both.
+            QTemporaryDir pasta;
+            programa.arquivo = pasta.filePath(QStringLiteral("ruptura.svg"));
+            QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bSalvarImagem")),
+                              Qt::LeftButton);
+            auto* quadro = Achar<QWidget>(janela, QStringLiteral("Quadro"));
+            QImage svg(quadro->size(), QImage::Format_RGB32);
+            svg.fill(Qt::white);
+            QPainter pintor(&svg);
+            QSvgRenderer(programa.arquivo).render(&pintor);
+            pintor.end();
+            const double razao = static_cast<double>(PixelsVermelhos(svg)) /
+                                 PixelsVermelhos(quadro->grab().toImage());
+            visto = visto && razao > 0.8 && razao < 1.25;
             QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")),
                               Qt::LeftButton);
         });
