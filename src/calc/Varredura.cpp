@@ -44,50 +44,65 @@ EntradaLow ParaLow(const DadosEstudo& d) {
 }
 
 // The force of one hypothesis: only a completed search answers.
-std::optional<long double> Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d,
-                                   SituacaoDados& situacao) {
+Resposta Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d, RelatoKaniraj& relato) {
     ResultadoKaniraj r;
-    const RelatoKaniraj relato = AnaliseKaniraj(hipotese, ParaKaniraj(d), r);
-    situacao = relato.situacao;
+    relato = AnaliseKaniraj(hipotese, ParaKaniraj(d), r);
     if (relato.desfecho != DesfechoKaniraj::Calculado)
-        return std::nullopt;
-    return r.P;
+        return {};
+    return {EstadoResposta::Valor, r.P};
 }
 
-struct ForcasLow {
-    std::optional<long double> Ph, Pb;
+// Why a Kaniraj run gave no force; empty when it gave one.
+const char* MotivoKaniraj(const RelatoKaniraj& relato) {
+    return MensagemDaSituacao(relato.situacao);
+}
+
+struct RespostasLow {
+    Resposta Ph, Pb, FS0;
+    std::size_t cunhas = 0;
 };
 
-ForcasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
-    // One run gives the record and the wedges it leaves out.
+RespostasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
+    // One run gives the record, FS0 and the wedges the record leaves out.
     const CunhasLow detalhe = DetalheLow(ParaLow(d));
     situacao = detalhe.relato.situacao;
     if (situacao != SituacaoDados::Aceitos)
         return {};
     const ResultadoLow& r = detalhe.resultado;
+    RespostasLow respostas{{EstadoResposta::Valor, r.Solicsolh},
+                           {EstadoResposta::Valor, r.Solicsolb},
+                           {EstadoResposta::Valor, r.Fatsegsol},
+                           detalhe.cunhas.size()};
     if (!detalhe.relato.haCunhaSemSolucao)
-        return {r.Solicsolh, r.Solicsolb};
+        return respostas;
     // Every wedge left unsolved lacks at least its horizontal force, so Ph has none; the bisector
     // force still answers when every wedge has one.
+    respostas.Ph = {EstadoResposta::SemSolucao};
     const bool todasBissetriz = std::all_of(detalhe.cunhas.begin(), detalhe.cunhas.end(),
                                             [](const CunhaLow& c) { return c.Pb.has_value(); });
-    ForcasLow forcas;
-    if (todasBissetriz)
-        forcas.Pb = r.Solicsolb;
-    return forcas;
+    if (!todasBissetriz)
+        respostas.Pb = {EstadoResposta::SemSolucao};
+    return respostas;
+}
+
+std::optional<long double> Valor(const Resposta& resposta) {
+    if (resposta.estado != EstadoResposta::Valor)
+        return std::nullopt;
+    return resposta.valor;
 }
 
 std::optional<long double> Solicitacao(Forca forca, const DadosEstudo& d) {
+    RelatoKaniraj ignorado;
     SituacaoDados ignorada;
     switch (forca) {
     case Forca::KanirajComTrinca:
-        return Kaniraj(HipoteseKaniraj::ComTrinca, d, ignorada);
+        return Valor(Kaniraj(HipoteseKaniraj::ComTrinca, d, ignorado));
     case Forca::KanirajSemTrinca:
-        return Kaniraj(HipoteseKaniraj::SemTrinca, d, ignorada);
+        return Valor(Kaniraj(HipoteseKaniraj::SemTrinca, d, ignorado));
     case Forca::LowHorizontal:
-        return Low(d, ignorada).Ph;
+        return Valor(Low(d, ignorada).Ph);
     case Forca::LowBissetriz:
-        return Low(d, ignorada).Pb;
+        return Valor(Low(d, ignorada).Pb);
     }
     return std::nullopt;
 }
@@ -227,18 +242,40 @@ long double ValorDe(const DadosEstudo& d, Variavel variavel, Forca forca) {
     return 0;
 }
 
-Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao) {
-    Solicitacoes P;
-    SituacaoDados comTrinca, semTrinca, low;
-    P[Indice(Forca::KanirajComTrinca)] = Kaniraj(HipoteseKaniraj::ComTrinca, dados, comTrinca);
-    P[Indice(Forca::KanirajSemTrinca)] = Kaniraj(HipoteseKaniraj::SemTrinca, dados, semTrinca);
-    const ForcasLow forcasLow = Low(dados, low);
-    P[Indice(Forca::LowHorizontal)] = forcasLow.Ph;
-    P[Indice(Forca::LowBissetriz)] = forcasLow.Pb;
-    if (situacao) {
-        // Kaniraj's checks include Low's: its reason comes first.
-        *situacao = comTrinca != SituacaoDados::Aceitos ? comTrinca : low;
+const char* CabecalhoDaForca(Forca forca) {
+    return cabecalhosForcas[Indice(forca)];
+}
+
+AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados) {
+    AvaliacaoMetodos a;
+    RelatoKaniraj comTrinca, semTrinca;
+    SituacaoDados low;
+    a.P[Indice(Forca::KanirajComTrinca)] = Kaniraj(HipoteseKaniraj::ComTrinca, dados, comTrinca);
+    a.P[Indice(Forca::KanirajSemTrinca)] = Kaniraj(HipoteseKaniraj::SemTrinca, dados, semTrinca);
+    const RespostasLow respostasLow = Low(dados, low);
+    a.P[Indice(Forca::LowHorizontal)] = respostasLow.Ph;
+    a.P[Indice(Forca::LowBissetriz)] = respostasLow.Pb;
+    a.FS0 = respostasLow.FS0;
+    a.cunhasLow = respostasLow.cunhas;
+    // Kaniraj's checks include Low's: its reason comes first.
+    a.situacao = comTrinca.situacao != SituacaoDados::Aceitos ? comTrinca.situacao : low;
+    for (const char* motivo :
+         {MotivoKaniraj(comTrinca), MotivoKaniraj(semTrinca), MensagemDaSituacao(low)}) {
+        if (*motivo) {
+            a.motivo = motivo;
+            break;
+        }
     }
+    return a;
+}
+
+Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao) {
+    const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados);
+    Solicitacoes P;
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f)
+        P[f] = Valor(avaliacao.P[f]);
+    if (situacao)
+        *situacao = avaliacao.situacao;
     return P;
 }
 

@@ -41,10 +41,32 @@ DadosEstudo ComValor(DadosEstudo dados, Variavel variavel, long double v);
 // The typed value of the variable on the side of that force (F differs between the methods).
 long double ValorDe(const DadosEstudo& dados, Variavel variavel, Forca forca);
 
-// A force with no value is one the design cannot take: data the analysis rejects (among them data
-// for which it examines no wedge), or, for Low, a wedge no reinforcement brings to F in that
-// direction (the analysis's record leaves such wedges out, so its number would understate the
-// need).
+// The column of the force in exported tables, ASCII.
+const char* CabecalhoDaForca(Forca forca);
+
+// What an analysis answers for one of its results. SemSolucao: some Low wedge that no
+// reinforcement brings to F in that direction, so the design fails whatever the strength (the
+// analysis's record leaves such wedges out, so its number would understate the need). SemResposta:
+// the analysis refused the data, among them data for which it examines no wedge.
+enum class EstadoResposta : unsigned char { Valor, SemSolucao, SemResposta };
+struct Resposta {
+    EstadoResposta estado = EstadoResposta::SemResposta;
+    long double valor = 0; // only with Valor
+};
+
+// The four forces as the study computes them and Low's lowest unreinforced safety factor from the
+// same run.
+struct AvaliacaoMetodos {
+    std::array<Resposta, NumeroDeForcas> P;
+    Resposta FS0;
+    std::size_t cunhasLow = 0;                       // the wedges Low's run examined
+    SituacaoDados situacao = SituacaoDados::Aceitos; // as CalcularSolicitacoes gives it
+    // Why some result has no answer, from the first analysis that gave none; empty otherwise.
+    const char* motivo = "";
+};
+AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados);
+
+// The forces with a value; neither kind of gap has one.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
 Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao = nullptr);
 
