@@ -4,8 +4,8 @@
 
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "relatorio/Relatorio.h"
 #include "screens/Projetos.h"
-#include "screens/Relatorio.h"
 #include "screens/Tela.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
@@ -28,6 +28,7 @@
 #include "screens/uSuperficies.h"
 #include "screens/uTab1.h"
 #include "screens/uTab2.h"
+#include "screens/uVerificacoes.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -111,6 +112,7 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TfTab2>(IdTela::fTab2);
     Criar<TSuperficies>(IdTela::Superficies);
     Criar<TEstudo>(IdTela::Estudo);
+    Criar<TVerificacoes>(IdTela::Verificacoes);
     Telas::Instalar(this);
 }
 

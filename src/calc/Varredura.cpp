@@ -44,7 +44,7 @@ EntradaLow ParaLow(const DadosEstudo& d) {
 }
 
 // The force of one hypothesis: only a completed search answers.
-Resposta Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d, RelatoKaniraj& relato) {
+RespostaMetodo Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d, RelatoKaniraj& relato) {
     ResultadoKaniraj r;
     relato = AnaliseKaniraj(hipotese, ParaKaniraj(d), r);
     if (relato.desfecho != DesfechoKaniraj::Calculado)
@@ -58,7 +58,7 @@ const char* MotivoKaniraj(const RelatoKaniraj& relato) {
 }
 
 struct RespostasLow {
-    Resposta Ph, Pb, FS0;
+    RespostaMetodo Ph, Pb, FS0;
     std::size_t cunhas = 0;
 };
 
@@ -85,7 +85,7 @@ RespostasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
     return respostas;
 }
 
-std::optional<long double> Valor(const Resposta& resposta) {
+std::optional<long double> Valor(const RespostaMetodo& resposta) {
     if (resposta.estado != EstadoResposta::Valor)
         return std::nullopt;
     return resposta.valor;

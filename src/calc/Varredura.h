@@ -49,7 +49,7 @@ const char* CabecalhoDaForca(Forca forca);
 // analysis's record leaves such wedges out, so its number would understate the need). SemResposta:
 // the analysis refused the data, among them data for which it examines no wedge.
 enum class EstadoResposta : unsigned char { Valor, SemSolucao, SemResposta };
-struct Resposta {
+struct RespostaMetodo {
     EstadoResposta estado = EstadoResposta::SemResposta;
     long double valor = 0; // only with Valor
 };
@@ -57,8 +57,8 @@ struct Resposta {
 // The four forces as the study computes them and Low's lowest unreinforced safety factor from the
 // same run.
 struct AvaliacaoMetodos {
-    std::array<Resposta, NumeroDeForcas> P;
-    Resposta FS0;
+    std::array<RespostaMetodo, NumeroDeForcas> P;
+    RespostaMetodo FS0;
     std::size_t cunhasLow = 0;                       // the wedges Low's run examined
     SituacaoDados situacao = SituacaoDados::Aceitos; // as CalcularSolicitacoes gives it
     // Why some result has no answer, from the first analysis that gave none; empty otherwise.

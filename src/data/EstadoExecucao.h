@@ -23,6 +23,9 @@ struct EstadoExecucao {
     int SemRaioSemTrinca = 0;
     // Changed only by a successful anchorage calculation.
     ComprimentosAncoragem Comprimentos;
+    // The force the limit-state checks take as governing: 0, the largest; 1 to 4, one method's
+    // force (Kaniraj with crack, without, Low horizontal, bisector).
+    int EscolhaForcaGovernante = 0;
     // The reinforcement analysis in progress was opened from the Kaniraj results (clear: from
     // Low's); the anchorage calculation returns there every time it is pressed.
     bool OrigemKaniraj = false;

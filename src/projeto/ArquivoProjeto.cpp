@@ -11,6 +11,8 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 
+#include <cmath>
+
 const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
     {"Alt", "eAlt", "Aterro: Altura (m)"},
     {"Decl", "eDecl", "Aterro: Declividade (h/v)"},
@@ -32,6 +34,14 @@ const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
     {"CoeGeo2", "eCoeGeo2", "Solo de aterro/geotêxtil: Coesão"},
     {"AngGeo2", "eAngGeo2", "Solo de aterro/geotêxtil: Ângulo de atrito"},
     {"FS1", "eFS1", "Fator de segurança"},
+    {"FSdesl", "eFSdesl", "Verificações: FS contra o deslizamento e o espalhamento", 2, "1.5"},
+    {"FSext", "eFSext", "Verificações: FS contra a extrusão", 2, "2.0"},
+    {"FScap", "eFScap", "Verificações: FS contra a ruptura da fundação", 2, "2.0"},
+    {"Tult", "eTult", "Verificações: Resistência à tração do reforço (kN/m)", 2},
+    {"FRid", "eFRid", "Verificações: Fator de redução por danos de instalação", 2},
+    {"FRfl", "eFRfl", "Verificações: Fator de redução por fluência", 2},
+    {"FRdq", "eFRdq", "Verificações: Fator de redução por degradação", 2},
+    {"Epsadm", "eEpsadm", "Verificações: Deformação admissível do reforço (%)", 2, "5"},
 }};
 
 namespace {
@@ -60,6 +70,15 @@ QString Rotulo(const CampoProjeto& campo) {
 }
 
 } // namespace
+
+Projeto ProjetoInicial() {
+    Projeto projeto;
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        projeto.valores[i] =
+            QString::fromLatin1(CamposProjeto[i].inicial).replace(ponto, Separador());
+    }
+    return projeto;
+}
 
 Desfecho ProjetoParaJson(const Projeto& projeto, QByteArray& json) {
     QJsonObject objeto;
@@ -97,8 +116,10 @@ Desfecho JsonParaProjeto(const QByteArray& json, const QString& nome, Projeto& p
         return Falha(nome, QStringLiteral("o arquivo não é um projeto do Veltra."));
     }
     const QJsonValue versao = objeto.value(QStringLiteral("versao"));
-    if (!versao.isDouble() || versao.toDouble() != VersaoDoFormato) {
-        if (versao.isDouble() && versao.toDouble() > VersaoDoFormato) {
+    const double numeroVersao = versao.toDouble();
+    if (!versao.isDouble() || numeroVersao < 1 || numeroVersao > VersaoDoFormato ||
+        numeroVersao != std::floor(numeroVersao)) {
+        if (versao.isDouble() && numeroVersao > VersaoDoFormato) {
             return Falha(nome, QStringLiteral("o projeto foi salvo por uma versão mais nova do "
                                               "Veltra (formato %1); esta versão lê o formato %2.")
                                    .arg(versao.toDouble())
@@ -107,7 +128,7 @@ Desfecho JsonParaProjeto(const QByteArray& json, const QString& nome, Projeto& p
         return Falha(nome, QStringLiteral("a versão do formato do projeto não é válida."));
     }
 
-    Projeto lido;
+    Projeto lido = ProjetoInicial();
     const QJsonValue descricao = objeto.value(QStringLiteral("descricao"));
     if (!descricao.isUndefined()) {
         if (!descricao.isString()) {
@@ -118,6 +139,10 @@ Desfecho JsonParaProjeto(const QByteArray& json, const QString& nome, Projeto& p
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         const CampoProjeto& campo = CamposProjeto[i];
         const QJsonValue valor = objeto.value(QString::fromLatin1(campo.chave));
+        // A file of an earlier version lacks the later values: they keep their initial texts.
+        if (valor.isUndefined() && campo.desdeVersao > numeroVersao) {
+            continue;
+        }
         if (valor.isUndefined()) {
             return Falha(nome, QStringLiteral("falta o valor de %1.").arg(Rotulo(campo)));
         }

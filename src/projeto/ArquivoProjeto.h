@@ -10,17 +10,22 @@
 #include <array>
 #include <cstddef>
 
-// One typed value of a design: its key in the file, the control that holds it on its screen and
-// its label as the screen shows it (group and caption).
+// One typed value of a design: its key in the file, the control that holds it on its screen, its
+// label as the screen shows it (group and caption), the format version that brought it, and the
+// text a new design starts with (decimals with a point), which a file of an earlier version opens
+// with.
 struct CampoProjeto {
     const char* chave;
     const char* controle;
     const char* rotulo;
+    int desdeVersao = 1;
+    const char* inicial = "";
 };
 
-inline constexpr std::size_t NumeroDeCampos = 20;
+inline constexpr std::size_t NumeroDeCampos = 28;
 
-// The twelve problem values, the methods' three inputs and the five anchorage inputs, in order.
+// The twelve problem values, the methods' three inputs, the five anchorage inputs and the eight of
+// the limit-state checks, in order.
 extern const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto;
 
 struct Projeto {
@@ -32,9 +37,12 @@ struct Projeto {
 };
 
 inline constexpr char NomeDoFormato[] = "Veltra";
-inline constexpr int VersaoDoFormato = 1;
+inline constexpr int VersaoDoFormato = 2;
 // Larger files are refused without being read whole: a design is a few hundred bytes.
 inline constexpr qint64 TamanhoMaximoArquivo = 1 << 20;
+
+// A design as the program starts: every field empty, but those with an initial text.
+Projeto ProjetoInicial();
 
 // How a read or a write ended: ok, or the message for the user, in Portuguese, naming the file.
 struct Desfecho {

@@ -13,7 +13,7 @@
 namespace {
 
 struct Estado {
-    Projeto ultimo; // as last opened or saved
+    Projeto ultimo = ProjetoInicial(); // as last opened or saved; at start, the new design
     QString arquivo;
 };
 
@@ -198,6 +198,6 @@ bool ConfirmarSaida(QWidget* pai) {
 }
 
 void ReiniciarProjeto() {
-    estado().ultimo = {};
+    estado().ultimo = ProjetoInicial();
     estado().arquivo.clear();
 }

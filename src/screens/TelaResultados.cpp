@@ -2,7 +2,7 @@
 
 #include "DicasMouse.h"
 #include "Impressao.h"
-#include "Relatorio.h"
+#include "RelatorioDasTelas.h"
 #include "Telas.h"
 #include "data/EstadoExecucao.h"
 

@@ -28,8 +28,9 @@ enum class IdTela {
     fTab2,
     Superficies,
     Estudo,
+    Verificacoes,
 };
-inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Estudo) + 1;
+inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Verificacoes) + 1;
 
 class Telas {
 public:

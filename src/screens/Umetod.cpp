@@ -22,6 +22,7 @@ TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetc
     AoClicar(ui->bCallow, this, &TMetcal::bCallowClick);
     AoClicar(ui->bEsq2, this, &TMetcal::bEsq2Click);
     AoClicar(ui->bEstudo, this, &TMetcal::bEstudoClick);
+    AoClicar(ui->bVerificacoes, this, &TMetcal::bVerificacoesClick);
     AoClicar(ui->bDados1, this, &TMetcal::bDados1Click);
     AoClicar(ui->bImp2, this, &TMetcal::bImp2Click);
     AoClicar(ui->bExit2, this, &TMetcal::bExit2Click);
@@ -121,6 +122,10 @@ void TMetcal::bEsq2Click() {
 
 void TMetcal::bEstudoClick() {
     Telas::MostrarModal(IdTela::Estudo);
+}
+
+void TMetcal::bVerificacoesClick() {
+    Telas::MostrarModal(IdTela::Verificacoes);
 }
 
 void TMetcal::bDados1Click() {

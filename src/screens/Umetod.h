@@ -24,6 +24,7 @@ private:
     void bCallowClick();
     void bEsq2Click();
     void bEstudoClick();
+    void bVerificacoesClick();
     void bDados1Click();
     void bImp2Click();
     void bExit2Click();

@@ -1,15 +1,16 @@
 #include "uEstudo.h"
 
 #include "Dialogos.h"
-#include "GraficosRuptura.h"
 #include "Impressao.h"
-#include "Numeros.h"
 #include "Projetos.h"
 #include "data/FormatoGeral.h"
 #include "data/Geotexteis.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "desenhos/GraficosRuptura.h"
+#include "desenhos/Numeros.h"
 #include "projeto/Arquivos.h"
+#include "relatorio/ProjetoDigitado.h"
 
 #include "ui_uEstudo.h"
 
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -252,6 +252,11 @@ TEstudo::~TEstudo() {
 void TEstudo::showEvent(QShowEvent* e) {
     Tratado([this] {
         LerDadosDigitados();
+        // The reinforcement's design strength, when the checks have one, is the line to meet.
+        if (const auto Td = ResistenciaDeProjetoDigitada(ProjetoDasTelas())) {
+            ui->cbGeotextil->setCurrentIndex(0);
+            ui->eResistencia->setText(QString::fromStdString(FormatoGeral(*Td)));
+        }
         AjustarGeotextil();
         IntervaloPadrao();
         Recalcular();
@@ -270,34 +275,11 @@ void TEstudo::hideEvent(QHideEvent* e) {
 
 // The values as typed on the data-entry and methods screens, as their runs would read them.
 void TEstudo::LerDadosDigitados() {
-    const Projeto projeto = ProjetoDasTelas();
-    dados_.reset();
-    erroDados_.clear();
-    // The first value that is not a number is the one the message names.
-    const auto valor = [&](const char* chave) -> long double {
-        const auto campo = std::find_if(
-            CamposProjeto.begin(), CamposProjeto.end(),
-            [chave](const CampoProjeto& c) { return std::strcmp(c.chave, chave) == 0; });
-        try {
-            return ParseReal(
-                projeto.valores[static_cast<std::size_t>(campo - CamposProjeto.begin())]
-                    .toStdString());
-        } catch (const EConvertError&) {
-            if (erroDados_.isEmpty()) {
-                erroDados_ = NaoNumero(Texto(campo->rotulo)) +
-                             QStringLiteral(" Corrija-o na entrada de dados ou nos métodos.");
-            }
-            return 0;
-        }
-    };
-    const DadosEstudo lidos{valor("Alt"),       valor("Decl"),   valor("Pesesp"),
-                            valor("Coesao"),    valor("Angat"),  valor("Altberma"),
-                            valor("Largberma"), valor("Prof"),   valor("Dist"),
-                            valor("Superf"),    valor("ProfZ"),  valor("Cont"),
-                            valor("Fatsegkan"), valor("Posref"), valor("Fatseglow")};
-    if (erroDados_.isEmpty()) {
-        dados_ = lidos;
-    }
+    QString invalido;
+    dados_ = DadosDigitados(ProjetoDasTelas(), invalido);
+    erroDados_ = dados_ ? QString()
+                        : NaoNumero(invalido) +
+                              QStringLiteral(" Corrija-o na entrada de dados ou nos métodos.");
 }
 
 void TEstudo::VariavelEscolhida() {

@@ -1,8 +1,8 @@
 #include "uSuperficies.h"
 
-#include "GraficosRuptura.h"
 #include "Impressao.h"
 #include "data/EstadoExecucao.h"
+#include "desenhos/GraficosRuptura.h"
 
 #include "ui_uSuperficies.h"
 

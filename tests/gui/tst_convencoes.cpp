@@ -195,7 +195,7 @@ void TstConvencoes::cadaTela_data() {
                                     "eDist eSuperf eProfZ eCont eDescricao bContin bImp1 bExit bAbrir "
                                     "bSalvar bSalvarComo", 19, true, "bImp1");
     linha("Metcal", Metcal, Normal, "eFatsegkan ePosref bCalkan bEsq1 eFatseglow bCallow bEsq2 "
-                                    "bEstudo bDados1 bImp2 bExit2", 11, false, "bImp2");
+                                    "bEstudo bVerificacoes bDados1 bImp2 bExit2", 12, false, "bImp2");
     linha("Sollow", Sollow, Normal, "bDados3 bImp4 bExit4 bGeot1 bRuptura bRelatorio", 0, true, "bImp4");
     linha("Geot", Geot, SemDesativacao, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1 bFS bCalc bDados "
                                         "bEns bSair", 5, true, "");
@@ -217,6 +217,8 @@ void TstConvencoes::cadaTela_data() {
     linha("Estudo", Estudo, Modal, "cbVariavel eDe eAte ePontos cbGeotextil eResistencia eReducao "
                                    "bFechar", 8, true, "");
     linha("Superficies", Superficies, Modal, "bFechar bImprimir bSalvarImagem", 3, true, "bImprimir");
+    linha("Verificacoes", Verificacoes, Modal, "eFSdesl eFSext eFScap eTult eFRid eFRfl eFRdq eEpsadm "
+                                               "cbForca bFechar", 10, true, "");
     // clang-format on
 }
 
@@ -232,9 +234,9 @@ void TstConvencoes::cadaTela() {
     QFETCH(QString, imprimir);
     Tela* tela = Janela(id);
     const QStringList paradas = ordem.split(u' ');
-    // The sketch, the drawing of the failure and the study resize.
+    // The sketch, the drawing of the failure, the study and the checks resize.
     QCOMPARE(tela->minimumSize() == tela->maximumSize(),
-             id != Esquema && id != Superficies && id != Estudo);
+             id != Esquema && id != Superficies && id != Estudo && id != Verificacoes);
     if (tipo == Tela::Tipo::Modal) {
         QVERIFY(MostrarEEsperar(Esquema));
         bool abridorFica = false;

@@ -13,12 +13,13 @@
 #include "data/EstadoExecucao.h"
 #include "data/FormatoGeral.h"
 #include "data/ParseReal.h"
+#include "desenhos/SecaoTransversal.h"
 #include "screens/Dialogos.h"
 #include "screens/Projetos.h"
-#include "screens/Relatorio.h"
-#include "screens/SecaoTransversal.h"
+#include "screens/RelatorioDasTelas.h"
 
 #include <QChartView>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -171,6 +172,7 @@ private slots:
     void relatorioSemJanelas();
     void semImpressoraSalvaPdf();
     void estudoParametrico();
+    void verificacoesAoDigitar();
 };
 
 void TstObra::dadosImpossiveisNaoAbremResultados_data() {
@@ -337,9 +339,11 @@ void TstObra::projetoIdaEVolta() {
         ProjetosRecentes(),
         QStringList({copia, QFileInfo(arquivo + QStringLiteral(".veltra")).absoluteFilePath()}));
 
+    QVERIFY(!RelatorioDasTelas().alterado);
     for (int i = 0; i < 12; ++i) {
         Digitar(Entdad, camposEntdad[i], QStringLiteral("7"));
     }
+    QVERIFY(RelatorioDasTelas().alterado); // "(com alterações não salvas)"
     programa.arquivo = arquivo + QStringLiteral(".veltra");
     programa.resposta = Resposta::Nao; // do not save the sevens
     Clicar(Entdad, "bAbrir");
@@ -676,6 +680,13 @@ void TstObra::relatorioSemJanelas() {
     for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol}) {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
+    // The limit-state checks of the documented design: the fill does not slide, the foundation
+    // cannot carry it, and 200 kN/m reduced to 82,64 fall short of Low's 97,2.
+    for (const char* verificacao :
+         {"3,46410161513775", "≥ FSdesl = 1,5", "0,951851851851852", "≥ FScap = 2",
+          "82,6446280991736", "≥ 97,2", "Low horizontal", "uso 117,6 %", "1944"}) {
+        QVERIFY2(texto.contains(QString::fromUtf8(verificacao)), verificacao);
+    }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
     QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
     QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("{") == 1);
@@ -792,6 +803,47 @@ void TstObra::estudoParametrico() {
     });
     Clicar(Metcal, "bEstudo");
     QVERIFY(!Janela(Estudo)->isVisible());
+    QCOMPARE(programa.mensagens, QStringList());
+}
+
+// The limit-state checks of the worked embankment, recomputed as the user types: the documented
+// reinforcement falls short of Low's force, a stronger one holds; taking Kaniraj's force instead
+// lowers the governing force, and the report follows the choice.
+void TstObra::verificacoesAoDigitar() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Escrever(Metcal, "ePosref", QStringLiteral("0"));
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    Escrever(Geot, "eCoeGeo2", QStringLiteral("0"));
+    Escrever(Geot, "eAngGeo2", QStringLiteral("30"));
+    QStringList vistos;
+    QuandoModal([&](QWidget* janela) {
+        const auto fechar = qScopeGuard([janela] { janela->close(); });
+        VerificarTextosInteiros(janela);
+        const auto linha = [janela](int i) {
+            return Rotulo(janela, qPrintable(QStringLiteral("lVerificacao%1_1").arg(i))) +
+                   QLatin1Char(' ') +
+                   Rotulo(janela, qPrintable(QStringLiteral("lVerificacao%1_3").arg(i)));
+        };
+        for (const auto& [campo, texto] : {std::pair{"eTult", "200"}, std::pair{"eFRid", "1,1"},
+                                           std::pair{"eFRfl", "2"}, std::pair{"eFRdq", "1,1"}}) {
+            DigitarEm(Achar<QLineEdit>(janela, QString::fromLatin1(campo)),
+                      QString::fromUtf8(texto));
+        }
+        vistos << linha(2) << linha(5) << linha(6);
+        DigitarEm(Achar<QLineEdit>(janela, QStringLiteral("eTult")), QStringLiteral("300"));
+        vistos << linha(6);
+        auto* forca = Achar<QComboBox>(janela, QStringLiteral("cbForca"));
+        forca->setCurrentIndex(2); // Kaniraj sem trinca
+        vistos << linha(5);
+    });
+    Clicar(Metcal, "bVerificacoes");
+    QCOMPARE(vistos, (QStringList{"3,46410161513775 atende", "97,2 Low horizontal",
+                                  "82,6446280991736 não atende", "123,96694214876 atende",
+                                  Formato(*RelatorioDasTelas().verificacoes->governante.valor) +
+                                      QStringLiteral(" Kaniraj sem trinca")}));
+    QCOMPARE(RelatorioDasTelas().verificacoes->fonte, std::string("Kaniraj sem trinca"));
     QCOMPARE(programa.mensagens, QStringList());
 }
 

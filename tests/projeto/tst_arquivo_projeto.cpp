@@ -34,7 +34,8 @@ Projeto Digitado() {
     Projeto p;
     const char* valores[NumeroDeCampos] = {"3",   "2,5",  "18,75",  "",    "30", "1E-3", "-0",
                                            " 6 ", "0,",   "1,5e+2", "+10", ",5", "12",   "1,3",
-                                           "0",   "1,30", "5,55",   "",    "30", "1,5"};
+                                           "0",   "1,30", "5,55",   "",    "30", "1,5",  "1,5",
+                                           "2,0", "2",    "200",    "1,1", "2",  "",     "5"};
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         p.valores[i] = QString::fromUtf8(valores[i]);
     }
@@ -85,9 +86,13 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
         {"texto", "isto não é um projeto", "não é JSON"},
         {"lista", "[1, 2]", "não é JSON"},
         {"outro programa", trocar("\"Veltra\"", "\"Outro\""), "não é um projeto do Veltra"},
-        {"versão nova", trocar("\"versao\": 1", "\"versao\": 2"),
-         "versão mais nova do Veltra (formato 2)"},
-        {"versão em texto", trocar("\"versao\": 1", "\"versao\": \"1\""), "versão do formato"},
+        {"versão nova", trocar("\"versao\": 2", "\"versao\": 3"),
+         "versão mais nova do Veltra (formato 3)"},
+        {"versão em texto", trocar("\"versao\": 2", "\"versao\": \"2\""), "versão do formato"},
+        {"versão zero", trocar("\"versao\": 2", "\"versao\": 0"), "versão do formato"},
+        // Format 2 has the checks' values: none may be missing.
+        {"falta um valor do formato 2", trocar("\"Epsadm\"", "\"Eps\""),
+         "falta o valor de «Verificações: Deformação admissível do reforço (%)»"},
         {"falta um valor", trocar("\"ProfZ\"", "\"ProfZZ\""),
          "falta o valor de «Resistência não drenada: CZ (kPa)»"},
         {"número sem aspas", trocar("\"Alt\": \"3\"", "\"Alt\": 3"),
@@ -112,6 +117,24 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
             << d.mensagem.toStdString();
         EXPECT_EQ(projeto, Digitado());
     }
+}
+
+// A file written before the checks existed opens with their initial values.
+TEST_F(ArquivoProjeto, Format1FileOpensWithTheChecksInitialValues) {
+    QByteArray json;
+    ASSERT_TRUE(ProjetoParaJson(Digitado(), json).ok);
+    json.replace("\"versao\": 2", "\"versao\": 1");
+    for (const char* chave : {"FSdesl", "FSext", "FScap", "Tult", "FRid", "FRfl", "FRdq", "Epsadm"})
+        json.replace(QByteArray("\"") + chave + "\"", QByteArray("\"antigo") + chave + "\"");
+    Projeto lido;
+    const Desfecho d = JsonParaProjeto(json, QStringLiteral("antigo.veltra"), lido);
+    ASSERT_TRUE(d.ok) << d.mensagem.toStdString();
+    const Projeto inicial = ProjetoInicial();
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i)
+        EXPECT_EQ(lido.valores[i], i < 20 ? Digitado().valores[i] : inicial.valores[i]) << i;
+    EXPECT_EQ(inicial.valores[20], QStringLiteral("1,5"));
+    EXPECT_EQ(inicial.valores[27], QStringLiteral("5"));
+    EXPECT_EQ(inicial.valores[23], QString());
 }
 
 TEST_F(ArquivoProjeto, UnknownMembersAreIgnoredAndTheDescriptionIsOptional) {

@@ -1,0 +1,179 @@
+// What the report holds: the typed design read as the runs read it, each method run silently (or
+// the reason it is not calculated), the anchorage lengths of the forces shown, and the checks.
+
+#include "ProjetoDigitado.h"
+#include "Relatorio.h"
+#include "calc/Ancoragem.h"
+#include "calc/Verificacao.h"
+
+namespace {
+
+QString Motivo(const char* mensagem) {
+    return QString::fromUtf8(mensagem).chopped(1); // without its full stop
+}
+
+// Why a method is left "não calculado": a factor not typed, its own refusal of the data, or a
+// last run on other data.
+QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
+    const auto campo = [&](const char* chave, const char* nome) -> QString {
+        if (ValorDigitado(c.projeto, chave)) {
+            return {};
+        }
+        const std::size_t i = static_cast<std::size_t>(
+            std::find_if(CamposProjeto.begin(), CamposProjeto.end(),
+                         [chave](const CampoProjeto& k) { return qstrcmp(k.chave, chave) == 0; }) -
+            CamposProjeto.begin());
+        return QStringLiteral("%1 %2").arg(QString::fromUtf8(nome),
+                                           c.projeto.valores[i].isEmpty()
+                                               ? QStringLiteral("vazio")
+                                               : QStringLiteral("não numérico"));
+    };
+    const DadosEntrada& d = *c.dados;
+    if (kaniraj) {
+        QString motivo = campo("Fatsegkan", "fator de segurança de Kaniraj");
+        if (motivo.isEmpty()) {
+            motivo = campo("Posref", "posição do reforço");
+        }
+        if (!motivo.isEmpty()) {
+            return motivo;
+        }
+        ResultadoKaniraj r;
+        const RelatoKaniraj relato =
+            AnaliseKaniraj(HipoteseKaniraj::ComTrinca,
+                           {d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma,
+                            d.Prof, d.Dist, d.Superf, d.ProfZ, d.Cont, *c.Fatsegkan, *c.Posref},
+                           r);
+        return relato.desfecho == DesfechoKaniraj::Rejeitado
+                   ? Motivo(MensagemDaSituacao(relato.situacao))
+                   : QStringLiteral("não calculado para os dados e fatores digitados");
+    }
+    QString motivo = campo("Fatseglow", "fator de segurança de Low");
+    if (!motivo.isEmpty()) {
+        return motivo;
+    }
+    ResultadoLow r;
+    const RelatoLow relato = AnaliseLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist,
+                                         d.Superf, d.ProfZ, d.Cont, *c.Fatseglow},
+                                        r);
+    return relato.situacao != SituacaoDados::Aceitos
+               ? Motivo(MensagemDaSituacao(relato.situacao))
+               : QStringLiteral("não calculado para os dados e o fator digitados");
+}
+
+void Kaniraj(ConteudoRelatorio& c) {
+    const DadosEntrada& d = *c.dados;
+    const EntradaKaniraj e{d.Alt,  d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma,   d.Largberma,
+                           d.Prof, d.Dist, d.Superf, d.ProfZ,  d.Cont,  *c.Fatsegkan, *c.Posref};
+    CunhasKaniraj com = DetalheKaniraj(HipoteseKaniraj::ComTrinca, e);
+    if (com.relato.desfecho == DesfechoKaniraj::Rejeitado) {
+        c.avisos << QStringLiteral("Kaniraj: %1")
+                        .arg(QString::fromUtf8(MensagemDaSituacao(com.relato.situacao)));
+        return;
+    }
+    c.comTrinca = std::move(com);
+    c.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, e);
+    const std::string aviso = AvisoProfundidadesSemRaio(
+        c.comTrinca->relato.examinadas, c.comTrinca->relato.semRaio, c.semTrinca->relato.semRaio);
+    if (!aviso.empty()) {
+        c.avisos << QStringLiteral("Kaniraj: %1").arg(QString::fromStdString(aviso));
+    }
+}
+
+void Low(ConteudoRelatorio& c) {
+    const DadosEntrada& d = *c.dados;
+    CunhasLow l = DetalheLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist, d.Superf,
+                              d.ProfZ, d.Cont, *c.Fatseglow});
+    if (l.relato.situacao != SituacaoDados::Aceitos) {
+        c.avisos << QStringLiteral("Low: %1").arg(
+            QString::fromUtf8(MensagemDaSituacao(l.relato.situacao)));
+        return;
+    }
+    if (l.relato.haCunhaSemSolucao) {
+        c.avisos << QStringLiteral("Low: %1").arg(QString::fromUtf8(MensagemCunhasSemReforco));
+    }
+    c.low = std::move(l);
+}
+
+// The lengths of the forces shown, from the interfaces typed.
+void Ancoragens(ConteudoRelatorio& c) {
+    const auto valor = [&](const char* chave) { return ValorDigitado(c.projeto, chave); };
+    const auto cf = valor("CoeGeo1"), df = valor("AngGeo1");
+    const auto ce = valor("CoeGeo2"), de = valor("AngGeo2");
+    const auto fs = valor("FS1");
+    if (!(cf && df && ce && de && fs && (c.comTrinca || c.low))) {
+        return;
+    }
+    ComprimentosAncoragem l;
+    const long double zero = 0;
+    const SituacaoAncoragem s = CalcAncoragem(c.dados->Alt, c.dados->Pesesp, *cf, *df, *ce, *de,
+                                              *fs, c.comTrinca ? c.comTrinca->resultado.P : zero,
+                                              c.semTrinca ? c.semTrinca->resultado.P : zero,
+                                              c.low ? c.low->resultado.Solicsolh : zero,
+                                              c.low ? c.low->resultado.Solicsolb : zero, l);
+    if (s != SituacaoAncoragem::Calculada) {
+        c.avisos << QStringLiteral("Ancoragem: os parâmetros das interfaces não permitem "
+                                   "calcular os comprimentos.");
+        return;
+    }
+    if (c.comTrinca) {
+        c.ComTr = l.ComTr;
+        c.SemTr = l.SemTr;
+    }
+    if (c.low) {
+        c.Horiz = l.Horiz;
+        c.Biss = l.Biss;
+    }
+}
+
+} // namespace
+
+ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
+                                    bool low, EscolhaForca escolha) {
+    ConteudoRelatorio c;
+    c.projeto = projeto;
+    c.arquivo = arquivo;
+    DadosEntrada d;
+    bool completos = true;
+    for (const auto& [chave, campo] :
+         {std::pair{"Alt", &DadosEntrada::Alt}, std::pair{"Decl", &DadosEntrada::Decl},
+          std::pair{"Pesesp", &DadosEntrada::Pesesp}, std::pair{"Coesao", &DadosEntrada::Coesao},
+          std::pair{"Angat", &DadosEntrada::Angat}, std::pair{"Altberma", &DadosEntrada::Altberma},
+          std::pair{"Largberma", &DadosEntrada::Largberma}, std::pair{"Prof", &DadosEntrada::Prof},
+          std::pair{"Dist", &DadosEntrada::Dist}, std::pair{"Superf", &DadosEntrada::Superf},
+          std::pair{"ProfZ", &DadosEntrada::ProfZ}, std::pair{"Cont", &DadosEntrada::Cont}}) {
+        const auto v = ValorDigitado(projeto, chave);
+        completos = completos && v.has_value();
+        d.*campo = v.value_or(0);
+    }
+    if (!completos) {
+        c.avisos << QStringLiteral("Dados de entrada incompletos ou não numéricos: nenhum método "
+                                   "foi calculado.");
+        return c;
+    }
+    c.dados = d;
+    c.Fatsegkan = ValorDigitado(projeto, "Fatsegkan");
+    c.Posref = ValorDigitado(projeto, "Posref");
+    c.Fatseglow = ValorDigitado(projeto, "Fatseglow");
+
+    if (kaniraj && c.Fatsegkan && c.Posref) {
+        Kaniraj(c);
+    } else {
+        c.avisos << QStringLiteral("Kaniraj: %1.").arg(MotivoNaoCalculado(c, true));
+    }
+    if (low && c.Fatseglow) {
+        Low(c);
+    } else {
+        c.avisos << QStringLiteral("Low: %1.").arg(MotivoNaoCalculado(c, false));
+    }
+    Ancoragens(c);
+
+    QString invalido;
+    if (const auto estudo = DadosDigitados(projeto, invalido)) {
+        c.entradaVerificacoes = VerificacoesDigitadas(projeto, *estudo, escolha);
+        c.verificacoes = Verificar(*c.entradaVerificacoes);
+    } else {
+        c.avisos << QStringLiteral("Verificações complementares: o valor de «%1» não é um número.")
+                        .arg(invalido);
+    }
+    return c;
+}

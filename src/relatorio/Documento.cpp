@@ -1,0 +1,342 @@
+#include "Documento.h"
+
+#include "TextoVerificacoes.h"
+#include "calc/Ancoragem.h"
+#include "data/FormatoGeral.h"
+#include "desenhos/GraficosRuptura.h"
+#include "desenhos/SecaoTransversal.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QPainter>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <cstring>
+
+namespace {
+
+QString Escapar(const QString& t) {
+    return t.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+QString Fmt(long double v) {
+    return QString::fromStdString(FormatoGeral(v));
+}
+
+const QString naoCalculado = QStringLiteral("<i>não calculado</i>");
+
+// The typed text of a field, "vazio" when empty.
+QString Digitado(const Projeto& p, const char* chave) {
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        if (std::strcmp(CamposProjeto[i].chave, chave) == 0) {
+            return p.valores[i].isEmpty() ? QStringLiteral("<i>vazio</i>") : Escapar(p.valores[i]);
+        }
+    }
+    return {};
+}
+
+// A bordered table whose heading row repeats at the top of every page the table runs onto.
+class Tabela {
+public:
+    // `larguras`: the columns' shares of the page's width, in per cent; none, as their texts ask.
+    Tabela(qreal fator, const QStringList& cabecalho, const QList<int>& larguras = {})
+        : colunas_(static_cast<int>(cabecalho.size())) {
+        html_ = QStringLiteral("<table border='1' cellspacing='0' cellpadding='%1' %2"
+                               "style='border-color: #666'><thead><tr>")
+                    .arg(qRound(3 * fator))
+                    .arg(larguras.isEmpty() ? QString() : QStringLiteral("width='100%' "));
+        for (qsizetype i = 0; i < cabecalho.size(); ++i) {
+            html_ += larguras.isEmpty() ? QStringLiteral("<th>%1</th>").arg(cabecalho[i])
+                                        : QStringLiteral("<th width='%1%'>%2</th>")
+                                              .arg(larguras.value(i))
+                                              .arg(cabecalho[i]);
+        }
+        html_ += QStringLiteral("</tr></thead>");
+    }
+    // The values, after the first column's names, are never broken across lines.
+    Tabela& Linha(const QStringList& celulas) {
+        html_ += QStringLiteral("<tr>");
+        for (const QString& c : celulas) {
+            html_ += &c == &celulas.front()
+                         ? QStringLiteral("<td>%1</td>").arg(c)
+                         : QStringLiteral("<td style='white-space: nowrap'>%1</td>").arg(c);
+        }
+        html_ += QStringLiteral("</tr>");
+        return *this;
+    }
+    // A remark across the whole width, under the line it belongs to.
+    Tabela& Nota(const QString& texto) {
+        html_ +=
+            QStringLiteral("<tr><td colspan='%1'><i>%2</i></td></tr>").arg(colunas_).arg(texto);
+        return *this;
+    }
+    QString Html() const { return html_ + QStringLiteral("</table>"); }
+
+private:
+    int colunas_;
+    QString html_;
+};
+
+struct Grandeza {
+    const char* chave;
+    const char* nome;
+    const char* unidade;
+};
+
+QString TabelaDigitada(const Projeto& p, qreal fator, std::initializer_list<Grandeza> grandezas) {
+    Tabela t(fator,
+             {QStringLiteral("Grandeza"), QStringLiteral("Valor"), QStringLiteral("Unidade")});
+    for (const Grandeza& g : grandezas) {
+        t.Linha({QString::fromUtf8(g.nome), Digitado(p, g.chave), QString::fromUtf8(g.unidade)});
+    }
+    return t.Html();
+}
+
+QString Cabecalho(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h1>Memorial de cálculo</h1><table cellpadding='%1'>")
+                    .arg(qRound(2 * fator));
+    const auto linha = [&h](const QString& nome, const QString& valor) {
+        h += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(nome, valor);
+    };
+    linha(QStringLiteral("Programa"),
+          QStringLiteral("Veltra %1").arg(QStringLiteral(VELTRA_VERSAO)));
+    linha(QStringLiteral("Data"),
+          QLocale(QLocale::Portuguese, QLocale::Brazil)
+              .toString(QDateTime::currentDateTime(), QStringLiteral("dd/MM/yyyy HH:mm")));
+    QString projeto = c.arquivo.isEmpty() ? QStringLiteral("(não salvo)") : Escapar(c.arquivo);
+    if (!c.arquivo.isEmpty() && c.alterado) {
+        projeto += QStringLiteral(" (com alterações não salvas)");
+    }
+    linha(QStringLiteral("Projeto"), projeto);
+    if (!c.projeto.descricao.isEmpty()) {
+        linha(QStringLiteral("Obra"), Escapar(c.projeto.descricao));
+    }
+    return h + QStringLiteral("</table>");
+}
+
+QString SecaoDados(const ConteudoRelatorio& c, qreal fator) {
+    return QStringLiteral("<h2>1. Dados de entrada</h2>") +
+           TabelaDigitada(c.projeto, fator,
+                          {{"Alt", "Altura do aterro, H", "m"},
+                           {"Decl", "Declividade do talude, n (horizontal/vertical)", "—"},
+                           {"Pesesp", "Peso específico do aterro, γ", "kN/m³"},
+                           {"Coesao", "Coesão do aterro, c", "kPa"},
+                           {"Angat", "Ângulo de atrito do aterro, φ", "graus"},
+                           {"Altberma", "Altura da berma, hb", "m"},
+                           {"Largberma", "Largura da berma, b", "m"},
+                           {"Prof", "Espessura da camada mole, T", "m"},
+                           {"Dist", "Profundidade de inflexão, Z", "m"},
+                           {"Superf", "Resistência não drenada na superfície, CS", "kPa"},
+                           {"ProfZ", "Resistência não drenada à profundidade Z, CZ", "kPa"},
+                           {"Cont", "Resistência não drenada na base da camada, CF", "kPa"}});
+}
+
+QString SecaoHipoteses() {
+    return QStringLiteral(
+        "<h2>2. Hipóteses dos métodos</h2>"
+        "<p><b>Kaniraj.</b> Cunhas circulares tangentes à horizontal na profundidade D da "
+        "fundação, examinadas em 40 profundidades ao longo da camada mole; a solicitação no "
+        "reforço atua na bissetriz entre o plano horizontal do reforço e a tangente à cunha de "
+        "ruptura. O método admite bermas de equilíbrio, reforço plano acima do nível da fundação "
+        "(altura a) e trinca de tração em toda a altura do aterro (caso com trinca: só a fundação "
+        "resiste e só o aterro acima da corda solicita); não admite cunhas que interceptem a "
+        "berma.</p>"
+        "<p><b>Low.</b> Em função do fator de segurança global sem reforço de uma cunha circular "
+        "que passa à profundidade D da fundação, calcula a solicitação no reforço necessária para "
+        "garantir o fator de segurança adotado, atuando na horizontal ou paralela à bissetriz "
+        "entre a horizontal e a tangente à cunha. Não considera bermas, trincas de tração nem "
+        "reforço acima da interface (K1 = K2 = a = 0) e analisa cunhas com 0,5 &lt; D/H &lt; "
+        "5.</p>");
+}
+
+QString SecaoKaniraj(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h2>3. Resultados pelo método de Kaniraj</h2>");
+    if (!(c.semTrinca && c.comTrinca)) {
+        return h + QStringLiteral("<p>Método de Kaniraj: %1.</p>").arg(naoCalculado);
+    }
+    h += QStringLiteral("<p>Fator de segurança adotado F = %1; posição do reforço a = %2 m.</p>")
+             .arg(Fmt(*c.Fatsegkan), Fmt(*c.Posref));
+    Tabela t(fator, {QStringLiteral("Caso"), QStringLiteral("P (kN/m)"), QStringLiteral("X0 (m)"),
+                     QStringLiteral("Y0 (m)"), QStringLiteral("D (m)")});
+    for (const auto& [nome, r] :
+         {std::pair{QStringLiteral("Com trinca"), c.comTrinca->resultado},
+          std::pair{QStringLiteral("Sem trinca"), c.semTrinca->resultado}}) {
+        t.Linha({nome, Fmt(r.P), Fmt(r.X0), Fmt(r.Y0), Fmt(r.D)});
+    }
+    return h + t.Html();
+}
+
+QString SecaoLow(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h2>4. Resultados pelo método de Low</h2>");
+    if (!c.low) {
+        return h + QStringLiteral("<p>Método de Low: %1.</p>").arg(naoCalculado);
+    }
+    const ResultadoLow& r = c.low->resultado;
+    Tabela t(fator,
+             {QStringLiteral("Grandeza"), QStringLiteral("Valor"), QStringLiteral("Unidade")});
+    t.Linha({QStringLiteral("Menor fator de segurança sem reforço, FS0"), Fmt(r.Fatsegsol),
+             QStringLiteral("—")})
+        .Linha({QStringLiteral("Profundidade da cunha de FS0"), Fmt(r.Profcunsol),
+                QStringLiteral("m")})
+        .Linha({QStringLiteral("Fator de segurança adotado, F"), Fmt(*c.Fatseglow),
+                QStringLiteral("—")})
+        .Linha({QStringLiteral("Solicitação horizontal, Ph"), Fmt(r.Solicsolh),
+                QStringLiteral("kN/m")})
+        .Linha(
+            {QStringLiteral("Profundidade da cunha de Ph"), Fmt(r.Profcunh), QStringLiteral("m")})
+        .Linha({QStringLiteral("Solicitação na bissetriz, Pb"), Fmt(r.Solicsolb),
+                QStringLiteral("kN/m")})
+        .Linha(
+            {QStringLiteral("Profundidade da cunha de Pb"), Fmt(r.Profcunb), QStringLiteral("m")});
+    return h + t.Html();
+}
+
+QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h2>5. Comprimentos de ancoragem</h2>");
+    h += TabelaDigitada(c.projeto, fator,
+                        {{"CoeGeo1", "Coesão na interface fundação/geotêxtil", "kPa"},
+                         {"AngGeo1", "Ângulo de atrito na interface fundação/geotêxtil", "graus"},
+                         {"CoeGeo2", "Coesão na interface aterro/geotêxtil", "kPa"},
+                         {"AngGeo2", "Ângulo de atrito na interface aterro/geotêxtil", "graus"},
+                         {"FS1", "Fator de segurança da ancoragem", "—"}});
+    const auto comprimento = [](const std::optional<long double>& l) {
+        return l ? QString::fromStdString(TextoComprimentoAncoragem(*l)) : naoCalculado;
+    };
+    Tabela t(fator, {QStringLiteral("Solicitação"), QStringLiteral("Comprimento (m)")});
+    t.Linha({QStringLiteral("Kaniraj com trinca"), comprimento(c.ComTr)})
+        .Linha({QStringLiteral("Kaniraj sem trinca"), comprimento(c.SemTr)})
+        .Linha({QStringLiteral("Low horizontal"), comprimento(c.Horiz)})
+        .Linha({QStringLiteral("Low bissetriz"), comprimento(c.Biss)});
+    return h + QStringLiteral("<p></p>") + t.Html();
+}
+
+QString SecaoVerificacoes(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h2>6. Verificações complementares</h2>");
+    if (!c.verificacoes) {
+        return h + QStringLiteral("<p>Verificações complementares: %1.</p>").arg(naoCalculado);
+    }
+    h += TabelaDigitada(
+        c.projeto, fator,
+        {{"FSdesl", "Fator de segurança contra o deslizamento e o espalhamento, FSdesl", "—"},
+         {"FSext", "Fator de segurança contra a extrusão, FSext", "—"},
+         {"FScap", "Fator de segurança contra a ruptura da fundação, FScap", "—"},
+         {"Tult", "Resistência à tração do reforço, Tult", "kN/m"},
+         {"FRid", "Fator de redução por danos de instalação, FRid", "—"},
+         {"FRfl", "Fator de redução por fluência, FRfl", "—"},
+         {"FRdq", "Fator de redução por degradação química e biológica, FRdq", "—"},
+         {"Epsadm", "Deformação admissível do reforço, Epsadm", "%"}});
+    h += QStringLiteral("<p>Força governante: %1 (a força de espalhamento Tls sempre conta). O "
+                        "empuxo ativo desconsidera a coesão do aterro e a berma, a favor da "
+                        "segurança.</p>")
+             .arg(QString::fromUtf8(NomeDaEscolha(c.entradaVerificacoes->escolha)));
+    Tabela t(fator,
+             {QStringLiteral("Verificação"), QStringLiteral("Valor"), QStringLiteral("Exigido"),
+              QStringLiteral("Resultado")},
+             {100});
+    for (const LinhaDeTexto& l : LinhasDasVerificacoes(*c.entradaVerificacoes, *c.verificacoes)) {
+        t.Linha({l.nome, l.valor, l.exigido,
+                 QStringLiteral("<span style='color: %1'><b>%2</b></span>")
+                     .arg(QLatin1String(CorDoVeredito(l.veredito)), Escapar(l.resultado))});
+        if (!l.motivo.isEmpty()) {
+            t.Nota(Escapar(l.motivo));
+        }
+    }
+    return h + t.Html();
+}
+
+QString SecaoAvisos(const ConteudoRelatorio& c) {
+    QString h = QStringLiteral("<h2>7. Avisos</h2>");
+    if (c.avisos.isEmpty()) {
+        return h + QStringLiteral("<p>Nenhum aviso.</p>");
+    }
+    h += QStringLiteral("<ul>");
+    for (const QString& aviso : c.avisos) {
+        h += QStringLiteral("<li>%1</li>").arg(Escapar(aviso));
+    }
+    return h + QStringLiteral("</ul>");
+}
+
+// The pictures are drawn at `escala` times their size on screen, so that they print sharply.
+constexpr int escala = 3;
+
+QImage ImagemSecao(const CenarioSecao& cenario, QSize tamanho) {
+    QImage imagem(tamanho * escala, QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    SecaoTransversal secao;
+    secao.DefinirCenario(cenario);
+    QPainter pintor(&imagem);
+    pintor.scale(escala, escala);
+    secao.Desenhar(pintor, QRectF(QPointF(0, 0), QSizeF(tamanho)));
+    return imagem;
+}
+
+QImage ImagemGrafico(QChart* grafico, QSize tamanho) {
+    QChartView vista(grafico);
+    vista.resize(tamanho);
+    vista.setRenderHint(QPainter::Antialiasing);
+    // A chart lays itself out only once its view is shown: shown off the screen, it does.
+    vista.setAttribute(Qt::WA_DontShowOnScreen);
+    vista.show();
+    QCoreApplication::processEvents();
+    QImage imagem(tamanho * escala, QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    QPainter pintor(&imagem);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    vista.scene()->render(&pintor, QRectF(imagem.rect()), grafico->geometry());
+    return imagem;
+}
+
+QString SecaoSuperficies(const ConteudoRelatorio& c, QTextDocument& documento) {
+    QString h = QStringLiteral("<h2>8. Superfícies críticas</h2>");
+    if (!c.dados || !(c.semTrinca || c.low)) {
+        return h + QStringLiteral("<p>Nenhum método foi calculado para estes dados.</p>");
+    }
+    CenarioSecao cenario;
+    cenario.dados = *c.dados;
+    CurvasRuptura curvas;
+    if (c.semTrinca && c.comTrinca) {
+        cenario.temKaniraj = true;
+        cenario.Fatsegkan = *c.Fatsegkan;
+        cenario.Posref = *c.Posref;
+        cenario.semTrinca = c.semTrinca->resultado;
+        cenario.comTrinca = c.comTrinca->resultado;
+        curvas.semTrinca = c.semTrinca;
+        curvas.comTrinca = c.comTrinca;
+    }
+    if (c.low) {
+        cenario.temLow = true;
+        cenario.Fatseglow = *c.Fatseglow;
+        cenario.low = c.low->resultado;
+        curvas.low = c.low;
+        curvas.Fatseglow = *c.Fatseglow;
+    }
+    const auto imagem = [&](const QString& nome, const QImage& figura, int largura) {
+        documento.addResource(QTextDocument::ImageResource, QUrl(nome), figura);
+        // Sizes in pixels of a 96-dpi screen: the document scales them to the writer.
+        h += QStringLiteral("<p align='center'><img src='%1' width='%2' height='%3'></p>")
+                 .arg(nome)
+                 .arg(largura)
+                 .arg(qRound(largura * figura.height() / static_cast<qreal>(figura.width())));
+    };
+    imagem(QStringLiteral("secao"), ImagemSecao(cenario, {760, 360}), 640);
+    imagem(QStringLiteral("forcas"), ImagemGrafico(GraficoForcas(curvas), {700, 340}), 560);
+    if (c.low) {
+        imagem(QStringLiteral("fs0"), ImagemGrafico(GraficoFS0(curvas), {700, 300}), 560);
+    }
+    const QString nota = NotaLacunas(curvas);
+    if (!nota.isEmpty()) {
+        h += QStringLiteral("<p>%1</p>").arg(Escapar(nota));
+    }
+    return h;
+}
+
+} // namespace
+
+QString HtmlDoRelatorio(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) {
+    return Cabecalho(c, fator) + SecaoDados(c, fator) + SecaoHipoteses() + SecaoKaniraj(c, fator) +
+           SecaoLow(c, fator) + SecaoAncoragem(c, fator) + SecaoVerificacoes(c, fator) +
+           SecaoAvisos(c) + SecaoSuperficies(c, documento);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// The typed values of a design read as the runs read them, for the windows and the report alike.
+
+#include "calc/VerificacoesAterro.h"
+#include "projeto/ArquivoProjeto.h"
+
+#include <QString>
+
+#include <optional>
+
+// The value of the field named by its key in the file; none when it is empty or not a number.
+std::optional<long double> ValorDigitado(const Projeto& projeto, const char* chave);
+
+// The problem and the methods' values; none when one is not a number, and then `invalido` is the
+// label of the first such field.
+std::optional<DadosEstudo> DadosDigitados(const Projeto& projeto, QString& invalido);
+
+// The limit-state checks of the typed design, the methods run on `dados`.
+EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosEstudo& dados,
+                                          EscolhaForca escolha);
+
+// The reinforcement's design strength Td from the typed Tult and reduction factors, when they
+// give one.
+std::optional<long double> ResistenciaDeProjetoDigitada(const Projeto& projeto);

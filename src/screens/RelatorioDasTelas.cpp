@@ -1,0 +1,75 @@
+#include "RelatorioDasTelas.h"
+
+#include "Dialogos.h"
+#include "Projetos.h"
+#include "data/EstadoExecucao.h"
+#include "data/Mensagens.h"
+#include "relatorio/ProjetoDigitado.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+// Low's analysis reads neither berm value.
+bool MesmoProblemaLow(DadosEntrada a, DadosEntrada b) {
+    a.Altberma = b.Altberma;
+    a.Largberma = b.Largberma;
+    return a == b;
+}
+
+} // namespace
+
+ConteudoRelatorio RelatorioDasTelas() {
+    const Projeto projeto = ProjetoDasTelas();
+    const EstadoExecucao& x = Execucao();
+    const auto mesmo = [&](const char* chave, long double usado) {
+        const auto v = ValorDigitado(projeto, chave);
+        return v && *v == usado;
+    };
+    // The data as typed now, read as the runs read them.
+    const ConteudoRelatorio previa = CalcularRelatorio(projeto, {}, false, false);
+    bool kaniraj = false, low = false;
+    if (previa.dados) {
+        kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *previa.dados &&
+                  mesmo("Fatsegkan", x.Fatsegkan) && mesmo("Posref", x.Posref);
+        low = x.DadosLow && MesmoProblemaLow(*x.DadosLow, *previa.dados) &&
+              mesmo("Fatseglow", x.Fatseglow);
+    }
+    const QString arquivo = ArquivoDoProjeto();
+    ConteudoRelatorio conteudo =
+        CalcularRelatorio(projeto, arquivo.isEmpty() ? QString() : QFileInfo(arquivo).fileName(),
+                          kaniraj, low, static_cast<EscolhaForca>(x.EscolhaForcaGovernante));
+    conteudo.alterado = ProjetoAlterado();
+    return conteudo;
+}
+
+void RelatorioComDialogo(QWidget* pai) {
+    const QString arquivo = ArquivoDoProjeto();
+    const QString sugestao =
+        arquivo.isEmpty() ? QDir::home().filePath(QStringLiteral("memorial.pdf"))
+                          : QFileInfo(arquivo).absolutePath() + QLatin1Char('/') +
+                                QFileInfo(arquivo).completeBaseName() + QStringLiteral(".pdf");
+    QString caminho =
+        EscolherArquivo(pai, Dialogo::Salvar, QStringLiteral("Salvar memorial de cálculo"),
+                        sugestao, QStringLiteral("Documento PDF (*.pdf)"));
+    if (caminho.isEmpty()) {
+        return;
+    }
+    if (!caminho.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        caminho += QStringLiteral(".pdf");
+    }
+    const QString erro = GravarRelatorio(RelatorioDasTelas(), caminho);
+    if (!erro.isEmpty()) {
+        ExibirMensagem(erro.toStdString());
+        return;
+    }
+    if (Perguntar(pai,
+                  QStringLiteral("Memorial de cálculo salvo em \u00ab%1\u00bb. Deseja abri-lo?")
+                      .arg(QFileInfo(caminho).fileName()),
+                  Opcoes::SimNao) == Resposta::Sim) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(caminho));
+    }
+}

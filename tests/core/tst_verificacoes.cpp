@@ -1,0 +1,146 @@
+// The limit states beyond the circular wedges: the worked embankment's checks, each verdict's
+// boundary, and what the checks say when they cannot be made or do not apply.
+#include "calc/VerificacoesAterro.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The documented design: H = 3, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3 for
+// both methods; the fill/geotextile interface without cohesion at 30°; a reinforcement of 200 kN/m
+// with reduction factors 1.1, 2 and 1.1.
+EntradaVerificacoes Exemplo(long double T = 6) {
+    const DadosEstudo d{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+    return {3,
+            2,
+            18,
+            30,
+            T,
+            0,
+            10,
+            10,
+            10,
+            0,
+            30,
+            1.5L,
+            2,
+            2,
+            200,
+            1.1L,
+            2,
+            1.1L,
+            5,
+            EscolhaForca::Maior,
+            AvaliarMetodos(d)};
+}
+
+TEST(Verificacoes, WorkedEmbankment) {
+    const ResultadoVerificacoes r = Verificar(Exemplo());
+    EXPECT_NEAR(r.Ka, 1.0L / 3, 1e-18L);
+    EXPECT_NEAR(r.PA, 27, 1e-15L);
+    EXPECT_NEAR(*r.espalhamento.valor, 40.5L, 1e-15L);
+    // R = 93,5307436087194 under the slope: the fill does not slide.
+    EXPECT_NEAR(*r.deslizamento.valor, 3.46410161513775L, 1e-13L);
+    EXPECT_EQ(r.deslizamento.veredito, Veredito::Atende);
+    EXPECT_EQ(r.extrusao.veredito, Veredito::NaoSeAplica); // T = n·H
+    // The fill is heavier than the clay can carry, whatever the reinforcement.
+    EXPECT_NEAR(*r.capacidade.valor, 0.951851851851852L, 1e-14L);
+    EXPECT_EQ(r.capacidade.veredito, Veredito::NaoAtende);
+    EXPECT_NEAR(*r.governante.valor, 97.2L, 1e-12L);
+    EXPECT_EQ(r.fonte, "Low horizontal");
+    EXPECT_NEAR(*r.resistencia.valor, 82.6446280991736L, 1e-12L);
+    EXPECT_EQ(r.resistencia.veredito, Veredito::NaoAtende);
+    EXPECT_NEAR(*r.uso, 117.612L, 5e-4L);
+    EXPECT_NEAR(*r.rigidez.valor, 1944, 1e-10L);
+    EXPECT_EQ(r.espalhamento.veredito, Veredito::Atende); // 40,5 within Td
+    // A thinner layer squeezes out under the slope.
+    const ResultadoVerificacoes fina = Verificar(Exemplo(4));
+    EXPECT_NEAR(*fina.extrusao.valor, 1.32222222222222L, 1e-13L);
+    EXPECT_EQ(fina.extrusao.veredito, Veredito::NaoAtende);
+}
+
+// A factor equal to its requirement holds, the next extended real above fails; a design strength
+// equal to the governing force holds.
+TEST(Verificacoes, EachRequirementHoldsAtItsBoundary) {
+    EntradaVerificacoes e = Exemplo();
+    const long double FSd = *Verificar(e).deslizamento.valor;
+    for (const auto& [exigido, veredito] :
+         {std::pair{FSd, Veredito::Atende},
+          std::pair{std::nextafter(FSd, 10.0L), Veredito::NaoAtende}}) {
+        e.FSdesl = exigido;
+        EXPECT_EQ(Verificar(e).deslizamento.veredito, veredito);
+    }
+    e = Exemplo(4);
+    const long double FSe = *Verificar(e).extrusao.valor;
+    e.FSext = FSe;
+    e.FScap = *Verificar(e).capacidade.valor;
+    EXPECT_EQ(Verificar(e).extrusao.veredito, Veredito::Atende);
+    EXPECT_EQ(Verificar(e).capacidade.veredito, Veredito::Atende);
+    e = Exemplo();
+    e.FRid = e.FRfl = e.FRdq = 1;
+    e.Tult = *Verificar(e).governante.valor;
+    EXPECT_EQ(Verificar(e).resistencia.veredito, Veredito::Atende);
+    EXPECT_NEAR(*Verificar(e).uso, 100, 1e-15L);
+    e.Tult = std::nextafter(*e.Tult, 0.0L);
+    EXPECT_EQ(Verificar(e).resistencia.veredito, Veredito::NaoAtende);
+}
+
+TEST(Verificacoes, WhatCannotBeCheckedSaysWhy) {
+    struct Caso {
+        const char* nome;
+        void (*muda)(EntradaVerificacoes&);
+        LinhaVerificacao ResultadoVerificacoes::*linha;
+        Veredito veredito;
+        const char* motivo; // the start of the reason
+    };
+    const Caso casos[] = {
+        {"no interface", [](EntradaVerificacoes& e) { e.AngGeo2.reset(); },
+         &ResultadoVerificacoes::deslizamento, Veredito::NaoVerificado,
+         "faltam ou não valem, na tela de ancoragem: o ângulo de atrito da interface"},
+        {"no Tult", [](EntradaVerificacoes& e) { e.Tult.reset(); },
+         &ResultadoVerificacoes::resistencia, Veredito::NaoVerificado, "faltam ou não valem: Tult"},
+        {"factor below 1", [](EntradaVerificacoes& e) { e.FRfl = 0.9L; },
+         &ResultadoVerificacoes::resistencia, Veredito::NaoVerificado, "faltam ou não valem: FRfl"},
+        {"no strain", [](EntradaVerificacoes& e) { e.Epsadm.reset(); },
+         &ResultadoVerificacoes::rigidez, Veredito::NaoVerificado, "Epsadm"},
+        {"φ = 90", [](EntradaVerificacoes& e) { e.phi = 90; }, &ResultadoVerificacoes::capacidade,
+         Veredito::NaoVerificado, "O ângulo de atrito do aterro"},
+        // Low's deepest wedges of a 12 m layer: no reinforcement brings them to F.
+        {"Low unsolvable",
+         [](EntradaVerificacoes& e) {
+             e.metodos = AvaliarMetodos({3, 2, 18, 5, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0, 1.3L});
+         },
+         &ResultadoVerificacoes::resistencia, Veredito::NaoAtende, "há cunhas de Low horizontal"},
+        {"refused by the methods",
+         [](EntradaVerificacoes& e) {
+             e.metodos = AvaliarMetodos({3, 2, 18, 5, 30, 0, 0, 1, 0, 10, 10, 10, 1.3L, 0, 1.3L});
+         },
+         &ResultadoVerificacoes::governante, Veredito::NaoVerificado, "A camada mole é delgada"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        EntradaVerificacoes e = Exemplo();
+        caso.muda(e);
+        const LinhaVerificacao linha = Verificar(e).*caso.linha;
+        EXPECT_EQ(linha.veredito, caso.veredito);
+        EXPECT_TRUE(linha.motivo.starts_with(caso.motivo)) << linha.motivo;
+    }
+    // Taking Kaniraj's force instead, Low's unsolvable wedges do not count.
+    EntradaVerificacoes e = Exemplo(12);
+    e.escolha = EscolhaForca::KanirajSemTrinca;
+    const ResultadoVerificacoes r = Verificar(e);
+    EXPECT_EQ(r.fonte, "Kaniraj sem trinca");
+    EXPECT_EQ(r.governante.valor, e.metodos.P[1].valor);
+}
+
+TEST(Verificacoes, LeastStrengthOfTheLayer) {
+    // T = 6, CS = 10, CZ = 4, CF = 8.
+    EXPECT_EQ(MenorResistencia(6, 0, 10, 4, 8), 8);  // linear: CS to CF
+    EXPECT_EQ(MenorResistencia(6, 3, 10, 4, 8), 4);  // bi-linear: CZ within the layer
+    EXPECT_EQ(MenorResistencia(6, 12, 10, 4, 8), 7); // Z beyond T: the upper line at T, not CF
+    EXPECT_EQ(MenorResistencia(6, 12, 4, 10, 1), 4);
+}
+
+} // namespace
