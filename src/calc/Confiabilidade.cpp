@@ -62,26 +62,19 @@ DadosEstudo ComValores(DadosEstudo dados, const std::array<long double, NumeroDe
 }
 
 struct Avaliacao {
-    std::array<Resposta, NumeroDeSaidas> y;
+    std::array<RespostaMetodo, NumeroDeSaidas> y;
     const char* motivo;
 };
 
+// A run that examines no wedge is a refusal like any other: no answer, with its reason.
 Avaliacao Avaliar(const DadosEstudo& dados) {
     const AvaliacaoMetodos a = AvaliarMetodos(dados);
-    Avaliacao avaliacao{{a.P[0], a.P[1], a.P[2], a.P[3], a.FS0}, a.motivo};
-    // A Low run that examined no wedge answers nothing, though it refused nothing.
-    if (a.FS0.estado != EstadoResposta::SemResposta && a.cunhasLow == 0) {
-        for (Saida s : {Saida::LowHorizontal, Saida::LowBissetriz, Saida::FS0})
-            avaliacao.y[Indice(s)] = {};
-        if (!*avaliacao.motivo)
-            avaliacao.motivo = MensagemSemCunhasLow;
-    }
-    return avaliacao;
+    return {{a.P[0], a.P[1], a.P[2], a.P[3], a.FS0}, a.motivo};
 }
 
 // Nearest rank: the k-th smallest answer, k = ⌈P·n/100⌉ in integers (0.95·n in floating point
 // may land just above an integer), the samples without solution after every value.
-Resposta Percentil(const std::vector<long double>& ordenados, int respondidas, int porCento) {
+RespostaMetodo Percentil(const std::vector<long double>& ordenados, int respondidas, int porCento) {
     if (respondidas == 0)
         return {};
     const std::int64_t k =
@@ -230,14 +223,14 @@ std::array<long double, NumeroDeAleatorias> Sortear(const PedidoConfiabilidade& 
     return x;
 }
 
-EstatisticasSaida Resumir(const std::vector<Resposta>& respostas, Saida saida,
+EstatisticasSaida Resumir(const std::vector<RespostaMetodo>& respostas, Saida saida,
                           std::optional<long double> Td) {
     EstatisticasSaida e;
     std::vector<long double> valores;
     valores.reserve(respostas.size());
     // Welford's running mean and sum of squares: exact when every value is the same.
     long double media = 0, m2 = 0;
-    for (const Resposta& r : respostas) {
+    for (const RespostaMetodo& r : respostas) {
         switch (r.estado) {
         case EstadoResposta::Valor: {
             valores.push_back(r.valor);
@@ -361,7 +354,7 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
         if (r.semResposta++ == 0)
             r.motivoSemResposta = amostra.motivo;
     }
-    std::vector<Resposta> respostas(r.amostras.size());
+    std::vector<RespostaMetodo> respostas(r.amostras.size());
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
         for (std::size_t i = 0; i < r.amostras.size(); ++i)
             respostas[i] = RespostaDe(r.amostras[i], static_cast<Saida>(s));

@@ -49,10 +49,6 @@ std::string ProblemaDoPedido(const PedidoConfiabilidade& pedido);
 enum class Saida { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz, FS0 };
 inline constexpr int NumeroDeSaidas = NumeroDeForcas + 1;
 
-// When Low's smallest wedge (D = H/2) is deeper than the soft layer, the run examines none.
-inline constexpr char MensagemSemCunhasLow[] =
-    "Nenhuma cunha de Low cabe na camada mole: a mais rasa desce a metade da altura do aterro.";
-
 // The values of sample `indice` (0 ... amostras − 1), in the order of VariaveisAleatorias: a fixed
 // value is its mean. The draws of a sample depend on the seed and its index alone: draw k (the
 // variable's position; CS's for the three strengths when they are correlated) is the (k + 1)-th
@@ -67,7 +63,7 @@ struct AmostraConfiabilidade {
     const char* motivo; // why some result has no answer (a static text); empty when all have one
 };
 
-inline Resposta RespostaDe(const AmostraConfiabilidade& amostra, Saida saida) {
+inline RespostaMetodo RespostaDe(const AmostraConfiabilidade& amostra, Saida saida) {
     const auto s = static_cast<std::size_t>(saida);
     return {amostra.estado[s], amostra.y[s]};
 }
@@ -89,14 +85,14 @@ struct EstatisticasSaida {
     // rank over the n samples with an answer, those without solution beyond every value: the k-th
     // smallest, k = ⌈q·n/100⌉ for the q % value. SemSolucao when it falls among those; SemResposta
     // when no sample answered.
-    Resposta p05, p95;
+    RespostaMetodo p05, p95;
     // A force above Td (a sample without solution counts: no strength holds it), or FS0 below 1.
     // None without Td (forces) or without answers.
     std::optional<Probabilidade> falha;
 };
 
 // The statistics of one result over all samples, in sample order.
-EstatisticasSaida Resumir(const std::vector<Resposta>& respostas, Saida saida,
+EstatisticasSaida Resumir(const std::vector<RespostaMetodo>& respostas, Saida saida,
                           std::optional<long double> Td);
 
 // The first-order estimate: f at the means; σ_f² = Σ ((f+ − f−)/2)², f± with one variable at μ ± σ
@@ -104,13 +100,13 @@ EstatisticasSaida Resumir(const std::vector<Resposta>& respostas, Saida saida,
 // together as one term.
 struct ParcelaPrimeiraOrdem {
     std::vector<Variavel> variaveis; // one, or the varying strengths moved together
-    Resposta mais, menos;
+    RespostaMetodo mais, menos;
     std::optional<long double> variancia; // ((f+ − f−)/2)², where both have a value
     std::optional<long double> fracao;    // its share of σ_f², where σ_f is positive
 };
 
 struct PrimeiraOrdemSaida {
-    Resposta media;                    // f at the means
+    RespostaMetodo media;              // f at the means
     std::optional<long double> desvio; // none where some evaluation has no value
     std::vector<ParcelaPrimeiraOrdem> parcelas;
 };

@@ -59,7 +59,6 @@ const char* MotivoKaniraj(const RelatoKaniraj& relato) {
 
 struct RespostasLow {
     RespostaMetodo Ph, Pb, FS0;
-    std::size_t cunhas = 0;
 };
 
 RespostasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
@@ -71,8 +70,7 @@ RespostasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
     const ResultadoLow& r = detalhe.resultado;
     RespostasLow respostas{{EstadoResposta::Valor, r.Solicsolh},
                            {EstadoResposta::Valor, r.Solicsolb},
-                           {EstadoResposta::Valor, r.Fatsegsol},
-                           detalhe.cunhas.size()};
+                           {EstadoResposta::Valor, r.Fatsegsol}};
     if (!detalhe.relato.haCunhaSemSolucao)
         return respostas;
     // Every wedge left unsolved lacks at least its horizontal force, so Ph has none; the bisector
@@ -256,7 +254,6 @@ AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados) {
     a.P[Indice(Forca::LowHorizontal)] = respostasLow.Ph;
     a.P[Indice(Forca::LowBissetriz)] = respostasLow.Pb;
     a.FS0 = respostasLow.FS0;
-    a.cunhasLow = respostasLow.cunhas;
     // Kaniraj's checks include Low's: its reason comes first.
     a.situacao = comTrinca.situacao != SituacaoDados::Aceitos ? comTrinca.situacao : low;
     for (const char* motivo :

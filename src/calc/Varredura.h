@@ -59,7 +59,6 @@ struct RespostaMetodo {
 struct AvaliacaoMetodos {
     std::array<RespostaMetodo, NumeroDeForcas> P;
     RespostaMetodo FS0;
-    std::size_t cunhasLow = 0;                       // the wedges Low's run examined
     SituacaoDados situacao = SituacaoDados::Aceitos; // as CalcularSolicitacoes gives it
     // Why some result has no answer, from the first analysis that gave none; empty otherwise.
     const char* motivo = "";

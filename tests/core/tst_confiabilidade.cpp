@@ -33,7 +33,7 @@ PedidoConfiabilidade Pedido(int amostras, std::initializer_list<Variacao> variac
     return pedido;
 }
 
-bool Iguais(const Resposta& a, const Resposta& b) {
+bool Iguais(const RespostaMetodo& a, const RespostaMetodo& b) {
     return a.estado == b.estado && (a.estado != Valor || MesmosBits(a.valor, b.valor));
 }
 
@@ -41,8 +41,8 @@ TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
     // Td exactly Low's horizontal force: equal to Td is not above it.
     const auto r = Amostrar(Pedido(100, {}, exemplo, 97.2L), {}, 2);
     const AvaliacaoMetodos projeto = AvaliarMetodos(exemplo);
-    const Resposta esperadas[] = {projeto.P[0], projeto.P[1], projeto.P[2], projeto.P[3],
-                                  projeto.FS0};
+    const RespostaMetodo esperadas[] = {projeto.P[0], projeto.P[1], projeto.P[2], projeto.P[3],
+                                        projeto.FS0};
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
         for (const AmostraConfiabilidade& amostra : r->amostras)
             ASSERT_TRUE(Iguais(RespostaDe(amostra, static_cast<Saida>(s)), esperadas[s]));
@@ -74,7 +74,7 @@ TEST(Confiabilidade, DrawsHaveTheMeanAndSpreadAskedFor) {
     constexpr int n = 20000;
     for (const auto& [variacao, tolV] : tabela) {
         const PedidoConfiabilidade pedido = Pedido(n, {variacao});
-        std::vector<Resposta> x;
+        std::vector<RespostaMetodo> x;
         for (int i = 0; i < n; ++i)
             x.push_back({Valor, Sortear(pedido, i)[variacao.k]});
         const EstatisticasSaida e = Resumir(x, Saida::FS0, std::nullopt);
@@ -184,7 +184,7 @@ TEST(Confiabilidade, SummaryPutsSamplesWithoutSolutionBeyondEveryValue) {
     // Forces 1, 2, ... kN/m, some samples without solution and three refused; Td = 90 kN/m.
     const struct {
         int valores, semSolucao;
-        Resposta p05, p95;
+        RespostaMetodo p05, p95;
         int casos;
     } tabela[] = {
         {95, 5, {Valor, 5}, {Valor, 95}, 10}, // the 95th of 100 is the last value
@@ -193,7 +193,7 @@ TEST(Confiabilidade, SummaryPutsSamplesWithoutSolutionBeyondEveryValue) {
         {0, 0, {}, {}, 0},
     };
     for (const auto& linha : tabela) {
-        std::vector<Resposta> respostas(3);
+        std::vector<RespostaMetodo> respostas(3);
         for (int i = 1; i <= linha.valores; ++i)
             respostas.push_back({Valor, static_cast<long double>(i)});
         respostas.resize(respostas.size() + linha.semSolucao, {SemSolucao});
@@ -203,8 +203,8 @@ TEST(Confiabilidade, SummaryPutsSamplesWithoutSolutionBeyondEveryValue) {
         EXPECT_EQ(e.falha ? e.falha->casos : 0, linha.casos);
     }
     // 10 failures in 100: Wilson's interval 5.52 % to 17.44 %, β = 1.2816.
-    std::vector<Resposta> respostas(100, {Valor, 1});
-    std::fill_n(respostas.begin(), 10, Resposta{Valor, 0.99L});
+    std::vector<RespostaMetodo> respostas(100, {Valor, 1});
+    std::fill_n(respostas.begin(), 10, RespostaMetodo{Valor, 0.99L});
     const EstatisticasSaida e = Resumir(respostas, Saida::FS0, std::nullopt);
     EXPECT_NEAR(e.falha->inferior, 0.0552L, 5e-5L);
     EXPECT_NEAR(e.falha->superior, 0.1744L, 5e-5L);
