@@ -10,10 +10,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTemporaryDir>
 #include <QTimer>
 
 QString NomesDosFilhos(const QWidget* raiz) {
@@ -30,8 +30,10 @@ QString NomesDosFilhos(const QWidget* raiz) {
 ProgramaEmTeste::ProgramaEmTeste() {
     ReiniciarExecucao();
     ReiniciarProjeto();
-    // The settings as on a machine that never ran the program: no recent designs.
-    QStandardPaths::setTestModeEnabled(true);
+    // The settings as on a machine that never ran the program: no recent designs. Each test
+    // program has its own, so tests running side by side do not write each other's lists.
+    static const QTemporaryDir configuracoes;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuracoes.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Veltra"));
     QCoreApplication::setApplicationName(QStringLiteral("Veltra"));
     QSettings().clear();
