@@ -21,5 +21,8 @@ struct DadosEntrada {
     bool operator==(const DadosEntrada&) const = default;
 };
 
+// Low's analysis reads neither berm value: a run of it answers the same problem with any berm.
+bool MesmoProblemaLow(DadosEntrada a, const DadosEntrada& b);
+
 // The one record of the problem, alive for the whole run; only the data-entry screen writes it.
 extern DadosEntrada DadosDoProblema;

@@ -11,17 +11,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace {
-
-// Low's analysis reads neither berm value.
-bool MesmoProblemaLow(DadosEntrada a, DadosEntrada b) {
-    a.Altberma = b.Altberma;
-    a.Largberma = b.Largberma;
-    return a == b;
-}
-
-} // namespace
-
 ConteudoRelatorio RelatorioDasTelas() {
     const Projeto projeto = ProjetoDasTelas();
     const EstadoExecucao& x = Execucao();

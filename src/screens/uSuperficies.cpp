@@ -9,17 +9,6 @@
 #include <QChart>
 #include <QPainter>
 
-namespace {
-
-// Low's analysis reads neither berm value: its records answer any berm.
-bool MesmoProblemaLow(DadosEntrada a, DadosEntrada b) {
-    a.Altberma = b.Altberma;
-    a.Largberma = b.Largberma;
-    return a == b;
-}
-
-} // namespace
-
 TSuperficies::TSuperficies(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TSuperficies) {
     ui->setupUi(this);
     FixarMoldura(true);
