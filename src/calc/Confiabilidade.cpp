@@ -1,13 +1,12 @@
 #include "Confiabilidade.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <mutex>
 #include <ostream>
 #include <stdexcept>
-#include <thread>
 
 namespace {
 
@@ -318,11 +317,9 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
     r.amostras.resize(static_cast<std::size_t>(n));
 
     // Each sample depends on its index alone and lands in its own slot: any thread may take it.
-    // Only the calling thread asks whether to go on, so `continuar` never runs on two at once.
-    std::atomic<int> proximo{0}, feitos{0};
-    std::atomic<bool> parar{false};
-    const auto calcular = [&](bool chamador) {
-        for (int i = proximo++; i < n && !parar; i = proximo++) {
+    const bool completo = ParaCadaIndice(
+        n, nucleos,
+        [&](int i) {
             AmostraConfiabilidade& amostra = r.amostras[static_cast<std::size_t>(i)];
             amostra.x = Sortear(pedido, i);
             const Avaliacao avaliacao = Avaliar(ComValores(pedido.dados, amostra.x));
@@ -331,20 +328,9 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
                 amostra.estado[s] = avaliacao.y[s].estado;
             }
             amostra.motivo = avaliacao.motivo;
-            const int total = ++feitos;
-            if (chamador && continuar && !continuar(total))
-                parar = true;
-        }
-    };
-    const unsigned threads = nucleos > 0 ? static_cast<unsigned>(nucleos)
-                                         : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    std::vector<std::thread> ajudantes;
-    for (unsigned t = 1; t < threads && static_cast<int>(t) < n; ++t)
-        ajudantes.emplace_back(calcular, false);
-    calcular(true);
-    for (std::thread& ajudante : ajudantes)
-        ajudante.join();
-    if (parar)
+        },
+        continuar);
+    if (!completo)
         return std::nullopt;
 
     for (const AmostraConfiabilidade& amostra : r.amostras) {
@@ -362,6 +348,30 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
     }
     r.primeiraOrdem = EstimarPrimeiraOrdem(pedido);
     return r;
+}
+
+namespace {
+struct Guardada {
+    std::mutex trava;
+    std::shared_ptr<const ResultadoConfiabilidade> resultado;
+};
+Guardada& UltimaConfiabilidade() {
+    static Guardada guardada;
+    return guardada;
+}
+} // namespace
+
+void GuardarConfiabilidade(std::shared_ptr<const ResultadoConfiabilidade> resultado) {
+    Guardada& g = UltimaConfiabilidade();
+    const std::lock_guard trava(g.trava);
+    g.resultado = std::move(resultado);
+}
+
+std::shared_ptr<const ResultadoConfiabilidade>
+ConfiabilidadeGuardada(const PedidoConfiabilidade& pedido) {
+    Guardada& g = UltimaConfiabilidade();
+    const std::lock_guard trava(g.trava);
+    return g.resultado && g.resultado->pedido == pedido ? g.resultado : nullptr;
 }
 
 std::vector<long double> ValoresDe(const ResultadoConfiabilidade& resultado, Saida saida) {

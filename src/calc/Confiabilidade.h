@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ enum class Distribuicao { Lognormal, Normal };
 struct Incerteza {
     long double cv = 0; // coefficient of variation in per cent, as typed; 0: the value is fixed
     Distribuicao distribuicao = Distribuicao::Lognormal;
+    bool operator==(const Incerteza&) const = default;
 };
 
 inline constexpr int MinimoDeAmostras = 100;
@@ -40,6 +42,7 @@ struct PedidoConfiabilidade {
     int amostras = 10000;
     std::uint64_t semente = 1;
     std::optional<long double> Td; // design strength, kN/m; none: no exceedance probability
+    bool operator==(const PedidoConfiabilidade&) const = default;
 };
 
 // Why the request cannot run, for the user; empty when it can.
@@ -132,6 +135,12 @@ bool AvisarSemResposta(const ResultadoConfiabilidade& resultado);
 // called on the calling thread with the samples done so far; none when it stopped the run.
 std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedido,
                                                 const Continuacao& continuar = {}, int nucleos = 0);
+
+// The last run finished is kept for whoever asks for the same request next (the report, after the
+// window): the same request gives the same numbers bit for bit, without the wait. Any thread.
+void GuardarConfiabilidade(std::shared_ptr<const ResultadoConfiabilidade> resultado);
+std::shared_ptr<const ResultadoConfiabilidade>
+ConfiabilidadeGuardada(const PedidoConfiabilidade& pedido);
 
 // The values of one result over the samples, in sample order.
 std::vector<long double> ValoresDe(const ResultadoConfiabilidade& resultado, Saida saida);

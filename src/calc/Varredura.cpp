@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -346,31 +345,19 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
     e.pontos.resize(static_cast<std::size_t>(n));
     const long double largura = pedido.ate - pedido.de;
 
-    // The points are independent: every core takes the next one left. Only the calling thread
-    // asks whether to go on, so `continuar` never runs on two threads at once.
-    std::atomic<int> proximo{0}, feitos{0};
-    std::atomic<bool> parar{false};
-    const auto calcular = [&](bool chamador) {
-        for (int i = proximo++; i < n && !parar; i = proximo++) {
+    // The points are independent: any thread may take any of them.
+    const bool completo = ParaCadaIndice(
+        n, 0,
+        [&](int i) {
             // The last point is the end typed, whatever the rounding of the steps.
             const long double x = i + 1 == n ? pedido.ate : pedido.de + largura * i / (n - 1);
             PontoEstudo& ponto = e.pontos[static_cast<std::size_t>(i)];
             ponto = {x, {}, SituacaoDados::Aceitos};
             ponto.P =
                 CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x), &ponto.situacao);
-            const int total = ++feitos;
-            if (chamador && continuar && !continuar(total))
-                parar = true;
-        }
-    };
-    const unsigned nucleos = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    std::vector<std::thread> ajudantes;
-    for (unsigned t = 1; t < nucleos && static_cast<int>(t) < n; ++t)
-        ajudantes.emplace_back(calcular, false);
-    calcular(true);
-    for (std::thread& ajudante : ajudantes)
-        ajudante.join();
-    if (parar)
+        },
+        continuar);
+    if (!completo)
         return std::nullopt;
 
     const bool algumValor = std::any_of(e.pontos.begin(), e.pontos.end(), [](const PontoEstudo& p) {

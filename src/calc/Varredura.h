@@ -3,6 +3,7 @@
 // The parametric study: the four required forces against one value of the problem, every other
 // value as typed, and where each force meets the reinforcement's allowable strength.
 
+#include "Paralelo.h"
 #include "Verificacao.h"
 
 #include <array>
@@ -34,6 +35,7 @@ inline constexpr int NumeroDeForcas = 4;
 struct DadosEstudo {
     long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF;
     long double Fkaniraj, a, Flow;
+    bool operator==(const DadosEstudo&) const = default;
 };
 
 // The data with the variable set to v (F: both factors).
@@ -131,10 +133,6 @@ struct EstudoParametrico {
 // neighbouring points that both have a value, refined by bisection to ResolucaoDoLimite, and the
 // value to show for it.
 Limite LimiteDe(Forca forca, const PedidoEstudo& pedido, const std::vector<PontoEstudo>& pontos);
-
-// Called on the sweep's own thread after each point it computes, with the number of points done
-// on every thread; returning false stops the sweep.
-using Continuacao = std::function<bool(int feitos)>;
 
 // The sweep of a request ProblemaDoPedido accepts: `pontos` values evenly spaced from `de` to
 // `ate`, both included, spread over the machine's cores; then the limits. None when `continuar`
