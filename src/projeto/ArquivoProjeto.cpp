@@ -42,6 +42,33 @@ const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
     {"FRfl", "eFRfl", "Verificações: Fator de redução por fluência", 2},
     {"FRdq", "eFRdq", "Verificações: Fator de redução por degradação", 2},
     {"Epsadm", "eEpsadm", "Verificações: Deformação admissível do reforço (%)", 2, "5"},
+    {"CVgama", "eCVgama", "Confiabilidade: Coeficiente de variação de γ (%)", 3, "0"},
+    {"Distgama", "cbDistgama", "Confiabilidade: Distribuição de γ", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVc", "eCVc", "Confiabilidade: Coeficiente de variação de c (%)", 3, "0"},
+    {"Distc", "cbDistc", "Confiabilidade: Distribuição de c", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVphi", "eCVphi", "Confiabilidade: Coeficiente de variação de φ (%)", 3, "0"},
+    {"Distphi", "cbDistphi", "Confiabilidade: Distribuição de φ", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVCS", "eCVCS", "Confiabilidade: Coeficiente de variação de CS (%)", 3, "0"},
+    {"DistCS", "cbDistCS", "Confiabilidade: Distribuição de CS", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVCZ", "eCVCZ", "Confiabilidade: Coeficiente de variação de CZ (%)", 3, "0"},
+    {"DistCZ", "cbDistCZ", "Confiabilidade: Distribuição de CZ", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVCF", "eCVCF", "Confiabilidade: Coeficiente de variação de CF (%)", 3, "0"},
+    {"DistCF", "cbDistCF", "Confiabilidade: Distribuição de CF", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"CVT", "eCVT", "Confiabilidade: Coeficiente de variação de T (%)", 3, "0"},
+    {"DistT", "cbDistT", "Confiabilidade: Distribuição de T", 3, "lognormal",
+     TipoCampo::Distribuicao},
+    {"Correlacionadas", "chCorrelacionadas",
+     "Confiabilidade: Resistências da argila correlacionadas", 3, "sim", TipoCampo::SimNao},
+    {"Amostras", "eAmostras", "Confiabilidade: Número de amostras", 3, "10000"},
+    {"Semente", "eSemente", "Confiabilidade: Semente", 3, "1"},
+    {"TdConfiabilidade", "eTdConfiabilidade", "Confiabilidade: Resistência de projeto Td (kN/m)",
+     3},
 }};
 
 namespace {
@@ -61,6 +88,32 @@ bool EhNumero(const QString& texto) {
     }
 }
 
+// A value the field can hold: a number or nothing, or one of the field's words.
+bool Valido(const CampoProjeto& campo, const QString& texto) {
+    switch (campo.tipo) {
+    case TipoCampo::Numero:
+        return texto.isEmpty() || EhNumero(texto);
+    case TipoCampo::Distribuicao:
+        return texto == QLatin1String("lognormal") || texto == QLatin1String("normal");
+    case TipoCampo::SimNao:
+        return texto == QLatin1String("sim") || texto == QLatin1String("nao");
+    }
+    return false;
+}
+
+QString NaoValido(const CampoProjeto& campo) {
+    return campo.tipo == TipoCampo::Numero ? QStringLiteral("não é um número")
+                                           : QStringLiteral("não é uma das opções");
+}
+
+// A number's decimal separator: a point in the file, the locale's on the screens.
+QString ParaArquivo(const CampoProjeto& campo, QString texto) {
+    return campo.tipo == TipoCampo::Numero ? texto.replace(Separador(), ponto) : texto;
+}
+QString DoArquivo(const CampoProjeto& campo, QString texto) {
+    return campo.tipo == TipoCampo::Numero ? texto.replace(ponto, Separador()) : texto;
+}
+
 Desfecho Falha(const QString& nome, const QString& motivo) {
     return {false, QStringLiteral("Não foi possível abrir \u00ab%1\u00bb: %2").arg(nome, motivo)};
 }
@@ -75,7 +128,7 @@ Projeto ProjetoInicial() {
     Projeto projeto;
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         projeto.valores[i] =
-            QString::fromLatin1(CamposProjeto[i].inicial).replace(ponto, Separador());
+            DoArquivo(CamposProjeto[i], QString::fromLatin1(CamposProjeto[i].inicial));
     }
     return projeto;
 }
@@ -87,14 +140,13 @@ Desfecho ProjetoParaJson(const Projeto& projeto, QByteArray& json) {
     objeto.insert(QStringLiteral("descricao"), projeto.descricao);
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         const QString& valor = projeto.valores[i];
-        if (!valor.isEmpty() && !EhNumero(valor)) {
-            return {false, QStringLiteral("O projeto não foi salvo: o valor de %1 não é um número "
-                                          "(\u201c%2\u201d). Corrija-o e salve de novo.")
-                               .arg(Rotulo(CamposProjeto[i]), valor)};
+        if (!Valido(CamposProjeto[i], valor)) {
+            return {false, QStringLiteral("O projeto não foi salvo: o valor de %1 %2 "
+                                          "(\u201c%3\u201d). Corrija-o e salve de novo.")
+                               .arg(Rotulo(CamposProjeto[i]), NaoValido(CamposProjeto[i]), valor)};
         }
-        QString noArquivo = valor;
-        noArquivo.replace(Separador(), ponto);
-        objeto.insert(QString::fromLatin1(CamposProjeto[i].chave), noArquivo);
+        objeto.insert(QString::fromLatin1(CamposProjeto[i].chave),
+                      ParaArquivo(CamposProjeto[i], valor));
     }
     json = QJsonDocument(objeto).toJson(QJsonDocument::Indented);
     return {true, {}};
@@ -151,12 +203,12 @@ Desfecho JsonParaProjeto(const QByteArray& json, const QString& nome, Projeto& p
         }
         // In the file the separator is always a point: the locale's own separator there is not
         // a number written by this program.
-        QString texto = valor.toString();
-        const bool separadorAlheio = Separador() != ponto && texto.contains(Separador());
-        texto.replace(ponto, Separador());
-        if (!texto.isEmpty() && (separadorAlheio || !EhNumero(texto))) {
-            return Falha(nome, QStringLiteral("o valor de %1 não é um número (\u201c%2\u201d).")
-                                   .arg(Rotulo(campo), valor.toString()));
+        const bool separadorAlheio = campo.tipo == TipoCampo::Numero && Separador() != ponto &&
+                                     valor.toString().contains(Separador());
+        const QString texto = DoArquivo(campo, valor.toString());
+        if (separadorAlheio || !Valido(campo, texto)) {
+            return Falha(nome, QStringLiteral("o valor de %1 %2 (\u201c%3\u201d).")
+                                   .arg(Rotulo(campo), NaoValido(campo), valor.toString()));
         }
         lido.valores[i] = texto;
     }

@@ -14,18 +14,23 @@
 // label as the screen shows it (group and caption), the format version that brought it, and the
 // text a new design starts with (decimals with a point), which a file of an earlier version opens
 // with.
+// A value is a typed number (empty when not typed), a distribution ("lognormal" or "normal") or a
+// choice ("sim" or "nao").
+enum class TipoCampo { Numero, Distribuicao, SimNao };
+
 struct CampoProjeto {
     const char* chave;
     const char* controle;
     const char* rotulo;
     int desdeVersao = 1;
     const char* inicial = "";
+    TipoCampo tipo = TipoCampo::Numero;
 };
 
-inline constexpr std::size_t NumeroDeCampos = 28;
+inline constexpr std::size_t NumeroDeCampos = 46;
 
-// The twelve problem values, the methods' three inputs, the five anchorage inputs and the eight of
-// the limit-state checks, in order.
+// The twelve problem values, the methods' three inputs, the five anchorage inputs, the eight of
+// the limit-state checks and the eighteen of the reliability analysis, in order.
 extern const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto;
 
 struct Projeto {
@@ -37,7 +42,7 @@ struct Projeto {
 };
 
 inline constexpr char NomeDoFormato[] = "Veltra";
-inline constexpr int VersaoDoFormato = 2;
+inline constexpr int VersaoDoFormato = 3;
 // Larger files are refused without being read whole: a design is a few hundred bytes.
 inline constexpr qint64 TamanhoMaximoArquivo = 1 << 20;
 

@@ -5,6 +5,8 @@
 #include "Telas.h"
 #include "data/Mensagens.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -27,25 +29,49 @@ const QString chavePasta = QStringLiteral("projetos/pasta");
 const QString chaveRecentes = QStringLiteral("projetos/recentes");
 
 // The control that holds a value, wherever it is: each is on exactly one screen.
-QLineEdit* Controle(const char* nome) {
+QWidget* Controle(const char* nome) {
     for (int i = 0; i < NumeroDeTelas; ++i) {
         if (Tela* tela = Telas::Buscar(static_cast<IdTela>(i))) {
-            if (auto* campo = tela->findChild<QLineEdit*>(QString::fromLatin1(nome))) {
-                return campo;
+            if (auto* controle = tela->findChild<QWidget*>(QString::fromLatin1(nome))) {
+                return controle;
             }
         }
     }
     return nullptr;
 }
 
+// A value as its control holds it: a field's text, a list's choice, a box's "sim" or "nao".
+QString TextoDe(const QWidget* controle) {
+    if (const auto* campo = qobject_cast<const QLineEdit*>(controle)) {
+        return campo->text();
+    }
+    if (const auto* lista = qobject_cast<const QComboBox*>(controle)) {
+        return lista->currentText();
+    }
+    if (const auto* caixa = qobject_cast<const QCheckBox*>(controle)) {
+        return caixa->isChecked() ? QStringLiteral("sim") : QStringLiteral("nao");
+    }
+    return {};
+}
+
+void EscreverEm(QWidget* controle, const QString& texto) {
+    if (auto* campo = qobject_cast<QLineEdit*>(controle)) {
+        campo->setText(texto);
+    } else if (auto* lista = qobject_cast<QComboBox*>(controle)) {
+        lista->setCurrentText(texto);
+    } else if (auto* caixa = qobject_cast<QCheckBox*>(controle)) {
+        caixa->setChecked(texto == QLatin1String("sim"));
+    }
+}
+
 void ProjetoNasTelas(const Projeto& projeto) {
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
-        if (QLineEdit* campo = Controle(CamposProjeto[i].controle)) {
-            campo->setText(projeto.valores[i]);
+        if (QWidget* controle = Controle(CamposProjeto[i].controle)) {
+            EscreverEm(controle, projeto.valores[i]);
         }
     }
-    if (QLineEdit* descricao = Controle(ControleDescricao)) {
-        descricao->setText(projeto.descricao);
+    if (QWidget* descricao = Controle(ControleDescricao)) {
+        EscreverEm(descricao, projeto.descricao);
     }
 }
 
@@ -99,12 +125,12 @@ bool Gravar(const QString& caminho) {
 Projeto ProjetoDasTelas() {
     Projeto projeto;
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
-        if (const QLineEdit* campo = Controle(CamposProjeto[i].controle)) {
-            projeto.valores[i] = campo->text();
+        if (const QWidget* controle = Controle(CamposProjeto[i].controle)) {
+            projeto.valores[i] = TextoDe(controle);
         }
     }
-    if (const QLineEdit* descricao = Controle(ControleDescricao)) {
-        projeto.descricao = descricao->text();
+    if (const QWidget* descricao = Controle(ControleDescricao)) {
+        projeto.descricao = TextoDe(descricao);
     }
     return projeto;
 }

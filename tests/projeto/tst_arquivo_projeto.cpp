@@ -32,10 +32,13 @@ protected:
 // A design as a user in Brazil types it: commas, exponents, blanks, signs and empty fields.
 Projeto Digitado() {
     Projeto p;
-    const char* valores[NumeroDeCampos] = {"3",   "2,5",  "18,75",  "",    "30", "1E-3", "-0",
-                                           " 6 ", "0,",   "1,5e+2", "+10", ",5", "12",   "1,3",
-                                           "0",   "1,30", "5,55",   "",    "30", "1,5",  "1,5",
-                                           "2,0", "2",    "200",    "1,1", "2",  "",     "5"};
+    const char* valores[NumeroDeCampos] = {
+        "3",    "2,5",       "18,75", "",          "30",  "1E-3",      "-0", " 6 ",
+        "0,",   "1,5e+2",    "+10",   ",5",        "12",  "1,3",       "0",  "1,30",
+        "5,55", "",          "30",    "1,5",       "1,5", "2,0",       "2",  "200",
+        "1,1",  "2",         "",      "5",         "5",   "lognormal", "30", "normal",
+        "0",    "lognormal", "30",    "lognormal", "30",  "normal",    "0",  "lognormal",
+        "10",   "normal",    "nao",   "20000",     "7",   "82,6"};
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         p.valores[i] = QString::fromUtf8(valores[i]);
     }
@@ -86,10 +89,12 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
         {"texto", "isto não é um projeto", "não é JSON"},
         {"lista", "[1, 2]", "não é JSON"},
         {"outro programa", trocar("\"Veltra\"", "\"Outro\""), "não é um projeto do Veltra"},
-        {"versão nova", trocar("\"versao\": 2", "\"versao\": 3"),
-         "versão mais nova do Veltra (formato 3)"},
-        {"versão em texto", trocar("\"versao\": 2", "\"versao\": \"2\""), "versão do formato"},
-        {"versão zero", trocar("\"versao\": 2", "\"versao\": 0"), "versão do formato"},
+        {"versão nova", trocar("\"versao\": 3", "\"versao\": 4"),
+         "versão mais nova do Veltra (formato 4)"},
+        {"versão em texto", trocar("\"versao\": 3", "\"versao\": \"3\""), "versão do formato"},
+        {"versão zero", trocar("\"versao\": 3", "\"versao\": 0"), "versão do formato"},
+        {"distribuição desconhecida", trocar("\"lognormal\"", "\"triangular\""),
+         "«Confiabilidade: Distribuição de γ» não é uma das opções (“triangular”)"},
         // Format 2 has the checks' values: none may be missing.
         {"falta um valor do formato 2", trocar("\"Epsadm\"", "\"Eps\""),
          "falta o valor de «Verificações: Deformação admissível do reforço (%)»"},
@@ -119,13 +124,16 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
     }
 }
 
-// A file written before the checks existed opens with their initial values.
+// A file written before the checks and the reliability analysis existed opens with their initial
+// values.
 TEST_F(ArquivoProjeto, Format1FileOpensWithTheChecksInitialValues) {
     QByteArray json;
     ASSERT_TRUE(ProjetoParaJson(Digitado(), json).ok);
-    json.replace("\"versao\": 2", "\"versao\": 1");
-    for (const char* chave : {"FSdesl", "FSext", "FScap", "Tult", "FRid", "FRfl", "FRdq", "Epsadm"})
-        json.replace(QByteArray("\"") + chave + "\"", QByteArray("\"antigo") + chave + "\"");
+    json.replace("\"versao\": 3", "\"versao\": 1");
+    for (std::size_t i = 20; i < NumeroDeCampos; ++i) {
+        const QByteArray chave = CamposProjeto[i].chave;
+        json.replace("\"" + chave + "\"", "\"antigo" + chave + "\"");
+    }
     Projeto lido;
     const Desfecho d = JsonParaProjeto(json, QStringLiteral("antigo.veltra"), lido);
     ASSERT_TRUE(d.ok) << d.mensagem.toStdString();
@@ -135,6 +143,8 @@ TEST_F(ArquivoProjeto, Format1FileOpensWithTheChecksInitialValues) {
     EXPECT_EQ(inicial.valores[20], QStringLiteral("1,5"));
     EXPECT_EQ(inicial.valores[27], QStringLiteral("5"));
     EXPECT_EQ(inicial.valores[23], QString());
+    EXPECT_EQ(inicial.valores[29], QStringLiteral("lognormal"));
+    EXPECT_EQ(inicial.valores[42], QStringLiteral("sim"));
 }
 
 TEST_F(ArquivoProjeto, UnknownMembersAreIgnoredAndTheDescriptionIsOptional) {
