@@ -19,6 +19,7 @@
 #include "screens/uCaso2.h"
 #include "screens/uCaso3.h"
 #include "screens/uCaso4.h"
+#include "screens/uConfiabilidade.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
 #include "screens/uEstudo.h"
@@ -113,6 +114,7 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TSuperficies>(IdTela::Superficies);
     Criar<TEstudo>(IdTela::Estudo);
     Criar<TVerificacoes>(IdTela::Verificacoes);
+    Criar<TConfiabilidade>(IdTela::Confiabilidade);
     Telas::Instalar(this);
 }
 

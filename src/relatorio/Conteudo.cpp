@@ -3,8 +3,10 @@
 
 #include "ProjetoDigitado.h"
 #include "Relatorio.h"
+#include "TextoConfiabilidade.h"
 #include "calc/Ancoragem.h"
 #include "calc/Verificacao.h"
+#include "data/FormatoGeral.h"
 
 namespace {
 
@@ -125,6 +127,43 @@ void Ancoragens(ConteudoRelatorio& c) {
     }
 }
 
+// The reliability analysis of the typed design when some value varies: the window's run when it
+// answers the same request (the same numbers), else run here.
+void Confiabilidade(ConteudoRelatorio& c) {
+    bool varia = false;
+    for (const char* chave : {"CVgama", "CVc", "CVphi", "CVCS", "CVCZ", "CVCF", "CVT"}) {
+        const auto cv = ValorDigitado(c.projeto, chave);
+        varia = varia || (cv && *cv > 0);
+    }
+    if (!varia) {
+        return;
+    }
+    // With no Td of its own, the analysis takes the checks' design strength, as its window does.
+    Projeto projeto = c.projeto;
+    const auto Td = ResistenciaDeProjetoDigitada(projeto);
+    if (TextoDigitado(projeto, "TdConfiabilidade").trimmed().isEmpty() && Td) {
+        EscreverDigitado(projeto, "TdConfiabilidade", QString::fromStdString(FormatoGeral(*Td)));
+    }
+    QString problema;
+    const std::optional<PedidoConfiabilidade> pedido = ConfiabilidadeDigitada(projeto, problema);
+    if (!pedido) {
+        c.avisos << QStringLiteral("Confiabilidade: %1").arg(problema);
+        return;
+    }
+    c.confiabilidade = ConfiabilidadeGuardada(*pedido);
+    if (!c.confiabilidade) {
+        c.confiabilidade = std::make_shared<const ResultadoConfiabilidade>(*Amostrar(*pedido));
+        GuardarConfiabilidade(c.confiabilidade);
+    }
+    if (AvisarSemResposta(*c.confiabilidade)) {
+        c.avisos << QStringLiteral("Confiabilidade: %1 das %2 amostras não têm resposta (%3); as "
+                                   "estatísticas não as consideram.")
+                        .arg(c.confiabilidade->semResposta)
+                        .arg(c.confiabilidade->amostras.size())
+                        .arg(QString::fromUtf8(c.confiabilidade->motivoSemResposta));
+    }
+}
+
 } // namespace
 
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
@@ -175,5 +214,6 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
         c.avisos << QStringLiteral("Verificações complementares: o valor de «%1» não é um número.")
                         .arg(invalido);
     }
+    Confiabilidade(c);
     return c;
 }

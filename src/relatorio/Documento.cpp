@@ -1,9 +1,11 @@
 #include "Documento.h"
 
+#include "TextoConfiabilidade.h"
 #include "TextoVerificacoes.h"
 #include "calc/Ancoragem.h"
 #include "data/FormatoGeral.h"
 #include "desenhos/GraficosRuptura.h"
+#include "desenhos/Histogramas.h"
 #include "desenhos/SecaoTransversal.h"
 
 #include <QChart>
@@ -42,8 +44,10 @@ QString Digitado(const Projeto& p, const char* chave) {
 class Tabela {
 public:
     // `larguras`: the columns' shares of the page's width, in per cent; none, as their texts ask.
-    Tabela(qreal fator, const QStringList& cabecalho, const QList<int>& larguras = {})
-        : colunas_(static_cast<int>(cabecalho.size())) {
+    // `quebrar`: the values may run over lines (a table of many columns).
+    Tabela(qreal fator, const QStringList& cabecalho, const QList<int>& larguras = {},
+           bool quebrar = false)
+        : colunas_(static_cast<int>(cabecalho.size())), quebrar_(quebrar) {
         html_ = QStringLiteral("<table border='1' cellspacing='0' cellpadding='%1' %2"
                                "style='border-color: #666'><thead><tr>")
                     .arg(qRound(3 * fator))
@@ -60,7 +64,7 @@ public:
     Tabela& Linha(const QStringList& celulas) {
         html_ += QStringLiteral("<tr>");
         for (const QString& c : celulas) {
-            html_ += &c == &celulas.front()
+            html_ += &c == &celulas.front() || quebrar_
                          ? QStringLiteral("<td>%1</td>").arg(c)
                          : QStringLiteral("<td style='white-space: nowrap'>%1</td>").arg(c);
         }
@@ -77,6 +81,7 @@ public:
 
 private:
     int colunas_;
+    bool quebrar_;
     QString html_;
 };
 
@@ -333,10 +338,81 @@ QString SecaoSuperficies(const ConteudoRelatorio& c, QTextDocument& documento) {
     return h;
 }
 
+QString TabelaDeSaidas(qreal fator, const TabelaDeTexto& texto) {
+    QStringList cabecalho{QStringLiteral("Grandeza")};
+    for (int s = 0; s < NumeroDeSaidas; ++s) {
+        cabecalho
+            << ColunaDaSaida(static_cast<Saida>(s)).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    Tabela t(fator, cabecalho, {26, 15, 15, 16, 15, 13}, true);
+    for (std::size_t l = 0; l < texto.valores.size(); ++l) {
+        QStringList linha{texto.linhas[static_cast<qsizetype>(l)]};
+        for (const QString& v : texto.valores[l]) {
+            linha << QString(v).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        }
+        t.Linha(linha);
+    }
+    return t.Html();
+}
+
+QString SecaoConfiabilidade(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) {
+    const ResultadoConfiabilidade& r = *c.confiabilidade;
+    const PedidoConfiabilidade& p = r.pedido;
+    QString h = QStringLiteral("<h2>9. Confiabilidade</h2>");
+    Tabela entradas(fator, {QStringLiteral("Variável"), QStringLiteral("Média"),
+                            QStringLiteral("CV (%)"), QStringLiteral("Distribuição")});
+    for (std::size_t k = 0; k < NumeroDeAleatorias; ++k) {
+        const Variavel v = VariaveisAleatorias[k];
+        entradas.Linha(
+            {QStringLiteral("%1 (%2)").arg(QString::fromUtf8(Descricao(v).simbolo),
+                                           QString::fromUtf8(Descricao(v).unidade)),
+             QuatroAlgarismos(ValorDe(p.dados, v, Forca{})), QuatroAlgarismos(p.incertezas[k].cv),
+             p.incertezas[k].distribuicao == Distribuicao::Normal ? QStringLiteral("normal")
+                                                                  : QStringLiteral("lognormal")});
+    }
+    h += entradas.Html();
+    h += QStringLiteral("<p>Resistências da argila correlacionadas: %1. Amostras: %2; semente: %3; "
+                        "resistência de projeto Td: %4. Monte Carlo e, ao lado, a estimativa de "
+                        "primeira ordem; P(falha) é a probabilidade de a solicitação exceder Td "
+                        "(de FS0 ficar abaixo de 1).</p>")
+             .arg(p.resistenciasCorrelacionadas ? QStringLiteral("sim") : QStringLiteral("não"))
+             .arg(p.amostras)
+             .arg(p.semente)
+             .arg(p.Td ? QuatroAlgarismos(*p.Td) + QStringLiteral(" kN/m")
+                       : QStringLiteral("não informada"));
+    h += TabelaDeSaidas(fator, TabelaDosResultados(r));
+    h += QStringLiteral("<p>Parcela de cada variável na variância (primeira ordem):</p>");
+    h += TabelaDeSaidas(fator, TabelaDasParcelas(r));
+    // The histograms, two by two.
+    h += QStringLiteral("<table cellpadding='%1' width='100%'><tr>").arg(qRound(2 * fator));
+    for (int s = 0; s < NumeroDeSaidas; ++s) {
+        const auto saida = static_cast<Saida>(s);
+        const bool fs0 = saida == Saida::FS0;
+        std::optional<double> linha = fs0 ? std::optional<double>(1.0) : std::nullopt;
+        if (!fs0 && p.Td) {
+            linha = static_cast<double>(*p.Td);
+        }
+        const QString nome = QStringLiteral("histograma%1").arg(s);
+        const QImage figura =
+            ImagemGrafico(GraficoHistograma(HistogramaDe(ValoresDe(r, saida), 30),
+                                            NomeDaSaida(saida), NomeDaSaida(saida), linha,
+                                            fs0 ? QStringLiteral("FS0 = 1") : QStringLiteral("Td")),
+                          {420, 260});
+        documento.addResource(QTextDocument::ImageResource, QUrl(nome), figura);
+        h += QStringLiteral("<td align='center'><img src='%1' width='300' height='186'></td>")
+                 .arg(nome);
+        if (s % 2 == 1) {
+            h += QStringLiteral("</tr><tr>");
+        }
+    }
+    return h + QStringLiteral("</tr></table>");
+}
+
 } // namespace
 
 QString HtmlDoRelatorio(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) {
     return Cabecalho(c, fator) + SecaoDados(c, fator) + SecaoHipoteses() + SecaoKaniraj(c, fator) +
            SecaoLow(c, fator) + SecaoAncoragem(c, fator) + SecaoVerificacoes(c, fator) +
-           SecaoAvisos(c) + SecaoSuperficies(c, documento);
+           SecaoAvisos(c) + SecaoSuperficies(c, documento) +
+           (c.confiabilidade ? SecaoConfiabilidade(c, documento, fator) : QString());
 }

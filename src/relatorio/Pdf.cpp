@@ -7,14 +7,21 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,18 +30,36 @@ int Pagina(qreal y, qreal altura) {
     return static_cast<int>(std::floor(y / altura));
 }
 
-// The headings and tables, by their order in the document, that start a new page.
+// Already at the head of its page: moving it on would only leave a page empty.
+bool NoTopo(qreal y, qreal altura) {
+    return y - Pagina(y, altura) * altura < altura * 0.05;
+}
+
+// The headings and tables, by their order in the document, moved down to the next page: the space
+// put above each, in pixels of a 96-dpi screen, as the document's sizes are given.
 struct Quebras {
-    QList<int> titulos, tabelas;
-    bool operator==(const Quebras&) const = default;
+    QMap<int, qreal> titulos, tabelas;
 };
 
-// The first heading, or table whose heading row, that would stand alone at the foot of a page: a
-// heading stays with the two lines after it (a line of text and a table's heading, or a table's
-// heading and its first cell), a table's heading row with its first row. False when none does.
-bool AcharLinhaSozinha(const QTextDocument& documento, qreal altura, Quebras& quebras) {
+// A heading or a table's heading row, where it is drawn and where the line that must stay with
+// it is: for a heading, the second line after it (a line of text and a table's heading, or a
+// table's heading and its first cell); for a table, its first row.
+struct Item {
+    bool tabela;
+    int indice;
+    qreal y, seguinte;
+};
+
+std::vector<Item> Itens(const QTextDocument& documento) {
     QAbstractTextDocumentLayout* layout = documento.documentLayout();
-    const auto topo = [&](const QTextBlock& b) { return layout->blockBoundingRect(b).top(); };
+    // Where the block's first line is drawn: a block that starts at the foot of a page may have
+    // its lines on the next.
+    const auto topo = [&](const QTextBlock& b) {
+        const QTextLayout* linhas = b.layout();
+        return layout->blockBoundingRect(b).top() +
+               (linhas && linhas->lineCount() > 0 ? linhas->lineAt(0).y() : 0);
+    };
+    std::vector<Item> itens;
     int titulo = 0;
     for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
         if (b.blockFormat().headingLevel() == 0) {
@@ -44,35 +69,54 @@ bool AcharLinhaSozinha(const QTextDocument& documento, qreal altura, Quebras& qu
         if (depois.isValid() && depois.next().isValid()) {
             depois = depois.next();
         }
-        if (depois.isValid() && Pagina(topo(b), altura) < Pagina(topo(depois), altura) &&
-            !quebras.titulos.contains(titulo)) {
-            quebras.titulos << titulo;
-            return true;
-        }
-        ++titulo;
+        itens.push_back({false, titulo++, topo(b), depois.isValid() ? topo(depois) : topo(b)});
     }
     int indice = 0;
     for (QTextFrame* quadro : documento.rootFrame()->childFrames()) {
-        const auto* tabela = qobject_cast<QTextTable*>(quadro);
-        if (!tabela) {
-            continue;
+        if (const auto* tabela = qobject_cast<QTextTable*>(quadro)) {
+            const qreal cabecalho = topo(tabela->cellAt(0, 0).firstCursorPosition().block());
+            const qreal linha = tabela->rows() >= 2
+                                    ? topo(tabela->cellAt(1, 0).firstCursorPosition().block())
+                                    : cabecalho;
+            itens.push_back({true, indice++, cabecalho, linha});
         }
-        if (tabela->rows() >= 2 && !quebras.tabelas.contains(indice)) {
-            const QTextBlock cabecalho = tabela->cellAt(0, 0).firstCursorPosition().block();
-            const QTextBlock primeira = tabela->cellAt(1, 0).firstCursorPosition().block();
-            if (Pagina(topo(cabecalho), altura) < Pagina(topo(primeira), altura)) {
-                quebras.tabelas << indice;
-                return true;
-            }
-        }
-        ++indice;
     }
-    return false;
+    return itens;
 }
 
-// The rich text with a page break before the headings and tables given.
+QMap<int, qreal>& Lista(Quebras& quebras, const Item& item) {
+    return item.tabela ? quebras.tabelas : quebras.titulos;
+}
+
+// Laid out again with space above each heading, or table's heading row, that would stand alone at
+// the foot of a page, enough to start it on the next page; taken in the document's order, so that
+// a move never shifts what came before it. `fator`: the writer's pixels per pixel of the sizes.
+void EvitarLinhasSozinhas(QTextDocument& documento, qreal altura, qreal fator,
+                          const std::function<void(const Quebras&)>& montar) {
+    Quebras quebras;
+    for (int rodada = 0; rodada < 60; ++rodada) {
+        montar(quebras);
+        std::optional<Item> primeiro;
+        for (const Item& item : Itens(documento)) {
+            const bool sozinho =
+                Pagina(item.y, altura) < Pagina(item.seguinte, altura) && !NoTopo(item.y, altura);
+            // An item moved once and still alone is taller than a page: it stays.
+            if (sozinho && !Lista(quebras, item).contains(item.indice) &&
+                (!primeiro || item.y < primeiro->y)) {
+                primeiro = item;
+            }
+        }
+        if (!primeiro) {
+            return;
+        }
+        const qreal ateAProxima = (Pagina(primeiro->y, altura) + 1) * altura - primeiro->y;
+        Lista(quebras, *primeiro)[primeiro->indice] = ateAProxima / fator + 2;
+    }
+}
+
+// The rich text with the space above the headings and tables given.
 QString ComQuebras(QString html, const Quebras& quebras) {
-    const auto marcar = [&html](const QStringList& marcas, const QList<int>& quais) {
+    const auto marcar = [&html](const QStringList& marcas, const QMap<int, qreal>& quais) {
         QList<qsizetype> posicoes;
         for (qsizetype p = 0;;) {
             qsizetype proxima = -1;
@@ -91,7 +135,8 @@ QString ComQuebras(QString html, const Quebras& quebras) {
         for (qsizetype k = posicoes.size() - 1; k >= 0; --k) {
             if (quais.contains(static_cast<int>(k))) {
                 const qsizetype fim = html.indexOf(QLatin1Char('>'), posicoes[k]);
-                html.insert(fim, QStringLiteral(" style='page-break-before: always'"));
+                html.insert(fim, QStringLiteral(" style='margin-top: %1px'")
+                                     .arg(qRound(quais.value(static_cast<int>(k)))));
             }
         }
     };
@@ -121,8 +166,7 @@ bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
     // Laid out again with a page break before each heading or table heading that would stand
     // alone at the foot of a page, until none does.
     QTextDocument documento;
-    Quebras quebras;
-    for (int rodada = 0; rodada < 40; ++rodada) {
+    EvitarLinhasSozinhas(documento, corpo.height(), fator, [&](const Quebras& quebras) {
         documento.clear();
         documento.documentLayout()->setPaintDevice(&pdf);
         documento.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
@@ -130,10 +174,7 @@ bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
             "h1 { font-size: 16pt; } h2 { font-size: 12pt; } th { background: #e8e8e8; }"));
         documento.setHtml(ComQuebras(HtmlDoRelatorio(conteudo, documento, fator), quebras));
         documento.setPageSize(corpo);
-        if (!AcharLinhaSozinha(documento, corpo.height(), quebras)) {
-            break;
-        }
-    }
+    });
     const int paginas = documento.pageCount();
 
     for (int i = 0; i < paginas; ++i) {

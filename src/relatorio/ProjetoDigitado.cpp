@@ -17,6 +17,18 @@ const CampoProjeto* Campo(const char* chave) {
 
 } // namespace
 
+QString TextoDigitado(const Projeto& projeto, const char* chave) {
+    const CampoProjeto* campo = Campo(chave);
+    return campo ? projeto.valores[static_cast<std::size_t>(campo - CamposProjeto.data())]
+                 : QString();
+}
+
+void EscreverDigitado(Projeto& projeto, const char* chave, const QString& texto) {
+    if (const CampoProjeto* campo = Campo(chave)) {
+        projeto.valores[static_cast<std::size_t>(campo - CamposProjeto.data())] = texto;
+    }
+}
+
 std::optional<long double> ValorDigitado(const Projeto& projeto, const char* chave) {
     const CampoProjeto* campo = Campo(chave);
     if (!campo) {
@@ -50,7 +62,16 @@ std::optional<DadosEstudo> DadosDigitados(const Projeto& projeto, QString& inval
 EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosEstudo& d,
                                           EscolhaForca escolha) {
     const auto valor = [&](const char* chave) { return ValorDigitado(projeto, chave); };
-    EntradaVerificacoes e{d.H, d.n, d.gama, d.phi, d.T, d.Z, d.CS, d.CZ, d.CF};
+    EntradaVerificacoes e{};
+    e.H = d.H;
+    e.n = d.n;
+    e.gama = d.gama;
+    e.phi = d.phi;
+    e.T = d.T;
+    e.Z = d.Z;
+    e.CS = d.CS;
+    e.CZ = d.CZ;
+    e.CF = d.CF;
     e.CoeGeo2 = valor("CoeGeo2");
     e.AngGeo2 = valor("AngGeo2");
     e.FSdesl = valor("FSdesl");

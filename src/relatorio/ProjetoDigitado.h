@@ -9,6 +9,12 @@
 
 #include <optional>
 
+// The text of the field named by its key in the file, as typed.
+QString TextoDigitado(const Projeto& projeto, const char* chave);
+
+// Puts a text in the field named by its key, as if typed there.
+void EscreverDigitado(Projeto& projeto, const char* chave, const QString& texto);
+
 // The value of the field named by its key in the file; none when it is empty or not a number.
 std::optional<long double> ValorDigitado(const Projeto& projeto, const char* chave);
 

@@ -6,6 +6,7 @@
 // result appears only for the data the report shows: a method not calculated for them says
 // "não calculado", and why among the warnings. Made without any window.
 
+#include "calc/Confiabilidade.h"
 #include "calc/Kaniraj.h"
 #include "calc/Low.h"
 #include "calc/VerificacoesAterro.h"
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 struct ConteudoRelatorio {
@@ -33,6 +35,8 @@ struct ConteudoRelatorio {
     // The limit-state checks of the typed design; none when its values are not all numbers.
     std::optional<EntradaVerificacoes> entradaVerificacoes;
     std::optional<ResultadoVerificacoes> verificacoes;
+    // The reliability analysis, when some value of the typed design varies and the request runs.
+    std::shared_ptr<const ResultadoConfiabilidade> confiabilidade;
     QStringList avisos; // what the analyses told the user, and why a method is not calculated
 };
 

@@ -29,8 +29,9 @@ enum class IdTela {
     Superficies,
     Estudo,
     Verificacoes,
+    Confiabilidade,
 };
-inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Verificacoes) + 1;
+inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Confiabilidade) + 1;
 
 class Telas {
 public:

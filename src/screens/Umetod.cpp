@@ -23,6 +23,7 @@ TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetc
     AoClicar(ui->bEsq2, this, &TMetcal::bEsq2Click);
     AoClicar(ui->bEstudo, this, &TMetcal::bEstudoClick);
     AoClicar(ui->bVerificacoes, this, &TMetcal::bVerificacoesClick);
+    AoClicar(ui->bConfiabilidade, this, &TMetcal::bConfiabilidadeClick);
     AoClicar(ui->bDados1, this, &TMetcal::bDados1Click);
     AoClicar(ui->bImp2, this, &TMetcal::bImp2Click);
     AoClicar(ui->bExit2, this, &TMetcal::bExit2Click);
@@ -126,6 +127,10 @@ void TMetcal::bEstudoClick() {
 
 void TMetcal::bVerificacoesClick() {
     Telas::MostrarModal(IdTela::Verificacoes);
+}
+
+void TMetcal::bConfiabilidadeClick() {
+    Telas::MostrarModal(IdTela::Confiabilidade);
 }
 
 void TMetcal::bDados1Click() {

@@ -25,6 +25,7 @@ private:
     void bEsq2Click();
     void bEstudoClick();
     void bVerificacoesClick();
+    void bConfiabilidadeClick();
     void bDados1Click();
     void bImp2Click();
     void bExit2Click();

@@ -195,7 +195,7 @@ void TstConvencoes::cadaTela_data() {
                                     "eDist eSuperf eProfZ eCont eDescricao bContin bImp1 bExit bAbrir "
                                     "bSalvar bSalvarComo", 19, true, "bImp1");
     linha("Metcal", Metcal, Normal, "eFatsegkan ePosref bCalkan bEsq1 eFatseglow bCallow bEsq2 "
-                                    "bEstudo bVerificacoes bDados1 bImp2 bExit2", 12, false, "bImp2");
+                                    "bEstudo bVerificacoes bConfiabilidade bDados1 bImp2 bExit2", 13, false, "bImp2");
     linha("Sollow", Sollow, Normal, "bDados3 bImp4 bExit4 bGeot1 bRuptura bRelatorio", 0, true, "bImp4");
     linha("Geot", Geot, SemDesativacao, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1 bFS bCalc bDados "
                                         "bEns bSair", 5, true, "");
@@ -219,6 +219,9 @@ void TstConvencoes::cadaTela_data() {
     linha("Superficies", Superficies, Modal, "bFechar bImprimir bSalvarImagem", 3, true, "bImprimir");
     linha("Verificacoes", Verificacoes, Modal, "eFSdesl eFSext eFScap eTult eFRid eFRfl eFRdq eEpsadm "
                                                "cbForca bFechar", 10, true, "");
+    linha("Confiabilidade", Confiabilidade, Modal, "eCVgama cbDistgama eCVc cbDistc eCVphi cbDistphi "
+          "eCVCS cbDistCS eCVCZ cbDistCZ eCVCF cbDistCF eCVT cbDistT chCorrelacionadas eAmostras "
+          "eSemente eTdConfiabilidade tResultados bFechar", 19, true, "");
     // clang-format on
 }
 
@@ -235,8 +238,9 @@ void TstConvencoes::cadaTela() {
     Tela* tela = Janela(id);
     const QStringList paradas = ordem.split(u' ');
     // The sketch, the drawing of the failure, the study and the checks resize.
-    QCOMPARE(tela->minimumSize() == tela->maximumSize(),
-             id != Esquema && id != Superficies && id != Estudo && id != Verificacoes);
+    QCOMPARE(tela->minimumSize() == tela->maximumSize(), id != Esquema && id != Superficies &&
+                                                             id != Estudo && id != Verificacoes &&
+                                                             id != Confiabilidade);
     if (tipo == Tela::Tipo::Modal) {
         QVERIFY(MostrarEEsperar(Esquema));
         bool abridorFica = false;

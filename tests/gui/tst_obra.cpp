@@ -6,6 +6,7 @@
 #include "support/Apoio.h"
 
 #include "app/Aplicacao.h"
+#include "calc/Confiabilidade.h"
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
 #include "calc/Low.h"
@@ -14,11 +15,14 @@
 #include "data/FormatoGeral.h"
 #include "data/ParseReal.h"
 #include "desenhos/SecaoTransversal.h"
+#include "relatorio/ProjetoDigitado.h"
+#include "relatorio/TextoConfiabilidade.h"
 #include "screens/Dialogos.h"
 #include "screens/Projetos.h"
 #include "screens/RelatorioDasTelas.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -32,6 +36,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <QXYSeries>
@@ -82,6 +87,13 @@ void DigitarEm(QLineEdit* campo, const QString& texto) {
 // A field of a screen that is not in front, written as a user left it.
 void Escrever(IdTela tela, const char* campo, const QString& texto) {
     Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->setText(texto);
+}
+
+// Both methods' F = 1,3, the reinforcement on the foundation, left typed on the methods screen.
+void EscreverFatores() {
+    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
+    Escrever(Metcal, "ePosref", QStringLiteral("0"));
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
 }
 
 QString Formato(long double v) {
@@ -173,6 +185,7 @@ private slots:
     void semImpressoraSalvaPdf();
     void estudoParametrico();
     void verificacoesAoDigitar();
+    void confiabilidadeNaJanela();
 };
 
 void TstObra::dadosImpossiveisNaoAbremResultados_data() {
@@ -632,6 +645,7 @@ void TstObra::relatorioDasTelas() {
         QVERIFY2(texto.contains(numero), qPrintable(numero));
     }
     QCOMPARE(texto.count(QStringLiteral("não calculado")), 4); // no interfaces typed: no lengths
+    QVERIFY(!texto.contains(QStringLiteral("Amostras:")));     // every value fixed: no reliability
 
     // New data typed and not run: neither method answers them.
     QVERIFY(MostrarEEsperar(Entdad));
@@ -688,6 +702,27 @@ void TstObra::relatorioSemJanelas() {
         QVERIFY2(texto.contains(QString::fromUtf8(verificacao)), verificacao);
     }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
+    // Its reliability against an independent Monte Carlo of the same design: Low's horizontal
+    // force exceeds 100 kN/m in about 55 % of the soils, about 30 % of them with wedges no
+    // reinforcement brings to F.
+    QVERIFY(texto.contains(QStringLiteral("Amostras: 20000; semente: 1")));
+    const auto colunas = [&texto](const QString& linha) {
+        const QString achada =
+            QRegularExpression(
+                QStringLiteral("\\n *%1 +(.*)\\n").arg(QRegularExpression::escape(linha)))
+                .match(texto)
+                .captured(1);
+        return achada.split(QRegularExpression(QStringLiteral(" {2,}")));
+    };
+    const QStringList falha = colunas(QStringLiteral("P(falha)"));
+    QCOMPARE(falha.size(), 5);
+    const double pLow = QLocale(QLocale::Portuguese, QLocale::Brazil).toDouble(falha[2].chopped(2));
+    QVERIFY2(pLow > 53 && pLow < 57, qPrintable(falha[2]));
+    const QStringList semSolucao = colunas(QStringLiteral("Amostras sem solução"));
+    QCOMPARE(semSolucao.size(), 5);
+    QVERIFY2(semSolucao[2].toInt() > 5400 && semSolucao[2].toInt() < 6600,
+             qPrintable(semSolucao[2]));
+    QCOMPARE(semSolucao[0], QStringLiteral("0"));
     QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
     QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("{") == 1);
     ruim.close();
@@ -733,9 +768,7 @@ void TstObra::semImpressoraSalvaPdf() {
 void TstObra::estudoParametrico() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Escrever(Metcal, "ePosref", QStringLiteral("0"));
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    EscreverFatores();
     QTemporaryDir pasta;
     const QString csv = pasta.filePath(QStringLiteral("estudo.csv"));
     programa.arquivo = csv;
@@ -812,9 +845,7 @@ void TstObra::estudoParametrico() {
 void TstObra::verificacoesAoDigitar() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Escrever(Metcal, "ePosref", QStringLiteral("0"));
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    EscreverFatores();
     Escrever(Geot, "eCoeGeo2", QStringLiteral("0"));
     Escrever(Geot, "eAngGeo2", QStringLiteral("30"));
     QStringList vistos;
@@ -844,6 +875,88 @@ void TstObra::verificacoesAoDigitar() {
                                   Formato(*RelatorioDasTelas().verificacoes->governante.valor) +
                                       QStringLiteral(" Kaniraj sem trinca")}));
     QCOMPARE(RelatorioDasTelas().verificacoes->fonte, std::string("Kaniraj sem trinca"));
+    QCOMPARE(programa.mensagens, QStringList());
+}
+
+// The reliability window over the worked embankment: nothing to count while every value is fixed;
+// a coefficient typed runs in the background and the table is the run of the values on the screen,
+// never of values typed before; a cancelled run says so; the samples go to a CSV; the choices go
+// with the design.
+void TstObra::confiabilidadeNaJanela() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    EscreverFatores();
+    QTemporaryDir pasta;
+    programa.arquivo = pasta.filePath(QStringLiteral("amostras"));
+    // The means of the forces and of FS0 of 300 samples, seed 7, CS varying alone by 20 %.
+    PedidoConfiabilidade pedido;
+    pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+    pedido.incertezas[3].cv = 20;
+    pedido.amostras = 300;
+    pedido.semente = 7;
+    const auto esperado = Amostrar(pedido);
+    QStringList medias;
+    for (const EstatisticasSaida& e : esperado->estatisticas) {
+        medias << QuatroAlgarismos(*e.media);
+    }
+    QuandoModal([&](QWidget* janela) {
+        const auto fechar = qScopeGuard([janela] { janela->close(); });
+        const auto campo = [janela](const char* nome) {
+            return Achar<QLineEdit>(janela, QString::fromLatin1(nome));
+        };
+        auto* csv = Achar<QPushButton>(janela, QStringLiteral("bCsv"));
+        auto* tabela = Achar<QTableWidget>(janela, QStringLiteral("tResultados"));
+        const auto mediasVistas = [tabela] {
+            QStringList vistas;
+            for (int s = 0; s < tabela->columnCount(); ++s) {
+                vistas << (tabela->item(0, s) ? tabela->item(0, s)->text() : QString());
+            }
+            return vistas;
+        };
+        QVERIFY(Rotulo(janela, "lMensagem").startsWith(QStringLiteral("Com todos os coef")));
+        QVERIFY(!csv->isEnabled());
+
+        // A long run started, then the values changed before it ends: only the last is shown.
+        DigitarEm(campo("eAmostras"), QStringLiteral("200000"));
+        DigitarEm(campo("eCVCS"), QStringLiteral("20"));
+        QVERIFY(Achar<QWidget>(janela, QStringLiteral("pbProgresso"))->isVisible());
+        DigitarEm(campo("eSemente"), QStringLiteral("7"));
+        DigitarEm(campo("eAmostras"), QStringLiteral("300"));
+        QTRY_VERIFY_WITH_TIMEOUT(csv->isEnabled(), 20000);
+        QCOMPARE(mediasVistas(), medias);
+        QVERIFY(!Achar<QWidget>(janela, QStringLiteral("lMensagem"))->isVisible());
+
+        QTest::mouseClick(csv, Qt::LeftButton);
+        QFile arquivo(programa.arquivo + QStringLiteral(".csv"));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll().count('\n'), 301);
+
+        DigitarEm(campo("eAmostras"), QStringLiteral("200000"));
+        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bCancelar")), Qt::LeftButton);
+        QVERIFY(Rotulo(janela, "lMensagem").startsWith(QStringLiteral("Cálculo interrompido.")));
+        QVERIFY(!csv->isEnabled());
+        QCOMPARE(mediasVistas(), QStringList(5));
+
+        Achar<QComboBox>(janela, QStringLiteral("cbDistCS"))->setCurrentIndex(1);
+        Achar<QCheckBox>(janela, QStringLiteral("chCorrelacionadas"))->setChecked(false);
+    });
+    Clicar(Metcal, "bConfiabilidade");
+    const Projeto digitado = ProjetoDasTelas();
+    for (const auto& [chave, texto] :
+         {std::pair{"CVCS", "20"}, std::pair{"DistCS", "normal"},
+          std::pair{"Correlacionadas", "nao"}, std::pair{"Amostras", "200000"},
+          std::pair{"Semente", "7"}}) {
+        QCOMPARE(TextoDigitado(digitado, chave), QString::fromLatin1(texto));
+    }
+    programa.arquivo = pasta.filePath(QStringLiteral("obra.veltra"));
+    QVERIFY(MostrarEEsperar(Entdad));
+    Clicar(Entdad, "bSalvar");
+    Achar<QComboBox>(Janela(Confiabilidade), QStringLiteral("cbDistCS"))->setCurrentIndex(0);
+    Achar<QCheckBox>(Janela(Confiabilidade), QStringLiteral("chCorrelacionadas"))->setChecked(true);
+    Escrever(Confiabilidade, "eCVCS", QStringLiteral("5"));
+    programa.resposta = Resposta::Nao;
+    Clicar(Entdad, "bAbrir");
+    QCOMPARE(ProjetoDasTelas(), digitado);
     QCOMPARE(programa.mensagens, QStringList());
 }
 

@@ -1,0 +1,173 @@
+#include "TextoConfiabilidade.h"
+
+#include "ProjetoDigitado.h"
+#include "desenhos/Numeros.h"
+
+#include <cmath>
+
+namespace {
+
+const char* const chaves[NumeroDeAleatorias] = {"gama", "c", "phi", "CS", "CZ", "CF", "T"};
+
+QString Percentual(long double p) {
+    return QuatroAlgarismos(p * 100) + QStringLiteral(" %");
+}
+
+QString Opcional(const std::optional<long double>& v) {
+    return v ? QuatroAlgarismos(*v) : QStringLiteral("sem valor");
+}
+
+// A 5 % or 95 % value: among the samples no reinforcement holds it has none.
+QString Percentil(const RespostaMetodo& r) {
+    return r.estado == EstadoResposta::Valor ? QuatroAlgarismos(r.valor)
+                                             : QStringLiteral("sem valor");
+}
+
+} // namespace
+
+QString QuatroAlgarismos(long double v) {
+    if (std::isinf(v)) {
+        return v > 0 ? QStringLiteral("+∞") : QStringLiteral("−∞");
+    }
+    return LocaleDosNumeros().toString(static_cast<double>(v), 'g', 4);
+}
+
+std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
+                                                           QString& problema) {
+    QString invalido;
+    const std::optional<DadosEstudo> dados = DadosDigitados(projeto, invalido);
+    if (!dados) {
+        problema = QStringLiteral("\u00ab%1\u00bb não é um número válido. Corrija-o na entrada de "
+                                  "dados ou nos métodos.")
+                       .arg(invalido);
+        return std::nullopt;
+    }
+    PedidoConfiabilidade pedido;
+    pedido.dados = *dados;
+    for (std::size_t k = 0; k < NumeroDeAleatorias; ++k) {
+        const QByteArray cvChave = QByteArray("CV") + chaves[k];
+        const QByteArray distChave = QByteArray("Dist") + chaves[k];
+        const auto cv = ValorDigitado(projeto, cvChave.constData());
+        if (!cv) {
+            problema = QStringLiteral("O coeficiente de variação de %1 não é um número válido.")
+                           .arg(QString::fromUtf8(Descricao(VariaveisAleatorias[k]).simbolo));
+            return std::nullopt;
+        }
+        pedido.incertezas[k].cv = *cv;
+        pedido.incertezas[k].distribuicao =
+            TextoDigitado(projeto, distChave.constData()) == QLatin1String("normal")
+                ? Distribuicao::Normal
+                : Distribuicao::Lognormal;
+    }
+    pedido.resistenciasCorrelacionadas =
+        TextoDigitado(projeto, "Correlacionadas") != QLatin1String("nao");
+    const auto amostras = ValorDigitado(projeto, "Amostras");
+    const auto semente = ValorDigitado(projeto, "Semente");
+    if (!amostras || *amostras != std::floor(*amostras) || *amostras < MinimoDeAmostras ||
+        *amostras > MaximoDeAmostras) {
+        problema = QStringLiteral("O número de amostras deve ser um inteiro de 100 a 1000000.");
+        return std::nullopt;
+    }
+    if (!semente || *semente != std::floor(*semente) || *semente < 0 || *semente > 1e18L) {
+        problema = QStringLiteral("A semente deve ser um inteiro de 0 a 1E18.");
+        return std::nullopt;
+    }
+    pedido.amostras = static_cast<int>(*amostras);
+    pedido.semente = static_cast<std::uint64_t>(*semente);
+    if (!TextoDigitado(projeto, "TdConfiabilidade").trimmed().isEmpty()) {
+        pedido.Td = ValorDigitado(projeto, "TdConfiabilidade");
+        if (!pedido.Td) {
+            problema = QStringLiteral("A resistência de projeto Td não é um número válido.");
+            return std::nullopt;
+        }
+    }
+    problema = QString::fromStdString(ProblemaDoPedido(pedido));
+    if (!problema.isEmpty()) {
+        return std::nullopt;
+    }
+    return pedido;
+}
+
+bool HaIncerteza(const PedidoConfiabilidade& pedido) {
+    for (const Incerteza& i : pedido.incertezas) {
+        if (i.cv > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString ColunaDaSaida(Saida saida) {
+    static const char* const colunas[NumeroDeSaidas] = {"Kaniraj\ncom trinca",
+                                                        "Kaniraj\nsem trinca", "Low\nhorizontal",
+                                                        "Low\nbissetriz", "Low\nFS0"};
+    return QString::fromUtf8(colunas[static_cast<int>(saida)]);
+}
+
+QString NomeDaSaida(Saida saida) {
+    static const char* const nomes[NumeroDeSaidas] = {
+        "Kaniraj com trinca (kN/m)", "Kaniraj sem trinca (kN/m)", "Low horizontal (kN/m)",
+        "Low bissetriz (kN/m)", "Low sem reforço, FS0"};
+    return QString::fromUtf8(nomes[static_cast<int>(saida)]);
+}
+
+TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& r) {
+    TabelaDeTexto t;
+    t.linhas = {QStringLiteral("Média"),
+                QStringLiteral("Desvio padrão"),
+                QStringLiteral("Valor de 5 %"),
+                QStringLiteral("Valor de 95 %"),
+                QStringLiteral("P(falha)"),
+                QStringLiteral("Intervalo de 95 % (Wilson)"),
+                QStringLiteral("Índice de confiabilidade β"),
+                QStringLiteral("Amostras sem solução"),
+                QStringLiteral("1ª ordem: valor nas médias"),
+                QStringLiteral("1ª ordem: desvio padrão")};
+    t.valores.resize(static_cast<std::size_t>(t.linhas.size()));
+    t.dicaSemValor = QStringLiteral("há cunhas de Low que nenhuma força no reforço leva ao fator "
+                                    "de segurança adotado, ou os dados são recusados");
+    for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+        const EstatisticasSaida& e = r.estatisticas[s];
+        const PrimeiraOrdemSaida& f = r.primeiraOrdem[s];
+        const QString nada = QStringLiteral("—");
+        const QStringList coluna{e.media ? QuatroAlgarismos(*e.media) : nada,
+                                 e.desvio ? QuatroAlgarismos(*e.desvio) : nada,
+                                 Percentil(e.p05),
+                                 Percentil(e.p95),
+                                 e.falha ? Percentual(e.falha->p) : nada,
+                                 e.falha ? Percentual(e.falha->inferior) + QStringLiteral(" a\n") +
+                                               Percentual(e.falha->superior)
+                                         : nada,
+                                 e.falha ? QuatroAlgarismos(e.falha->beta) : nada,
+                                 QString::number(e.semSolucao),
+                                 f.media.estado == EstadoResposta::Valor
+                                     ? QuatroAlgarismos(f.media.valor)
+                                     : QStringLiteral("sem valor"),
+                                 Opcional(f.desvio)};
+        for (std::size_t l = 0; l < t.valores.size(); ++l) {
+            t.valores[l] << coluna[static_cast<qsizetype>(l)];
+        }
+    }
+    return t;
+}
+
+TabelaDeTexto TabelaDasParcelas(const ResultadoConfiabilidade& r) {
+    TabelaDeTexto t;
+    const std::vector<ParcelaPrimeiraOrdem>& termos = r.primeiraOrdem[0].parcelas;
+    for (const ParcelaPrimeiraOrdem& termo : termos) {
+        QStringList nomes;
+        for (Variavel v : termo.variaveis) {
+            nomes << QString::fromUtf8(Descricao(v).simbolo);
+        }
+        t.linhas << nomes.join(QStringLiteral(", "));
+        t.valores.emplace_back();
+    }
+    for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+        const std::vector<ParcelaPrimeiraOrdem>& parcelas = r.primeiraOrdem[s].parcelas;
+        for (std::size_t p = 0; p < t.valores.size(); ++p) {
+            const auto fracao = p < parcelas.size() ? parcelas[p].fracao : std::nullopt;
+            t.valores[p] << (fracao ? Percentual(*fracao) : QStringLiteral("—"));
+        }
+    }
+    return t;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Tela.h"
+#include "calc/Confiabilidade.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <thread>
+
+namespace Ui {
+class TConfiabilidade;
+}
+
+// How sure the design is: the four forces and Low's FS0 when γ, c, φ, the clay's strengths and
+// the layer's thickness vary about the values typed, by Monte Carlo and, beside it, the
+// first-order estimate; the probability that the force exceeds the design strength, histograms,
+// which variable weighs most, and every sample as a table. The run goes on in the background; any
+// change of an input starts it again. Opens modally over the methods screen.
+class TConfiabilidade : public Tela {
+    Q_OBJECT
+public:
+    explicit TConfiabilidade(QWidget* parent = nullptr);
+    ~TConfiabilidade() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    QString LerPedido(PedidoConfiabilidade& pedido);
+    void Recalcular();
+    void PararTrabalho();
+    void Progresso(std::uint64_t geracao, int feitos);
+    void Entregar(std::uint64_t geracao, std::shared_ptr<const ResultadoConfiabilidade> resultado);
+    void Exibir();
+    void ExibirHistograma();
+    void ExibirErro(const QString& mensagem);
+    void bCancelarClick();
+    void bCsvClick();
+    void bFecharClick();
+
+    std::unique_ptr<Ui::TConfiabilidade> ui;
+    std::atomic<std::uint64_t> geracao_{0}; // the latest run asked for; earlier ones are stale
+    std::thread trabalho_;
+    std::shared_ptr<const ResultadoConfiabilidade> resultado_; // the run shown
+};
