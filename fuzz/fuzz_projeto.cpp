@@ -1,6 +1,6 @@
 // The design-file reader on arbitrary bytes, under either decimal separator: it either refuses
-// with a message and leaves the design as it was, or gives a design whose every value the number
-// reader accepts; it never crashes.
+// with a message and leaves the design as it was, or gives a design whose every number the number
+// reader accepts and whose every choice is one of its words; it never crashes.
 #include "data/ParseReal.h"
 #include "projeto/ArquivoProjeto.h"
 
@@ -22,13 +22,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             std::abort();
         return 0;
     }
-    for (const QString& valor : projeto.valores) {
-        if (valor.isEmpty())
-            continue;
-        try {
-            ParseReal(valor.toStdString());
-        } catch (const EConvertError&) {
-            std::abort();
+    for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
+        const QString& valor = projeto.valores[i];
+        switch (CamposProjeto[i].tipo) {
+        case TipoCampo::Numero:
+            if (valor.isEmpty())
+                break;
+            try {
+                ParseReal(valor.toStdString());
+            } catch (const EConvertError&) {
+                std::abort();
+            }
+            break;
+        case TipoCampo::Distribuicao:
+            if (valor != QLatin1String("lognormal") && valor != QLatin1String("normal"))
+                std::abort();
+            break;
+        case TipoCampo::SimNao:
+            if (valor != QLatin1String("sim") && valor != QLatin1String("nao"))
+                std::abort();
+            break;
         }
     }
     return 0;
