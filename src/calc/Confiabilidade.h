@@ -53,10 +53,10 @@ enum class Saida { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetr
 inline constexpr int NumeroDeSaidas = NumeroDeForcas + 1;
 
 // The values of sample `indice` (0 ... amostras − 1), in the order of VariaveisAleatorias: a fixed
-// value is its mean. The draws of a sample depend on the seed and its index alone: draw k (the
+// value is its mean. The draws of a sample depend on `semente` and its index alone: draw k (the
 // variable's position; CS's for the three strengths when they are correlated) is the (k + 1)-th
 // output of a SplitMix64 generator started at the (indice + 1)-th output of a SplitMix64 generator
-// started at the seed; its top 63 bits give u in (0, 1) and the normal deviate is Φ⁻¹(u).
+// started at `semente`; its top 63 bits give u in (0, 1) and the normal deviate is Φ⁻¹(u).
 std::array<long double, NumeroDeAleatorias> Sortear(const PedidoConfiabilidade& pedido, int indice);
 
 struct AmostraConfiabilidade {

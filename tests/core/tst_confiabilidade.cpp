@@ -155,7 +155,7 @@ TEST(Confiabilidade, RefusedSamplesAreLeftOutAndSaidWhyOnAnyNumberOfThreads) {
     EXPECT_STREQ(r->motivoSemResposta, MensagemAnguloAtrito);
     EXPECT_EQ(r->estatisticas[horizontal].semResposta, recusadas);
     EXPECT_EQ(r->estatisticas[fs0].falha->total, n - recusadas);
-    // The same numbers from one thread: each sample depends on the seed and its index alone.
+    // The same numbers from one thread: each sample depends on `semente` and its index alone.
     const auto um = Amostrar(pedido, {}, 1);
     std::ostringstream csvUm, csvTres;
     EscreverCsv(csvUm, *um);

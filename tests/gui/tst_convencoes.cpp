@@ -56,8 +56,8 @@ QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
 // The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
 // then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
 // on a screen with focus texts any other stop leaves the bar as it was.
-// The buttons' accelerator letters that more than one button takes; the specification's own
-// captions may share one (the methods screen's two "&Hipóteses").
+// The buttons' accelerator letters that more than one button takes; captions the program
+// always had may share one (the methods screen's two "&Hipóteses").
 QStringList AceleradoresRepetidos(const QWidget* tela) {
     QMultiHash<QChar, QString> porLetra;
     for (const QAbstractButton* botao : tela->findChildren<QAbstractButton*>()) {

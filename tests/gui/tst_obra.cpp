@@ -888,7 +888,7 @@ void TstObra::confiabilidadeNaJanela() {
     EscreverFatores();
     QTemporaryDir pasta;
     programa.arquivo = pasta.filePath(QStringLiteral("amostras"));
-    // The means of the forces and of FS0 of 300 samples, seed 7, CS varying alone by 20 %.
+    // The means of the forces and of FS0 of 300 samples, semente 7, CS varying alone by 20 %.
     PedidoConfiabilidade pedido;
     pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
     pedido.incertezas[3].cv = 20;
