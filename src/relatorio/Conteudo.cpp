@@ -130,12 +130,7 @@ void Ancoragens(ConteudoRelatorio& c) {
 // The reliability analysis of the typed design when some value varies: the window's run when it
 // answers the same request (the same numbers), else run here.
 void Confiabilidade(ConteudoRelatorio& c) {
-    bool varia = false;
-    for (const char* chave : {"CVgama", "CVc", "CVphi", "CVCS", "CVCZ", "CVCF", "CVT"}) {
-        const auto cv = ValorDigitado(c.projeto, chave);
-        varia = varia || (cv && *cv > 0);
-    }
-    if (!varia) {
+    if (!VariacaoDigitada(c.projeto)) {
         return;
     }
     // With no Td of its own, the analysis takes the checks' design strength, as its window does.

@@ -7,8 +7,6 @@
 
 namespace {
 
-const char* const chaves[NumeroDeAleatorias] = {"gama", "c", "phi", "CS", "CZ", "CF", "T"};
-
 QString Percentual(long double p) {
     return QuatroAlgarismos(p * 100) + QStringLiteral(" %");
 }
@@ -32,6 +30,16 @@ QString QuatroAlgarismos(long double v) {
     return LocaleDosNumeros().toString(static_cast<double>(v), 'g', 4);
 }
 
+bool VariacaoDigitada(const Projeto& projeto) {
+    for (const char* chave : ChavesDasAleatorias) {
+        const auto cv = ValorDigitado(projeto, (QByteArray("CV") + chave).constData());
+        if (cv && *cv > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
                                                            QString& problema) {
     QString invalido;
@@ -45,8 +53,8 @@ std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projet
     PedidoConfiabilidade pedido;
     pedido.dados = *dados;
     for (std::size_t k = 0; k < NumeroDeAleatorias; ++k) {
-        const QByteArray cvChave = QByteArray("CV") + chaves[k];
-        const QByteArray distChave = QByteArray("Dist") + chaves[k];
+        const QByteArray cvChave = QByteArray("CV") + ChavesDasAleatorias[k];
+        const QByteArray distChave = QByteArray("Dist") + ChavesDasAleatorias[k];
         const auto cv = ValorDigitado(projeto, cvChave.constData());
         if (!cv) {
             problema = QStringLiteral("O coeficiente de variação de %1 não é um número válido.")

@@ -12,6 +12,14 @@
 #include <optional>
 #include <vector>
 
+// The random variables' names in the design's keys ("CV" and "Dist" before each) and on the
+// window's controls, in the order of VariaveisAleatorias.
+inline constexpr const char* ChavesDasAleatorias[NumeroDeAleatorias] = {"gama", "c",  "phi", "CS",
+                                                                        "CZ",   "CF", "T"};
+
+// Some coefficient of variation typed above zero: the design asks for the analysis.
+bool VariacaoDigitada(const Projeto& projeto);
+
 // The request the typed design makes; none, and the message, when it cannot run.
 std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
                                                            QString& problema);

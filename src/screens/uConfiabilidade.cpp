@@ -30,7 +30,6 @@
 
 namespace {
 
-const char* const chaves[NumeroDeAleatorias] = {"gama", "c", "phi", "CS", "CZ", "CF", "T"};
 void Preencher(QTableWidget* tabela, int linha, int coluna, const QString& texto,
                const QString& dica = {}) {
     auto* item = new QTableWidgetItem(texto);
@@ -135,7 +134,7 @@ QString TConfiabilidade::LerPedido(PedidoConfiabilidade& pedido) {
     const std::optional<DadosEstudo> dados = DadosDigitados(ProjetoDasTelas(), invalido);
     for (int k = 0; k < NumeroDeAleatorias; ++k) {
         const Variavel v = VariaveisAleatorias[static_cast<std::size_t>(k)];
-        findChild<QLabel*>(QStringLiteral("lMedia") + QString::fromLatin1(chaves[k]))
+        findChild<QLabel*>(QStringLiteral("lMedia") + QString::fromLatin1(ChavesDasAleatorias[k]))
             ->setText(dados ? QString::fromStdString(FormatoGeral(ValorDe(*dados, v, Forca{})))
                             : QStringLiteral("—"));
     }
