@@ -165,15 +165,16 @@ bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
 
     // Laid out again with a page break before each heading or table heading that would stand
     // alone at the foot of a page, until none does.
+    // The text and its pictures are made once; each round only sets the spaces.
     QTextDocument documento;
+    documento.documentLayout()->setPaintDevice(&pdf);
+    documento.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    documento.setDefaultStyleSheet(QStringLiteral(
+        "h1 { font-size: 16pt; } h2 { font-size: 12pt; } th { background: #e8e8e8; }"));
+    documento.setPageSize(corpo);
+    const QString html = HtmlDoRelatorio(conteudo, documento, fator);
     EvitarLinhasSozinhas(documento, corpo.height(), fator, [&](const Quebras& quebras) {
-        documento.clear();
-        documento.documentLayout()->setPaintDevice(&pdf);
-        documento.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-        documento.setDefaultStyleSheet(QStringLiteral(
-            "h1 { font-size: 16pt; } h2 { font-size: 12pt; } th { background: #e8e8e8; }"));
-        documento.setHtml(ComQuebras(HtmlDoRelatorio(conteudo, documento, fator), quebras));
-        documento.setPageSize(corpo);
+        documento.setHtml(ComQuebras(html, quebras));
     });
     const int paginas = documento.pageCount();
 
