@@ -166,25 +166,12 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
     ConteudoRelatorio c;
     c.projeto = projeto;
     c.arquivo = arquivo;
-    DadosEntrada d;
-    bool completos = true;
-    for (const auto& [chave, campo] :
-         {std::pair{"Alt", &DadosEntrada::Alt}, std::pair{"Decl", &DadosEntrada::Decl},
-          std::pair{"Pesesp", &DadosEntrada::Pesesp}, std::pair{"Coesao", &DadosEntrada::Coesao},
-          std::pair{"Angat", &DadosEntrada::Angat}, std::pair{"Altberma", &DadosEntrada::Altberma},
-          std::pair{"Largberma", &DadosEntrada::Largberma}, std::pair{"Prof", &DadosEntrada::Prof},
-          std::pair{"Dist", &DadosEntrada::Dist}, std::pair{"Superf", &DadosEntrada::Superf},
-          std::pair{"ProfZ", &DadosEntrada::ProfZ}, std::pair{"Cont", &DadosEntrada::Cont}}) {
-        const auto v = ValorDigitado(projeto, chave);
-        completos = completos && v.has_value();
-        d.*campo = v.value_or(0);
-    }
-    if (!completos) {
+    c.dados = ProblemaDigitado(projeto);
+    if (!c.dados) {
         c.avisos << QStringLiteral("Dados de entrada incompletos ou não numéricos: nenhum método "
                                    "foi calculado.");
         return c;
     }
-    c.dados = d;
     c.Fatsegkan = ValorDigitado(projeto, "Fatsegkan");
     c.Posref = ValorDigitado(projeto, "Posref");
     c.Fatseglow = ValorDigitado(projeto, "Fatseglow");

@@ -3,6 +3,7 @@
 #include "data/ParseReal.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,24 @@ std::optional<long double> ValorDigitado(const Projeto& projeto, const char* cha
     } catch (const EConvertError&) {
         return std::nullopt;
     }
+}
+
+std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto) {
+    DadosEntrada d;
+    for (const auto& [chave, campo] :
+         {std::pair{"Alt", &DadosEntrada::Alt}, std::pair{"Decl", &DadosEntrada::Decl},
+          std::pair{"Pesesp", &DadosEntrada::Pesesp}, std::pair{"Coesao", &DadosEntrada::Coesao},
+          std::pair{"Angat", &DadosEntrada::Angat}, std::pair{"Altberma", &DadosEntrada::Altberma},
+          std::pair{"Largberma", &DadosEntrada::Largberma}, std::pair{"Prof", &DadosEntrada::Prof},
+          std::pair{"Dist", &DadosEntrada::Dist}, std::pair{"Superf", &DadosEntrada::Superf},
+          std::pair{"ProfZ", &DadosEntrada::ProfZ}, std::pair{"Cont", &DadosEntrada::Cont}}) {
+        const auto v = ValorDigitado(projeto, chave);
+        if (!v) {
+            return std::nullopt;
+        }
+        d.*campo = *v;
+    }
+    return d;
 }
 
 std::optional<DadosEstudo> DadosDigitados(const Projeto& projeto, QString& invalido) {

@@ -3,6 +3,7 @@
 // The typed values of a design read as the runs read them, for the windows and the report alike.
 
 #include "calc/VerificacoesAterro.h"
+#include "data/DadosEntrada.h"
 #include "projeto/ArquivoProjeto.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ void EscreverDigitado(Projeto& projeto, const char* chave, const QString& texto)
 
 // The value of the field named by its key in the file; none when it is empty or not a number.
 std::optional<long double> ValorDigitado(const Projeto& projeto, const char* chave);
+
+// The twelve values of the problem; none when one is empty or not a number.
+std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto);
 
 // The problem and the methods' values; none when one is not a number, and then `invalido` is the
 // label of the first such field.

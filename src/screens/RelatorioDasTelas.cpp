@@ -19,13 +19,13 @@ ConteudoRelatorio RelatorioDasTelas() {
         return v && *v == usado;
     };
     // The data as typed now, read as the runs read them.
-    const ConteudoRelatorio previa = CalcularRelatorio(projeto, {}, false, false);
+    const std::optional<DadosEntrada> dados = ProblemaDigitado(projeto);
     bool kaniraj = false, low = false;
-    if (previa.dados) {
-        kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *previa.dados &&
-                  mesmo("Fatsegkan", x.Fatsegkan) && mesmo("Posref", x.Posref);
-        low = x.DadosLow && MesmoProblemaLow(*x.DadosLow, *previa.dados) &&
-              mesmo("Fatseglow", x.Fatseglow);
+    if (dados) {
+        kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *dados && mesmo("Fatsegkan", x.Fatsegkan) &&
+                  mesmo("Posref", x.Posref);
+        low =
+            x.DadosLow && MesmoProblemaLow(*x.DadosLow, *dados) && mesmo("Fatseglow", x.Fatseglow);
     }
     const QString arquivo = ArquivoDoProjeto();
     ConteudoRelatorio conteudo =
