@@ -389,15 +389,3 @@ std::string CsvDoEstudo(const EstudoParametrico& estudo) {
     }
     return csv;
 }
-
-std::uint64_t Varreduras::Nova() {
-    atual_.reset();
-    return ++ultima_;
-}
-
-bool Varreduras::Entregar(std::uint64_t geracao, EstudoParametrico estudo) {
-    if (!Vigente(geracao))
-        return false;
-    atual_ = std::move(estudo);
-    return true;
-}

@@ -7,7 +7,6 @@
 #include "Verificacao.h"
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -144,19 +143,5 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido,
 // separator, an empty cell where a force has no value.
 std::string CsvDoEstudo(const EstudoParametrico& estudo);
 
-// Sweeps requested one after another, any of them possibly still running on another thread: each
-// request takes a number, only the latest request's sweep may go on, and only its result is kept.
-class Varreduras {
-public:
-    // A new request (the window's thread): every earlier one is stale, and its result is gone.
-    std::uint64_t Nova();
-    // Still the latest request; any thread may ask.
-    bool Vigente(std::uint64_t geracao) const { return geracao == ultima_.load(); }
-    // Keeps the sweep when it answers the latest request; false, and nothing changes, otherwise.
-    bool Entregar(std::uint64_t geracao, EstudoParametrico estudo);
-    const std::optional<EstudoParametrico>& Atual() const { return atual_; }
-
-private:
-    std::atomic<std::uint64_t> ultima_{0};
-    std::optional<EstudoParametrico> atual_;
-};
+// The sweeps the parametric study's window asks for, the latest one kept.
+using Varreduras = UltimoPedido<EstudoParametrico>;

@@ -99,7 +99,7 @@ TConfiabilidade::TConfiabilidade(QWidget* parent)
 }
 
 TConfiabilidade::~TConfiabilidade() {
-    ++geracao_;
+    amostragens_.Novo();
     PararTrabalho();
 }
 
@@ -119,7 +119,7 @@ void TConfiabilidade::showEvent(QShowEvent* e) {
 
 void TConfiabilidade::hideEvent(QHideEvent* e) {
     // Nothing goes on computing for a window no one sees.
-    ++geracao_;
+    amostragens_.Novo();
     PararTrabalho();
     Tela::hideEvent(e);
 }
@@ -149,7 +149,7 @@ void TConfiabilidade::Recalcular() {
         return;
     }
     // Whatever run is still going answers values that are no longer the window's.
-    const std::uint64_t geracao = ++geracao_;
+    const std::uint64_t geracao = amostragens_.Novo();
     PararTrabalho();
     PedidoConfiabilidade pedido;
     const QString erro = LerPedido(pedido);
@@ -176,7 +176,7 @@ void TConfiabilidade::Recalcular() {
     trabalho_ = std::thread([this, pedido, geracao] {
         int postado = 0;
         auto resultado = Amostrar(pedido, [&](int feitos) {
-            if (geracao_ != geracao) {
+            if (!amostragens_.Vigente(geracao)) {
                 return false;
             }
             // About a hundred updates of the bar, whatever the number of samples.
@@ -198,6 +198,10 @@ void TConfiabilidade::Recalcular() {
     });
 }
 
+const ResultadoConfiabilidade* TConfiabilidade::Mostrado() const {
+    return amostragens_.Atual() ? amostragens_.Atual()->get() : nullptr;
+}
+
 void TConfiabilidade::PararTrabalho() {
     // The run stops at its next sample once its generation is no longer the latest.
     if (trabalho_.joinable()) {
@@ -206,7 +210,7 @@ void TConfiabilidade::PararTrabalho() {
 }
 
 void TConfiabilidade::Progresso(std::uint64_t geracao, int feitos) {
-    if (geracao == geracao_) {
+    if (amostragens_.Vigente(geracao)) {
         ui->pbProgresso->setValue(feitos);
     }
 }
@@ -214,17 +218,16 @@ void TConfiabilidade::Progresso(std::uint64_t geracao, int feitos) {
 // A run's result is shown only when nothing was asked after it.
 void TConfiabilidade::Entregar(std::uint64_t geracao,
                                std::shared_ptr<const ResultadoConfiabilidade> resultado) {
-    if (geracao != geracao_) {
+    if (!amostragens_.Entregar(geracao, std::move(resultado))) {
         return;
     }
-    resultado_ = std::move(resultado);
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     Exibir();
 }
 
 void TConfiabilidade::Exibir() {
-    const ResultadoConfiabilidade& r = *resultado_;
+    const ResultadoConfiabilidade& r = *Mostrado();
     ui->lMensagem->setVisible(AvisarSemResposta(r));
     ui->lMensagem->setText(
         QStringLiteral("Atenção: %1 das %2 amostras (%3) não têm resposta: %4 As estatísticas "
@@ -253,15 +256,15 @@ void TConfiabilidade::Exibir() {
 }
 
 void TConfiabilidade::ExibirHistograma() {
-    if (!resultado_) {
+    if (!Mostrado()) {
         return;
     }
     const auto saida = static_cast<Saida>(ui->cbHistograma->currentIndex());
-    const EstatisticasSaida& e = resultado_->estatisticas[static_cast<std::size_t>(saida)];
+    const EstatisticasSaida& e = Mostrado()->estatisticas[static_cast<std::size_t>(saida)];
     const bool fs0 = saida == Saida::FS0;
     std::optional<double> linha = fs0 ? std::optional<double>(1.0) : std::nullopt;
-    if (!fs0 && resultado_->pedido.Td) {
-        linha = static_cast<double>(*resultado_->pedido.Td);
+    if (!fs0 && Mostrado()->pedido.Td) {
+        linha = static_cast<double>(*Mostrado()->pedido.Td);
     }
     QString titulo = ui->cbHistograma->currentText();
     if (e.semSolucao > 0) {
@@ -269,14 +272,13 @@ void TConfiabilidade::ExibirHistograma() {
     }
     QChart* antigo = ui->Grafico->chart();
     ui->Grafico->setChart(GraficoHistograma(
-        HistogramaDe(ValoresDe(*resultado_, saida), 30), titulo, ui->cbHistograma->currentText(),
+        HistogramaDe(ValoresDe(*Mostrado(), saida), 30), titulo, ui->cbHistograma->currentText(),
         linha, fs0 ? QStringLiteral("FS0 = 1") : QStringLiteral("Td")));
     delete antigo;
 }
 
 // Nothing of an earlier run stays on the screen beside the message.
 void TConfiabilidade::ExibirErro(const QString& mensagem) {
-    resultado_.reset();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     ui->lMensagem->setText(mensagem);
@@ -290,13 +292,13 @@ void TConfiabilidade::ExibirErro(const QString& mensagem) {
 }
 
 void TConfiabilidade::bCancelarClick() {
-    ++geracao_;
+    amostragens_.Novo();
     PararTrabalho();
     ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));
 }
 
 void TConfiabilidade::bCsvClick() {
-    if (!resultado_) {
+    if (!Mostrado()) {
         return;
     }
     QString caminho =
@@ -309,7 +311,7 @@ void TConfiabilidade::bCsvClick() {
         caminho += QStringLiteral(".csv");
     }
     std::ostringstream csv;
-    EscreverCsv(csv, *resultado_);
+    EscreverCsv(csv, *Mostrado());
     const std::string texto = csv.str();
     const QString motivo = GravarArquivo(caminho, [&](QIODevice& arquivo) {
         return arquivo.write(texto.data(), static_cast<qint64>(texto.size())) ==

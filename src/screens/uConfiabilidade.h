@@ -3,7 +3,6 @@
 #include "Tela.h"
 #include "calc/Confiabilidade.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <thread>
@@ -41,7 +40,9 @@ private:
     void bFecharClick();
 
     std::unique_ptr<Ui::TConfiabilidade> ui;
-    std::atomic<std::uint64_t> geracao_{0}; // the latest run asked for; earlier ones are stale
+    const ResultadoConfiabilidade* Mostrado() const;
+
+    // The latest run asked for and, once it is done, its result: the one the window shows.
+    UltimoPedido<std::shared_ptr<const ResultadoConfiabilidade>> amostragens_;
     std::thread trabalho_;
-    std::shared_ptr<const ResultadoConfiabilidade> resultado_; // the run shown
 };

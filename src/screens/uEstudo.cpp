@@ -245,7 +245,7 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
 }
 
 TEstudo::~TEstudo() {
-    varreduras_.Nova();
+    varreduras_.Novo();
     PararTrabalho();
 }
 
@@ -266,7 +266,7 @@ void TEstudo::showEvent(QShowEvent* e) {
 
 void TEstudo::hideEvent(QHideEvent* e) {
     // Nothing goes on computing for a window no one sees.
-    varreduras_.Nova();
+    varreduras_.Novo();
     PararTrabalho();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
@@ -347,7 +347,7 @@ QString TEstudo::LerPedido(PedidoEstudo& pedido) {
 
 void TEstudo::Recalcular() {
     // Whatever sweep is still running answers values that are no longer the window's.
-    const std::uint64_t geracao = varreduras_.Nova();
+    const std::uint64_t geracao = varreduras_.Novo();
     PararTrabalho();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
@@ -471,7 +471,7 @@ void TEstudo::ExibirErro(const QString& mensagem) {
 }
 
 void TEstudo::bCancelarClick() {
-    varreduras_.Nova();
+    varreduras_.Novo();
     PararTrabalho();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);

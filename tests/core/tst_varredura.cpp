@@ -228,13 +228,13 @@ TEST(Varredura, CsvHasUnitsPointsAndEmptyCellsWhereThereIsNoValue) {
 
 TEST(Varredura, SlowSweepStartedFirstNeverReplacesANewerOne) {
     Varreduras varreduras;
-    const auto lenta = varreduras.Nova();
+    const auto lenta = varreduras.Novo();
     std::uint64_t nova = 0;
     int feitosDaLenta = 0;
     const auto interrompida = Varrer(Pedido(Variavel::T, 1, 20, 2000), [&](int feitos) {
         if (nova == 0) {
             // The user edits: a newer sweep is asked for and answered before the slow one ends.
-            nova = varreduras.Nova();
+            nova = varreduras.Novo();
             EXPECT_TRUE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
         }
         feitosDaLenta = feitos;
@@ -248,7 +248,7 @@ TEST(Varredura, SlowSweepStartedFirstNeverReplacesANewerOne) {
     EXPECT_EQ(varreduras.Atual()->pedido.variavel, Variavel::H);
 
     // A request that has not been answered yet shows nothing of the one before it.
-    const auto seguinte = varreduras.Nova();
+    const auto seguinte = varreduras.Novo();
     EXPECT_FALSE(varreduras.Atual());
     EXPECT_FALSE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
     EXPECT_FALSE(varreduras.Atual());
