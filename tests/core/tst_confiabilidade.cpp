@@ -38,9 +38,11 @@ bool Iguais(const RespostaMetodo& a, const RespostaMetodo& b) {
 }
 
 TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
-    // Td exactly Low's horizontal force: equal to Td is not above it.
-    const auto r = Amostrar(Pedido(100, {}, exemplo, 97.2L), {}, 2);
+    // Td exactly Low's horizontal force as computed here (97.2 to the last bits the processor's
+    // exp and ln give): equal to Td is not above it.
     const AvaliacaoMetodos projeto = AvaliarMetodos(exemplo);
+    EXPECT_NEAR(projeto.P[horizontal].valor, 97.2L, 97.2L * 1e-15L);
+    const auto r = Amostrar(Pedido(100, {}, exemplo, projeto.P[horizontal].valor), {}, 2);
     const RespostaMetodo esperadas[] = {projeto.P[0], projeto.P[1], projeto.P[2], projeto.P[3],
                                         projeto.FS0};
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
@@ -55,6 +57,10 @@ TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
                     e.falha->betaSuperior == infinito);
         EXPECT_NEAR(e.falha->superior, 0.0369935L, 5e-8L);
     }
+    // The next extended real below it fails in every sample.
+    const auto abaixo = Amostrar(
+        Pedido(100, {}, exemplo, std::nextafter(projeto.P[horizontal].valor, 0.0L)), {}, 2);
+    EXPECT_EQ(abaixo->estatisticas[horizontal].falha->casos, 100);
     std::ostringstream csv;
     EscreverCsv(csv, *r);
     const std::string texto = csv.str();
