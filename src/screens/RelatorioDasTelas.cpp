@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-ConteudoRelatorio RelatorioDasTelas() {
+MetodosAtuais MetodosDasTelas() {
     const Projeto projeto = ProjetoDasTelas();
     const EstadoExecucao& x = Execucao();
     const auto mesmo = [&](const char* chave, long double usado) {
@@ -20,17 +20,22 @@ ConteudoRelatorio RelatorioDasTelas() {
     };
     // The data as typed now, read as the runs read them.
     const std::optional<DadosEntrada> dados = ProblemaDigitado(projeto);
-    bool kaniraj = false, low = false;
+    MetodosAtuais atuais;
     if (dados) {
-        kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *dados && mesmo("Fatsegkan", x.Fatsegkan) &&
-                  mesmo("Posref", x.Posref);
-        low =
+        atuais.kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *dados &&
+                         mesmo("Fatsegkan", x.Fatsegkan) && mesmo("Posref", x.Posref);
+        atuais.low =
             x.DadosLow && MesmoProblemaLow(*x.DadosLow, *dados) && mesmo("Fatseglow", x.Fatseglow);
     }
+    return atuais;
+}
+
+ConteudoRelatorio RelatorioDasTelas() {
+    const MetodosAtuais atuais = MetodosDasTelas();
     const QString arquivo = ArquivoDoProjeto();
-    ConteudoRelatorio conteudo =
-        CalcularRelatorio(projeto, arquivo.isEmpty() ? QString() : QFileInfo(arquivo).fileName(),
-                          kaniraj, low, static_cast<EscolhaForca>(x.EscolhaForcaGovernante));
+    ConteudoRelatorio conteudo = CalcularRelatorio(
+        ProjetoDasTelas(), arquivo.isEmpty() ? QString() : QFileInfo(arquivo).fileName(),
+        atuais.kaniraj, atuais.low, static_cast<EscolhaForca>(Execucao().EscolhaForcaGovernante));
     conteudo.alterado = ProjetoAlterado();
     return conteudo;
 }

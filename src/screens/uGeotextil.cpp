@@ -1,5 +1,6 @@
 #include "uGeotextil.h"
 
+#include "RelatorioDasTelas.h"
 #include "TelaResultados.h"
 #include "Telas.h"
 #include "calc/Ancoragem.h"
@@ -33,19 +34,30 @@ void TGeot::bCalcClick() {
     const long double ce = LerNumero(ui->eCoeGeo2);
     const long double FS1 = LerNumero(ui->eFS1);
 
-    // H and γ as the data-entry screen last converted them, not the copy of the last run.
+    // Only the forces of runs that answer the data and factors typed now are anchored, with the H
+    // and γ they answer: the report computes the same lengths from the same typed values.
     EstadoExecucao& x = Execucao();
-    // A rejected last run left no force to anchor: its zeros would read as a short anchorage.
-    if (!(x.OrigemKaniraj ? x.DadosKaniraj : x.DadosLow)) {
-        ExibirMensagem(std::string("O método de ") + (x.OrigemKaniraj ? "Kaniraj" : "Low") +
-                       " não foi calculado para os dados atuais: não há solicitação para "
-                       "ancorar.");
+    const MetodosAtuais atuais = MetodosDasTelas();
+    const char* metodo = x.OrigemKaniraj ? "Kaniraj" : "Low";
+    if (!(x.OrigemKaniraj ? atuais.kaniraj : atuais.low)) {
+        // A rejected last run left no force to anchor: its zeros would read as a short anchorage.
+        ExibirMensagem(
+            (x.OrigemKaniraj ? x.DadosKaniraj : x.DadosLow)
+                ? std::string("Os dados ou fatores digitados mudaram desde o último cálculo pelo "
+                              "método de ") +
+                      metodo + ": calcule-o novamente para obter os comprimentos de ancoragem."
+                : std::string("O método de ") + metodo +
+                      " não foi calculado para os dados atuais: não há solicitação para "
+                      "ancorar.");
         return;
     }
+    const DadosEntrada& d = x.OrigemKaniraj ? *x.DadosKaniraj : *x.DadosLow;
+    const long double zero = 0;
     ComprimentosAncoragem novos;
-    switch (CalcAncoragem(DadosDoProblema.Alt, DadosDoProblema.Pesesp, cf, deltaf, ce, deltae, FS1,
-                          x.SolucaoComTrinca.P, x.SolucaoSemTrinca.P, x.SolucaoLow.Solicsolh,
-                          x.SolucaoLow.Solicsolb, novos)) {
+    switch (CalcAncoragem(
+        d.Alt, d.Pesesp, cf, deltaf, ce, deltae, FS1, atuais.kaniraj ? x.SolucaoComTrinca.P : zero,
+        atuais.kaniraj ? x.SolucaoSemTrinca.P : zero, atuais.low ? x.SolucaoLow.Solicsolh : zero,
+        atuais.low ? x.SolucaoLow.Solicsolb : zero, novos)) {
     case SituacaoAncoragem::Calculada:
         break;
     case SituacaoAncoragem::InterfacesInvalidas:

@@ -182,6 +182,7 @@ private slots:
     void profundidadesSemRaioAvisadas();
     void relatorioDasTelas();
     void relatorioSemJanelas();
+    void ancoragemComoNoRelatorio();
     void semImpressoraSalvaPdf();
     void estudoParametrico();
     void verificacoesAoDigitar();
@@ -744,6 +745,68 @@ void TstObra::relatorioSemJanelas() {
     for (const auto& falha : falhas) {
         QCOMPARE(executar({QStringLiteral("--relatorio"), falha.projeto, falha.pdf}, erro), 1);
         QCOMPARE(erro, QStringLiteral("veltra: ") + falha.linha + QLatin1Char('\n'));
+    }
+}
+
+// The anchorage screen gives the report's lengths for the data typed; once those data are no
+// longer the ones the method's last run answers, it says so and computes nothing.
+void TstObra::ancoragemComoNoRelatorio() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    const char* const interfaces[][2] = {{"eCoeGeo1", "5"},
+                                         {"eAngGeo1", "20"},
+                                         {"eCoeGeo2", "0"},
+                                         {"eAngGeo2", "30"},
+                                         {"eFS1", "1,5"}};
+    for (const auto& [campo, texto] : interfaces) {
+        Escrever(Geot, campo, QString::fromLatin1(texto));
+    }
+    const auto ancorar = [](IdTela resultados) {
+        Clicar(resultados, "bGeot1");
+        QVERIFY(EsperarAtiva(ApresGeo));
+        Clicar(ApresGeo, "bEntGeo");
+        QVERIFY(EsperarAtiva(Geot));
+        Clicar(Geot, "bCalc");
+    };
+    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    Clicar(Metcal, "bCallow");
+    QVERIFY(EsperarAtiva(Sollow));
+    ancorar(Sollow);
+    QVERIFY(EsperarAtiva(Sollow));
+    const QStringList deLow = Textos(Sollow, "eHoriz eBiss");
+    QVERIFY(MostrarEEsperar(Metcal));
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    ancorar(Solkan);
+    QVERIFY(EsperarAtiva(Solkan));
+    const QStringList deKaniraj = Textos(Solkan, "eComTr eSemTr");
+    ConteudoRelatorio relatorio = RelatorioDasTelas();
+    for (const auto& comprimento :
+         {relatorio.ComTr, relatorio.SemTr, relatorio.Horiz, relatorio.Biss}) {
+        QVERIFY(comprimento);
+    }
+    QCOMPARE(deKaniraj + deLow, (QStringList{Formato(*relatorio.ComTr), Formato(*relatorio.SemTr),
+                                             Formato(*relatorio.Horiz), Formato(*relatorio.Biss)}));
+    QVERIFY(!deKaniraj.contains(QString()) && !deLow.contains(QString()));
+    QCOMPARE(programa.mensagens, QStringList());
+
+    // H = 3,5 m accepted and not run: the lengths for 3 m would be wrong, and the report has none.
+    QVERIFY(MostrarEEsperar(Entdad));
+    Digitar(Entdad, "eAlt", QStringLiteral("3,5"));
+    Clicar(Entdad, "bContin");
+    QVERIFY(EsperarAtiva(Metcal));
+    QVERIFY(MostrarEEsperar(Geot));
+    Clicar(Geot, "bCalc");
+    QCOMPARE(programa.mensagens,
+             QStringList{QStringLiteral(
+                 "Os dados ou fatores digitados mudaram desde o último cálculo pelo método de "
+                 "Kaniraj: calcule-o novamente para obter os comprimentos de ancoragem.")});
+    QVERIFY(Janela(Geot)->isActiveWindow());
+    QVERIFY(!Janela(Solkan)->isVisible());
+    relatorio = RelatorioDasTelas();
+    for (const auto& comprimento :
+         {relatorio.ComTr, relatorio.SemTr, relatorio.Horiz, relatorio.Biss}) {
+        QVERIFY(!comprimento);
     }
 }
 

@@ -48,6 +48,18 @@ bool DigitarAterroTipicoEContinuar() {
     return EsperarAtiva(Metcal);
 }
 
+// The typical embankment accepted and every factor typed as 7: results set by hand with those
+// factors count as runs that answer the typed data.
+bool DigitarComoCalculado() {
+    if (!DigitarAterroTipicoEContinuar()) {
+        return false;
+    }
+    for (const char* fator : {"eFatsegkan", "ePosref", "eFatseglow"}) {
+        Digitar(Metcal, fator, QStringLiteral("7"));
+    }
+    return true;
+}
+
 // The methods screen's runs; the reinforcement analysis opened from a results screen; the
 // interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
 void ExecutarKaniraj(const QString& F, const QString& a) {
@@ -138,7 +150,7 @@ void TstPercursos::usoTipicoDeKaniraj() {
     QCOMPARE(Textos(Solkan, "eComTr eSemTr"), vazios);
 
     // "&Geotêxteis", "&Continuar", the interfaces, Enter ("&Calcula" is the default button): back
-    // here with both lengths, from H and γ as the data-entry screen read them, not the run's copy.
+    // here with both lengths, from the H and γ the run answers, not the copy taken for the run.
     QVERIFY(AbrirAnaliseDoReforco(Solkan));
     DigitarInterfaces(QStringLiteral("5 20 0 30 1,5"));
     Execucao().CopiaDadosEntrada.Alt = 6;
@@ -248,6 +260,7 @@ void TstPercursos::erroDeConversao() {
         QVERIFY(DigitarAterroTipicoEContinuar());
         x.CopiaDadosEntrada.Largberma = 2.5L;
     } else {
+        QVERIFY(DigitarComoCalculado());
         QVERIFY(MostrarEEsperar(Geot));
         DigitarInterfaces(QStringLiteral("50 0 50 0 1"));
     }
@@ -414,7 +427,8 @@ void TstPercursos::voltaATelaQueAbriu() {
     QFETCH(QString, saida);
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
-    DadosDoProblema = aterroTipico;
+    QVERIFY(DigitarComoCalculado());
+    x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = kanirajAbre ? P1 : 100;
     x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;
     x.SolucaoLow.Solicsolh = kanirajAbre ? 300 : P1;
