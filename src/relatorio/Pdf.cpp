@@ -25,6 +25,14 @@
 
 namespace {
 
+// The report's fonts are laid out glyph by glyph: shaped Latin text would join "fi" and "fl" into
+// ligature glyphs, which a PDF viewer copies and searches as U+FB01 and U+FB02, not as the letters.
+QFont Fonte(int pontos) {
+    QFont fonte(QStringLiteral("DejaVu Sans"), pontos);
+    fonte.setStyleStrategy(QFont::PreferNoShaping);
+    return fonte;
+}
+
 // The page an ordinate of the paginated document falls on.
 int Pagina(qreal y, qreal altura) {
     return static_cast<int>(std::floor(y / altura));
@@ -159,7 +167,7 @@ bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
     // Everything is laid out in the writer's own pixels, so that the fonts keep their sizes.
     const QRect pagina = pdf.pageLayout().paintRectPixels(pdf.resolution());
     const qreal fator = pdf.resolution() / 96.0;
-    const QFont fonteRodape(QStringLiteral("DejaVu Sans"), 8);
+    const QFont fonteRodape = Fonte(8);
     const qreal alturaRodape = QFontMetricsF(fonteRodape, &pdf).height() * 2;
     const QSizeF corpo(pagina.width(), pagina.height() - alturaRodape);
 
@@ -168,7 +176,7 @@ bool Paginar(const ConteudoRelatorio& conteudo, QPdfWriter& pdf) {
     // The text and its pictures are made once; each round only sets the spaces.
     QTextDocument documento;
     documento.documentLayout()->setPaintDevice(&pdf);
-    documento.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    documento.setDefaultFont(Fonte(9));
     documento.setDefaultStyleSheet(QStringLiteral(
         "h1 { font-size: 16pt; } h2 { font-size: 12pt; } th { background: #e8e8e8; }"));
     documento.setPageSize(corpo);
