@@ -167,9 +167,8 @@ ResultadoVerificacoes Verificar(const EntradaVerificacoes& e) {
     } else if (!Positivo(e.FSdesl)) {
         r.deslizamento = NaoVerificada("FSdesl deve ser um número maior que zero");
     } else {
-        const long double R =
-            e.n * e.H * (*e.CoeGeo2 + e.gama * e.H / 2 * std::tan(Radianos(*e.AngGeo2)));
-        r.deslizamento = Fator(R / r.PA, *e.FSdesl);
+        r.R = e.n * e.H * (*e.CoeGeo2 + e.gama * e.H / 2 * std::tan(Radianos(*e.AngGeo2)));
+        r.deslizamento = Fator(*r.R / r.PA, *e.FSdesl);
     }
 
     // Extrusion of the soft layer under the slope, and bearing of the foundation.

@@ -47,9 +47,12 @@ struct ResultadoVerificacoes {
     long double Ka = 0, PA = 0;    // active thrust of the fill, kN/m
     LinhaVerificacao espalhamento; // Tls = FSdesl·PA, at most Td
     LinhaVerificacao deslizamento; // FSd = R/PA against FSdesl
-    LinhaVerificacao extrusao;     // FSe against FSext
-    LinhaVerificacao capacidade;   // FSc against FScap
-    long double cu = 0;            // the least undrained strength of the layer, kPa
+    // R, the resistance of the fill/reinforcement interface under the slope to the thrust, kN/m;
+    // none where the sliding is not checked.
+    std::optional<long double> R;
+    LinhaVerificacao extrusao;   // FSe against FSext
+    LinhaVerificacao capacidade; // FSc against FScap
+    long double cu = 0;          // the least undrained strength of the layer, kPa
     // The governing force; `fonte` names it ("Low horizontal", "espalhamento lateral"...).
     LinhaVerificacao governante;
     std::string fonte;

@@ -35,8 +35,13 @@ std::vector<LinhaDeTexto> LinhasDasVerificacoes(const EntradaVerificacoes& e,
                       empuxo ? QStringLiteral("Ka = %1").arg(Fmt(r.Ka)) : QString()});
     linhas.push_back(Linha(QStringLiteral("Espalhamento lateral, Tls = FSdesl·PA (kN/m)"),
                            r.espalhamento, QStringLiteral("Td = %1")));
-    linhas.push_back(Linha(QStringLiteral("Deslizamento do aterro sobre o reforço, FSd"),
-                           r.deslizamento, QStringLiteral("FSdesl = %1")));
+    LinhaDeTexto deslizamento = Linha(QStringLiteral("Deslizamento do aterro sobre o reforço, FSd"),
+                                      r.deslizamento, QStringLiteral("FSdesl = %1"));
+    if (r.R) {
+        // The resistance beside the factor, so that FSd = R/PA can be checked by hand.
+        deslizamento.motivo = QStringLiteral("R = %1 kN/m").arg(Fmt(r.R));
+    }
+    linhas.push_back(deslizamento);
     linhas.push_back(Linha(QStringLiteral("Extrusão da camada mole, FSe"), r.extrusao,
                            QStringLiteral("FSext = %1")));
     linhas.push_back(Linha(QStringLiteral("Capacidade de carga da fundação, FSc"), r.capacidade,

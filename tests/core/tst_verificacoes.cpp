@@ -43,6 +43,8 @@ TEST(Verificacoes, WorkedEmbankment) {
     EXPECT_NEAR(*r.espalhamento.valor, 40.5L, 1e-15L);
     // R = 93,5307436087194 under the slope: the fill does not slide.
     EXPECT_NEAR(*r.deslizamento.valor, 3.46410161513775L, 1e-13L);
+    EXPECT_NEAR(*r.R, 93.5307436087194L, 1e-12L);
+    EXPECT_EQ(*r.deslizamento.valor, *r.R / r.PA);
     EXPECT_EQ(r.deslizamento.veredito, Veredito::Atende);
     EXPECT_EQ(r.extrusao.veredito, Veredito::NaoSeAplica); // T = n·H
     // The fill is heavier than the clay can carry, whatever the reinforcement.

@@ -695,11 +695,13 @@ void TstObra::relatorioSemJanelas() {
     for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol}) {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
-    // The limit-state checks of the documented design: the fill does not slide, the foundation
-    // cannot carry it, and 200 kN/m reduced to 82,64 fall short of Low's 97,2.
+    // The limit-state checks of the documented design: the fill does not slide (FSd = R/PA with
+    // the resistance shown), the foundation cannot carry it, and 200 kN/m reduced to 82,64 fall
+    // short of Low's 97,2. Searched as a reader searches the PDF: no ligature hides a word.
     for (const char* verificacao :
-         {"3,46410161513775", "≥ FSdesl = 1,5", "0,951851851851852", "≥ FScap = 2",
-          "82,6446280991736", "≥ 97,2", "Low horizontal", "uso 117,6 %", "1944"}) {
+         {"Verificações complementares", "R = 93,5307436087194 kN/m", "3,46410161513775",
+          "≥ FSdesl = 1,5", "0,951851851851852", "≥ FScap = 2", "82,6446280991736", "≥ 97,2",
+          "Low horizontal", "uso 117,6 %", "1944"}) {
         QVERIFY2(texto.contains(QString::fromUtf8(verificacao)), verificacao);
     }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
