@@ -215,8 +215,13 @@ int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, con
     if (!leitura.ok) {
         return falha(leitura.mensagem);
     }
-    const QString erro =
-        GravarRelatorio(CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true), pdf);
+    QString erro;
+    try {
+        erro = GravarRelatorio(CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true),
+                               pdf);
+    } catch (...) {
+        erro = QString::fromStdString(TextoDoErro(std::current_exception()));
+    }
     if (!erro.isEmpty()) {
         return falha(erro);
     }

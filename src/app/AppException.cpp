@@ -3,17 +3,25 @@
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
 
-#include <string>
+#include <new>
 
-void AppException(std::exception_ptr erro) {
+std::string TextoDoErro(std::exception_ptr erro) {
     try {
         std::rethrow_exception(erro);
     } catch (const EConvertError&) {
-        ExibirMensagem("Nenhum campo pode ficar vazio, e todos devem conter números.");
+        return "Nenhum campo pode ficar vazio, e todos devem conter números.";
+    } catch (const std::bad_alloc&) {
+        // The largest runs keep every sample: the one thing the user can change is their number.
+        return "Memória insuficiente para este cálculo: reduza o número de amostras ou de pontos "
+               "e calcule de novo.";
     } catch (const std::exception& e) {
         // A failed button must never look as if it did nothing.
-        ExibirMensagem(std::string("Erro inesperado: ") + e.what());
+        return std::string("Erro inesperado: ") + e.what();
     } catch (...) {
-        ExibirMensagem("Erro inesperado: erro desconhecido.");
+        return "Erro inesperado: erro desconhecido.";
     }
+}
+
+void AppException(std::exception_ptr erro) {
+    ExibirMensagem(TextoDoErro(erro));
 }

@@ -142,6 +142,3 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido,
 // The curve as a table: one header line with units, then one line per point; a point as decimal
 // separator, an empty cell where a force has no value.
 std::string CsvDoEstudo(const EstudoParametrico& estudo);
-
-// The sweeps the parametric study's window asks for, the latest one kept.
-using Varreduras = UltimoPedido<EstudoParametrico>;

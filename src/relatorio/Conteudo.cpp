@@ -130,19 +130,13 @@ void Ancoragens(ConteudoRelatorio& c) {
 // The reliability analysis of the typed design when some value varies: the window's run when it
 // answers the same request (the same numbers), else run here.
 void Confiabilidade(ConteudoRelatorio& c) {
-    if (!VariacaoDigitada(c.projeto)) {
-        return;
-    }
-    // With no Td of its own, the analysis takes the checks' design strength, as its window does.
-    Projeto projeto = c.projeto;
-    const auto Td = ResistenciaDeProjetoDigitada(projeto);
-    if (TextoDigitado(projeto, "TdConfiabilidade").trimmed().isEmpty() && Td) {
-        EscreverDigitado(projeto, "TdConfiabilidade", QString::fromStdString(FormatoGeral(*Td)));
-    }
     QString problema;
-    const std::optional<PedidoConfiabilidade> pedido = ConfiabilidadeDigitada(projeto, problema);
+    const std::optional<PedidoConfiabilidade> pedido =
+        ConfiabilidadeDoRelatorio(c.projeto, problema);
     if (!pedido) {
-        c.avisos << QStringLiteral("Confiabilidade: %1").arg(problema);
+        if (!problema.isEmpty()) {
+            c.avisos << QStringLiteral("Confiabilidade: %1").arg(problema);
+        }
         return;
     }
     c.confiabilidade = ConfiabilidadeGuardada(*pedido);
@@ -160,6 +154,21 @@ void Confiabilidade(ConteudoRelatorio& c) {
 }
 
 } // namespace
+
+std::optional<PedidoConfiabilidade> ConfiabilidadeDoRelatorio(const Projeto& projeto,
+                                                              QString& problema) {
+    problema.clear();
+    if (!VariacaoDigitada(projeto)) {
+        return std::nullopt;
+    }
+    // With no Td of its own, the analysis takes the checks' design strength, as its window does.
+    Projeto comTd = projeto;
+    const auto Td = ResistenciaDeProjetoDigitada(comTd);
+    if (TextoDigitado(comTd, "TdConfiabilidade").trimmed().isEmpty() && Td) {
+        EscreverDigitado(comTd, "TdConfiabilidade", QString::fromStdString(FormatoGeral(*Td)));
+    }
+    return ConfiabilidadeDigitada(comTd, problema);
+}
 
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
                                     bool low, EscolhaForca escolha) {

@@ -45,5 +45,10 @@ struct ConteudoRelatorio {
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
                                     bool low, EscolhaForca escolha = EscolhaForca::Maior);
 
+// The reliability request the report of this typed design runs: none when every value is fixed,
+// or when the request cannot run (then `problema` says why).
+std::optional<PedidoConfiabilidade> ConfiabilidadeDoRelatorio(const Projeto& projeto,
+                                                              QString& problema);
+
 // Writes the PDF; an empty text when done, else the message for the user.
 QString GravarRelatorio(const ConteudoRelatorio& conteudo, const QString& caminho);

@@ -2,6 +2,7 @@
 
 #include "Dialogos.h"
 #include "Projetos.h"
+#include "SegundoPlano.h"
 #include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
 #include "relatorio/ProjetoDigitado.h"
@@ -9,7 +10,57 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QUrl>
+
+namespace {
+
+// The samples of the reliability analysis the report needs and no window has run, in the
+// background while a dialog shows how far they went; false when the user cancelled them or they
+// failed (the error handler has said why).
+bool AmostrarParaORelatorio(QWidget* pai, const PedidoConfiabilidade& pedido) {
+    QProgressDialog andamento(
+        QStringLiteral("Calculando as amostras da análise de confiabilidade para o memorial..."),
+        QStringLiteral("Cancelar"), 0, pedido.amostras, pai);
+    andamento.setWindowTitle(QStringLiteral("Memorial de cálculo"));
+    andamento.setWindowModality(Qt::WindowModal);
+    andamento.setAutoClose(false);
+    andamento.setAutoReset(false);
+    andamento.setMinimumDuration(0);
+    std::exception_ptr erro;
+    SegundoPlano<std::shared_ptr<const ResultadoConfiabilidade>> trabalho;
+    trabalho.aoProgredir = [&](int feitos) { andamento.setValue(feitos); };
+    trabalho.aoTerminar = [&](std::shared_ptr<const ResultadoConfiabilidade> resultado) {
+        GuardarConfiabilidade(std::move(resultado));
+        andamento.done(QDialog::Accepted);
+    };
+    trabalho.aoFalhar = [&](std::exception_ptr e) {
+        erro = e;
+        andamento.done(QDialog::Rejected);
+    };
+    QObject::connect(&andamento, &QProgressDialog::canceled, &andamento,
+                     [&trabalho] { trabalho.Cancelar(); });
+    trabalho.Iniciar([pedido](const Continuacao& continuar)
+                         -> std::optional<std::shared_ptr<const ResultadoConfiabilidade>> {
+        auto resultado = Amostrar(pedido, continuar);
+        if (!resultado) {
+            return std::nullopt;
+        }
+        return std::make_shared<const ResultadoConfiabilidade>(std::move(*resultado));
+    });
+    const bool feito = andamento.exec() == QDialog::Accepted;
+    // The screen that asked for the report is the one the user goes on with.
+    if (pai && pai->window()->isVisible()) {
+        pai->window()->raise();
+        pai->window()->activateWindow();
+    }
+    if (erro) {
+        TratarErro(erro);
+    }
+    return feito;
+}
+
+} // namespace
 
 MetodosAtuais MetodosDasTelas() {
     const Projeto projeto = ProjetoDasTelas();
@@ -54,6 +105,11 @@ void RelatorioComDialogo(QWidget* pai) {
     }
     if (!caminho.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         caminho += QStringLiteral(".pdf");
+    }
+    QString problema;
+    if (const auto pedido = ConfiabilidadeDoRelatorio(ProjetoDasTelas(), problema);
+        pedido && !ConfiabilidadeGuardada(*pedido) && !AmostrarParaORelatorio(pai, *pedido)) {
+        return;
     }
     const QString erro = GravarRelatorio(RelatorioDasTelas(), caminho);
     if (!erro.isEmpty()) {

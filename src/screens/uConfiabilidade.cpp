@@ -96,12 +96,18 @@ TConfiabilidade::TConfiabilidade(QWidget* parent)
     AoClicar(ui->bCsv, this, &TConfiabilidade::bCsvClick);
     AoClicar(ui->bFechar, this, &TConfiabilidade::bFecharClick);
     ui->eCVgama->setFocus();
+
+    trabalho_.aoProgredir = [this](int feitos) { ui->pbProgresso->setValue(feitos); };
+    trabalho_.aoTerminar = [this](std::shared_ptr<const ResultadoConfiabilidade> resultado) {
+        Entregar(std::move(resultado));
+    };
+    trabalho_.aoFalhar = [this](std::exception_ptr erro) {
+        ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));
+        TratarErro(erro);
+    };
 }
 
-TConfiabilidade::~TConfiabilidade() {
-    amostragens_.Novo();
-    PararTrabalho();
-}
+TConfiabilidade::~TConfiabilidade() = default;
 
 void TConfiabilidade::showEvent(QShowEvent* e) {
     Tratado([this] {
@@ -119,8 +125,8 @@ void TConfiabilidade::showEvent(QShowEvent* e) {
 
 void TConfiabilidade::hideEvent(QHideEvent* e) {
     // Nothing goes on computing for a window no one sees.
-    amostragens_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    mostrado_.reset();
     Tela::hideEvent(e);
 }
 
@@ -149,8 +155,8 @@ void TConfiabilidade::Recalcular() {
         return;
     }
     // Whatever run is still going answers values that are no longer the window's.
-    const std::uint64_t geracao = amostragens_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    mostrado_.reset();
     PedidoConfiabilidade pedido;
     const QString erro = LerPedido(pedido);
     if (!erro.isEmpty()) {
@@ -164,7 +170,7 @@ void TConfiabilidade::Recalcular() {
         return;
     }
     if (auto guardado = ConfiabilidadeGuardada(pedido)) {
-        Entregar(geracao, std::move(guardado));
+        Entregar(std::move(guardado));
         return;
     }
     ExibirErro(QString());
@@ -173,54 +179,24 @@ void TConfiabilidade::Recalcular() {
     ui->pbProgresso->setValue(0);
     ui->pbProgresso->setVisible(true);
     ui->bCancelar->setVisible(true);
-    trabalho_ = std::thread([this, pedido, geracao] {
-        int postado = 0;
-        auto resultado = Amostrar(pedido, [&](int feitos) {
-            if (!amostragens_.Vigente(geracao)) {
-                return false;
-            }
-            // About a hundred updates of the bar, whatever the number of samples.
-            if ((feitos - postado) * 100 >= pedido.amostras) {
-                postado = feitos;
-                QMetaObject::invokeMethod(
-                    this, [this, geracao, feitos] { Progresso(geracao, feitos); },
-                    Qt::QueuedConnection);
-            }
-            return true;
-        });
-        if (resultado) {
-            auto entregue = std::make_shared<const ResultadoConfiabilidade>(std::move(*resultado));
-            GuardarConfiabilidade(entregue);
-            QMetaObject::invokeMethod(
-                this, [this, geracao, entregue] { Entregar(geracao, entregue); },
-                Qt::QueuedConnection);
+    trabalho_.Iniciar([pedido](const Continuacao& continuar)
+                          -> std::optional<std::shared_ptr<const ResultadoConfiabilidade>> {
+        auto resultado = Amostrar(pedido, continuar);
+        if (!resultado) {
+            return std::nullopt;
         }
+        auto feito = std::make_shared<const ResultadoConfiabilidade>(std::move(*resultado));
+        GuardarConfiabilidade(feito);
+        return feito;
     });
 }
 
 const ResultadoConfiabilidade* TConfiabilidade::Mostrado() const {
-    return amostragens_.Atual() ? amostragens_.Atual()->get() : nullptr;
+    return mostrado_.get();
 }
 
-void TConfiabilidade::PararTrabalho() {
-    // The run stops at its next sample once its generation is no longer the latest.
-    if (trabalho_.joinable()) {
-        trabalho_.join();
-    }
-}
-
-void TConfiabilidade::Progresso(std::uint64_t geracao, int feitos) {
-    if (amostragens_.Vigente(geracao)) {
-        ui->pbProgresso->setValue(feitos);
-    }
-}
-
-// A run's result is shown only when nothing was asked after it.
-void TConfiabilidade::Entregar(std::uint64_t geracao,
-                               std::shared_ptr<const ResultadoConfiabilidade> resultado) {
-    if (!amostragens_.Entregar(geracao, std::move(resultado))) {
-        return;
-    }
+void TConfiabilidade::Entregar(std::shared_ptr<const ResultadoConfiabilidade> resultado) {
+    mostrado_ = std::move(resultado);
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     Exibir();
@@ -292,8 +268,8 @@ void TConfiabilidade::ExibirErro(const QString& mensagem) {
 }
 
 void TConfiabilidade::bCancelarClick() {
-    amostragens_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    mostrado_.reset();
     ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "SegundoPlano.h"
 #include "Tela.h"
 #include "calc/Confiabilidade.h"
 
-#include <cstdint>
 #include <memory>
-#include <thread>
 
 namespace Ui {
 class TConfiabilidade;
@@ -29,9 +28,7 @@ protected:
 private:
     QString LerPedido(PedidoConfiabilidade& pedido);
     void Recalcular();
-    void PararTrabalho();
-    void Progresso(std::uint64_t geracao, int feitos);
-    void Entregar(std::uint64_t geracao, std::shared_ptr<const ResultadoConfiabilidade> resultado);
+    void Entregar(std::shared_ptr<const ResultadoConfiabilidade> resultado);
     void Exibir();
     void ExibirHistograma();
     void ExibirErro(const QString& mensagem);
@@ -43,6 +40,6 @@ private:
     const ResultadoConfiabilidade* Mostrado() const;
 
     // The latest run asked for and, once it is done, its result: the one the window shows.
-    UltimoPedido<std::shared_ptr<const ResultadoConfiabilidade>> amostragens_;
-    std::thread trabalho_;
+    SegundoPlano<std::shared_ptr<const ResultadoConfiabilidade>> trabalho_;
+    std::shared_ptr<const ResultadoConfiabilidade> mostrado_;
 };

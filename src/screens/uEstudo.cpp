@@ -242,12 +242,16 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     AoClicar(ui->bImprimir, this, &TEstudo::bImprimirClick);
     AoClicar(ui->bFechar, this, &TEstudo::bFecharClick);
     ui->cbVariavel->setFocus();
+
+    trabalho_.aoProgredir = [this](int feitos) { ui->pbProgresso->setValue(feitos); };
+    trabalho_.aoTerminar = [this](EstudoParametrico estudo) { Entregar(std::move(estudo)); };
+    trabalho_.aoFalhar = [this](std::exception_ptr erro) {
+        ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));
+        TratarErro(erro);
+    };
 }
 
-TEstudo::~TEstudo() {
-    varreduras_.Novo();
-    PararTrabalho();
-}
+TEstudo::~TEstudo() = default;
 
 void TEstudo::showEvent(QShowEvent* e) {
     Tratado([this] {
@@ -266,8 +270,8 @@ void TEstudo::showEvent(QShowEvent* e) {
 
 void TEstudo::hideEvent(QHideEvent* e) {
     // Nothing goes on computing for a window no one sees.
-    varreduras_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    estudo_.reset();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     Tela::hideEvent(e);
@@ -347,8 +351,8 @@ QString TEstudo::LerPedido(PedidoEstudo& pedido) {
 
 void TEstudo::Recalcular() {
     // Whatever sweep is still running answers values that are no longer the window's.
-    const std::uint64_t geracao = varreduras_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    estudo_.reset();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
 
@@ -359,7 +363,7 @@ void TEstudo::Recalcular() {
         return;
     }
     if (pedido.pontos <= PontosNoOrcamento) {
-        varreduras_.Entregar(geracao, *Varrer(pedido));
+        estudo_ = Varrer(pedido);
         Exibir();
         return;
     }
@@ -369,60 +373,23 @@ void TEstudo::Recalcular() {
     ui->pbProgresso->setValue(0);
     ui->pbProgresso->setVisible(true);
     ui->bCancelar->setVisible(true);
-    trabalho_ = std::thread([this, pedido, geracao] {
-        int postado = 0;
-        const auto estudo = Varrer(pedido, [&](int feitos) {
-            if (!varreduras_.Vigente(geracao)) {
-                return false;
-            }
-            // About a hundred updates of the bar, whatever the number of points.
-            if ((feitos - postado) * 100 >= pedido.pontos) {
-                postado = feitos;
-                QMetaObject::invokeMethod(
-                    this, [this, geracao, feitos] { Progresso(geracao, feitos); },
-                    Qt::QueuedConnection);
-            }
-            return true;
-        });
-        if (estudo) {
-            auto entregue = std::make_shared<const EstudoParametrico>(*estudo);
-            QMetaObject::invokeMethod(
-                this, [this, geracao, entregue] { Entregar(geracao, *entregue); },
-                Qt::QueuedConnection);
-        }
-    });
+    trabalho_.Iniciar([pedido](const Continuacao& continuar) { return Varrer(pedido, continuar); });
 }
 
-void TEstudo::PararTrabalho() {
-    // The sweep stops at its next point once its generation is no longer the latest.
-    if (trabalho_.joinable()) {
-        trabalho_.join();
-    }
-}
-
-void TEstudo::Progresso(std::uint64_t geracao, int feitos) {
-    if (varreduras_.Vigente(geracao)) {
-        ui->pbProgresso->setValue(feitos);
-    }
-}
-
-// A sweep's result is shown only when nothing was asked after it.
-void TEstudo::Entregar(std::uint64_t geracao, const EstudoParametrico& estudo) {
-    if (!varreduras_.Entregar(geracao, estudo)) {
-        return;
-    }
+void TEstudo::Entregar(EstudoParametrico estudo) {
+    estudo_ = std::move(estudo);
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     Exibir();
 }
 
 const EstudoParametrico* TEstudo::Desenhado() const {
-    const std::optional<EstudoParametrico>& estudo = varreduras_.Atual();
+    const std::optional<EstudoParametrico>& estudo = estudo_;
     return estudo && estudo->erro.empty() ? &*estudo : nullptr;
 }
 
 void TEstudo::Exibir() {
-    const std::optional<EstudoParametrico>& atual = varreduras_.Atual();
+    const std::optional<EstudoParametrico>& atual = estudo_;
     if (!atual || !atual->erro.empty()) {
         ExibirErro(atual ? QString::fromStdString(atual->erro) : QString());
         return;
@@ -471,8 +438,8 @@ void TEstudo::ExibirErro(const QString& mensagem) {
 }
 
 void TEstudo::bCancelarClick() {
-    varreduras_.Novo();
-    PararTrabalho();
+    trabalho_.Cancelar();
+    estudo_.reset();
     ui->pbProgresso->setVisible(false);
     ui->bCancelar->setVisible(false);
     ExibirErro(QStringLiteral("Cálculo interrompido. Altere um valor para calcular de novo."));

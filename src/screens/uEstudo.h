@@ -1,13 +1,12 @@
 #pragma once
 
+#include "SegundoPlano.h"
 #include "Tela.h"
 #include "calc/Varredura.h"
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <optional>
-#include <thread>
 
 namespace Ui {
 class TEstudo;
@@ -37,12 +36,10 @@ private:
     void AjustarGeotextil();
     void Recalcular();
     QString LerPedido(PedidoEstudo& pedido);
-    void Progresso(std::uint64_t geracao, int feitos);
-    void Entregar(std::uint64_t geracao, const EstudoParametrico& estudo);
+    void Entregar(EstudoParametrico estudo);
     void Exibir();
     void ExibirErro(const QString& mensagem);
     const EstudoParametrico* Desenhado() const;
-    void PararTrabalho();
     void bCancelarClick();
     void bCsvClick();
     void bImagemClick();
@@ -55,6 +52,6 @@ private:
     // The typed values, read each time the window opens; none when one is not a number.
     std::optional<DadosEstudo> dados_;
     QString erroDados_;
-    Varreduras varreduras_; // the latest request and its study, the one the window shows
-    std::thread trabalho_;  // the background sweep, if any; joined before the next one starts
+    SegundoPlano<EstudoParametrico> trabalho_; // the background sweep, if any: the latest wins
+    std::optional<EstudoParametrico> estudo_;  // the study the window shows
 };

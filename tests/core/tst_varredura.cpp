@@ -226,33 +226,4 @@ TEST(Varredura, CsvHasUnitsPointsAndEmptyCellsWhereThereIsNoValue) {
               "40,,,97.2,56.7\n");
 }
 
-TEST(Varredura, SlowSweepStartedFirstNeverReplacesANewerOne) {
-    Varreduras varreduras;
-    const auto lenta = varreduras.Novo();
-    std::uint64_t nova = 0;
-    int feitosDaLenta = 0;
-    const auto interrompida = Varrer(Pedido(Variavel::T, 1, 20, 2000), [&](int feitos) {
-        if (nova == 0) {
-            // The user edits: a newer sweep is asked for and answered before the slow one ends.
-            nova = varreduras.Novo();
-            EXPECT_TRUE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
-        }
-        feitosDaLenta = feitos;
-        return varreduras.Vigente(lenta);
-    });
-    EXPECT_FALSE(interrompida);
-    EXPECT_LT(feitosDaLenta, 2000);
-    // Had it run to its end, its result would still be refused.
-    EXPECT_FALSE(varreduras.Entregar(lenta, *Varrer(Pedido(Variavel::T, 1, 20, 4))));
-    ASSERT_TRUE(varreduras.Atual());
-    EXPECT_EQ(varreduras.Atual()->pedido.variavel, Variavel::H);
-
-    // A request that has not been answered yet shows nothing of the one before it.
-    const auto seguinte = varreduras.Novo();
-    EXPECT_FALSE(varreduras.Atual());
-    EXPECT_FALSE(varreduras.Entregar(nova, *Varrer(Pedido(Variavel::H, 2, 4, 3))));
-    EXPECT_FALSE(varreduras.Atual());
-    EXPECT_TRUE(varreduras.Entregar(seguinte, *Varrer(Pedido(Variavel::c, 2, 4, 3))));
-}
-
 } // namespace

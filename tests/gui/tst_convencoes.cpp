@@ -11,6 +11,7 @@
 #include "data/EstadoExecucao.h"
 #include "data/Mensagens.h"
 #include "screens/Impressao.h"
+#include "screens/SegundoPlano.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,9 +29,13 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
 #include <climits>
+#include <new>
 #include <stdexcept>
 #include <tuple>
 
@@ -154,6 +159,7 @@ private slots:
     void ativacaoDeForaECaixaDeFechar();
     void focoEStatusNaVolta();
     void erroNaCaixaDeMensagemReal();
+    void trabalhoEmSegundoPlano();
     void ajusteAPagina_data();
     void ajusteAPagina();
     void paginaComATelaNoCanto();
@@ -377,6 +383,51 @@ void TstConvencoes::erroNaCaixaDeMensagemReal() {
     QCOMPARE(programa->mensagens,
              (QStringList{QStringLiteral("Erro inesperado: divisão por zero"),
                           QStringLiteral("Erro inesperado: erro desconhecido.")}));
+    programa->mensagens.clear();
+}
+
+// The background runner of the study, the reliability and the report: a run replaced by a newer
+// one, or cancelled, delivers nothing even when it ends with a result; what a run throws reaches
+// the user as the handler's message, on the windows' thread, and the program goes on.
+void TstConvencoes::trabalhoEmSegundoPlano() {
+    SegundoPlano<int> trabalho;
+    QList<int> entregues;
+    trabalho.aoTerminar = [&entregues](int resultado) { entregues << resultado; };
+    std::atomic<bool> solta = false;
+    // Ends with its result once released, asked or not to stop.
+    const auto retida = [&solta](int resultado) {
+        return [&solta, resultado](const Continuacao&) -> std::optional<int> {
+            while (!solta) {
+                QThread::msleep(1);
+            }
+            return resultado;
+        };
+    };
+    const auto terminar = [&] {
+        solta = true;
+        QThreadPool::globalInstance()->waitForDone();
+        QTest::qWait(50);
+    };
+    trabalho.Iniciar(retida(1));
+    trabalho.Iniciar([](const Continuacao&) -> std::optional<int> { return 2; });
+    QTRY_COMPARE(entregues, QList<int>{2});
+    QVERIFY(!trabalho.EmAndamento());
+    terminar();
+    QCOMPARE(entregues, QList<int>{2});
+
+    solta = false;
+    trabalho.Iniciar(retida(3));
+    QVERIFY(trabalho.EmAndamento());
+    trabalho.Cancelar();
+    QVERIFY(!trabalho.EmAndamento());
+    terminar();
+    QCOMPARE(entregues, QList<int>{2});
+
+    trabalho.Iniciar([](const Continuacao&) -> std::optional<int> { throw std::bad_alloc(); });
+    QTRY_COMPARE(programa->mensagens,
+                 QStringList{QStringLiteral("Memória insuficiente para este cálculo: reduza o "
+                                            "número de amostras ou de pontos e calcule de novo.")});
+    QCOMPARE(entregues, QList<int>{2});
     programa->mensagens.clear();
 }
 

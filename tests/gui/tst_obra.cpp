@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStatusBar>
@@ -183,6 +184,7 @@ private slots:
     void relatorioDasTelas();
     void relatorioSemJanelas();
     void ancoragemComoNoRelatorio();
+    void relatorioAmostraEmSegundoPlano();
     void semImpressoraSalvaPdf();
     void estudoParametrico();
     void verificacoesAoDigitar();
@@ -810,6 +812,40 @@ void TstObra::ancoragemComoNoRelatorio() {
          {relatorio.ComTr, relatorio.SemTr, relatorio.Horiz, relatorio.Biss}) {
         QVERIFY(!comprimento);
     }
+}
+
+// A report that needs samples no window has run draws them in the background behind a progress
+// dialog: cancelled, no report is written and nothing is said; let run, the report holds them.
+void TstObra::relatorioAmostraEmSegundoPlano() {
+    ProgramaEmTeste programa;
+    QTemporaryDir pasta;
+    QVERIFY(DigitarExemplo());
+    EscreverFatores();
+    Escrever(Confiabilidade, "eCVCS", QStringLiteral("20"));
+    Escrever(Confiabilidade, "eAmostras", QStringLiteral("200000"));
+    ExecutarKaniraj();
+    QVERIFY(EsperarAtiva(Solkan));
+    programa.arquivo = pasta.filePath(QStringLiteral("memorial.pdf"));
+    QString visto;
+    QuandoModal([&visto](QWidget* modal) {
+        auto* andamento = qobject_cast<QProgressDialog*>(modal);
+        QVERIFY(andamento);
+        visto = andamento->labelText();
+        VerificarTextosInteiros(andamento);
+        QTest::mouseClick(andamento->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    Clicar(Solkan, "bRelatorio");
+    QCOMPARE(visto, QStringLiteral("Calculando as amostras da análise de confiabilidade para o "
+                                   "memorial..."));
+    QVERIFY(!QFile::exists(programa.arquivo));
+    QCOMPARE(programa.perguntas, QStringList());
+    QVERIFY(EsperarAtiva(Solkan));
+
+    Escrever(Confiabilidade, "eAmostras", QStringLiteral("300"));
+    Clicar(Solkan, "bRelatorio");
+    QVERIFY(TextoDoPdf(programa.arquivo).contains(QStringLiteral("Amostras: 300;")));
+    QCOMPARE(programa.perguntas.size(), 1); // whether to open it
+    QCOMPARE(programa.mensagens, QStringList());
 }
 
 // With no printer the message stays and the page can be kept as a PDF.
