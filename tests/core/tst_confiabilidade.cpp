@@ -49,12 +49,15 @@ TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
         for (const AmostraConfiabilidade& amostra : r->amostras)
             ASSERT_TRUE(Iguais(RespostaDe(amostra, static_cast<Saida>(s)), esperadas[s]));
         const EstatisticasSaida& e = r->estatisticas[s];
-        EXPECT_TRUE(MesmosBits(*e.media, esperadas[s].valor) && Iguais(e.p05, esperadas[s]) &&
-                    Iguais(e.p95, esperadas[s]));
-        EXPECT_TRUE(*e.desvio == 0 && *r->primeiraOrdem[s].desvio == 0);
+        EXPECT_TRUE(MesmosBits(*e.media, esperadas[s].valor));
+        EXPECT_TRUE(Iguais(e.p05, esperadas[s]));
+        EXPECT_TRUE(Iguais(e.p95, esperadas[s]));
+        EXPECT_EQ(*e.desvio, 0);
+        EXPECT_EQ(*r->primeiraOrdem[s].desvio, 0);
         // Nothing fails, yet 100 samples cannot put the probability below z²/(n + z²) = 3.7 %.
-        EXPECT_TRUE(e.falha->casos == 0 && e.falha->beta == infinito &&
-                    e.falha->betaSuperior == infinito);
+        EXPECT_EQ(e.falha->casos, 0);
+        EXPECT_EQ(e.falha->beta, infinito);
+        EXPECT_EQ(e.falha->betaSuperior, infinito);
         EXPECT_NEAR(e.falha->superior, 0.0369935L, 5e-8L);
     }
     // The next extended real below it fails in every sample.
@@ -92,10 +95,14 @@ TEST(Confiabilidade, DrawsHaveTheMeanAndSpreadAskedFor) {
     // Correlated, one deviate drives the three strengths: equal means give equal draws.
     PedidoConfiabilidade pedido = Pedido(n, {{CS, {30}}, {CZ, {30}}, {CF, {30}}});
     const auto x = Sortear(pedido, 7);
-    EXPECT_TRUE(MesmosBits(x[CS], x[CZ]) && MesmosBits(x[CS], x[CF]));
+    EXPECT_TRUE(MesmosBits(x[CS], x[CZ]));
+    EXPECT_TRUE(MesmosBits(x[CS], x[CF]));
     pedido.resistenciasCorrelacionadas = false;
     const auto y = Sortear(pedido, 7);
-    EXPECT_TRUE(MesmosBits(x[CS], y[CS]) && y[CZ] != y[CS] && y[CF] != y[CS] && y[CF] != y[CZ]);
+    EXPECT_TRUE(MesmosBits(x[CS], y[CS]));
+    EXPECT_NE(y[CZ], y[CS]);
+    EXPECT_NE(y[CF], y[CS]);
+    EXPECT_NE(y[CF], y[CZ]);
 }
 
 TEST(Confiabilidade, FirstOrderSpreadOfWeightAloneAgreesWithTheSamples) {
@@ -131,13 +138,16 @@ TEST(Confiabilidade, WedgesNoReinforcementHoldsCountAsFailures) {
     for (const AmostraConfiabilidade& a : r->amostras)
         casos += a.estado[horizontal] == SemSolucao ||
                  (a.estado[horizontal] == Valor && a.y[horizontal] > 100);
-    EXPECT_TRUE(ph.falha->casos == casos && ph.falha->total == n && ph.p95.estado == SemSolucao);
+    EXPECT_EQ(ph.falha->casos, casos);
+    EXPECT_EQ(ph.falha->total, n);
+    EXPECT_EQ(ph.p95.estado, SemSolucao);
     // The weaker clay, a σ below the mean, has no solution either: no first-order σ.
     const PrimeiraOrdemSaida& fo = r->primeiraOrdem[horizontal];
     ASSERT_EQ(fo.parcelas.size(), 3u);
     EXPECT_TRUE(fo.parcelas[2].variaveis ==
                 (std::vector{Variavel::CS, Variavel::CZ, Variavel::CF}));
-    EXPECT_TRUE(fo.parcelas[2].menos.estado == SemSolucao && !fo.desvio);
+    EXPECT_EQ(fo.parcelas[2].menos.estado, SemSolucao);
+    EXPECT_FALSE(fo.desvio);
     pedido.resistenciasCorrelacionadas = false;
     EXPECT_EQ(EstimarPrimeiraOrdem(pedido)[comTrinca].parcelas.size(), 5u);
 }
@@ -157,7 +167,8 @@ TEST(Confiabilidade, RefusedSamplesAreLeftOutAndSaidWhyOnAnyNumberOfThreads) {
             EXPECT_EQ(estado == SemResposta, recusada);
     }
     ASSERT_GT(recusadas, 2);
-    EXPECT_TRUE(r->semResposta == recusadas && AvisarSemResposta(*r));
+    EXPECT_EQ(r->semResposta, recusadas);
+    EXPECT_TRUE(AvisarSemResposta(*r));
     EXPECT_STREQ(r->motivoSemResposta, MensagemAnguloAtrito);
     EXPECT_EQ(r->estatisticas[horizontal].semResposta, recusadas);
     EXPECT_EQ(r->estatisticas[fs0].falha->total, n - recusadas);
@@ -169,15 +180,19 @@ TEST(Confiabilidade, RefusedSamplesAreLeftOutAndSaidWhyOnAnyNumberOfThreads) {
     EXPECT_EQ(csvUm.str(), csvTres.str());
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
         const EstatisticasSaida &a = um->estatisticas[s], &b = r->estatisticas[s];
-        EXPECT_TRUE(MesmosBits(*a.media, *b.media) && MesmosBits(*a.desvio, *b.desvio) &&
-                    Iguais(a.p95, b.p95) && MesmosBits(a.falha->p, b.falha->p));
+        EXPECT_TRUE(MesmosBits(*a.media, *b.media)) << s;
+        EXPECT_TRUE(MesmosBits(*a.desvio, *b.desvio)) << s;
+        EXPECT_TRUE(Iguais(a.p95, b.p95)) << s;
+        EXPECT_TRUE(MesmosBits(a.falha->p, b.falha->p)) << s;
     }
     // A layer thinner than half the height holds none of Low's wedges; Kaniraj still answers.
     const auto rasa = EstimarPrimeiraOrdem(Pedido(n, {}, ComValor(exemplo, Variavel::T, 1.4L)));
-    EXPECT_TRUE(rasa[fs0].media.estado == SemResposta && rasa[comTrinca].media.estado == Valor);
+    EXPECT_EQ(rasa[fs0].media.estado, SemResposta);
+    EXPECT_EQ(rasa[comTrinca].media.estado, Valor);
     // Kaniraj's circles cannot pass a berm 40 m wide: no answer either.
     const AvaliacaoMetodos berma = AvaliarMetodos(ComValor(exemplo, Variavel::b, 40));
-    EXPECT_TRUE(berma.P[comTrinca].estado == SemResposta && berma.motivo == MensagemBermaLarga);
+    EXPECT_EQ(berma.P[comTrinca].estado, SemResposta);
+    EXPECT_STREQ(berma.motivo, MensagemBermaLarga);
     ResultadoConfiabilidade vazio; // the window warns above 1 % of the samples
     vazio.amostras.resize(200);
     for (int semResposta : {2, 3}) {
@@ -204,8 +219,10 @@ TEST(Confiabilidade, SummaryPutsSamplesWithoutSolutionBeyondEveryValue) {
             respostas.push_back({Valor, static_cast<long double>(i)});
         respostas.resize(respostas.size() + linha.semSolucao, {SemSolucao});
         const EstatisticasSaida e = Resumir(respostas, Saida::LowHorizontal, 90);
-        EXPECT_TRUE(Iguais(e.p05, linha.p05) && Iguais(e.p95, linha.p95)) << linha.valores;
-        EXPECT_TRUE(e.semResposta == 3 && e.falha.has_value() == (linha.valores > 0));
+        EXPECT_TRUE(Iguais(e.p05, linha.p05)) << linha.valores;
+        EXPECT_TRUE(Iguais(e.p95, linha.p95)) << linha.valores;
+        EXPECT_EQ(e.semResposta, 3) << linha.valores;
+        EXPECT_EQ(e.falha.has_value(), linha.valores > 0) << linha.valores;
         EXPECT_EQ(e.falha ? e.falha->casos : 0, linha.casos);
     }
     // 10 failures in 100: Wilson's interval 5.52 % to 17.44 %, β = 1.2816.

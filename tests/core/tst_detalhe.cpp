@@ -112,7 +112,8 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
             EXPECT_EQ(c.Ph.has_value(), reforcada || dispensa) << Descreve(k);
             EXPECT_TRUE(c.Pb || !c.Ph) << Descreve(k);
             if (dispensa) {
-                EXPECT_TRUE(*c.Ph == 0 && *c.Pb == 0) << Descreve(k);
+                EXPECT_EQ(*c.Ph, 0) << Descreve(k);
+                EXPECT_EQ(*c.Pb, 0) << Descreve(k);
             }
             ++motivos[c.motivo];
         }
@@ -149,9 +150,9 @@ TEST(Analises, ARunDoesNotDependOnTheRunsBeforeIt) {
         };
         analisa(depois, depoisLow);
         std::thread([&] { analisa(sozinho, sozinhoLow); }).join();
-        EXPECT_TRUE(MesmosBits(depois[0], sozinho[0]) && MesmosBits(depois[1], sozinho[1]) &&
-                    MesmosBits(depoisLow, sozinhoLow))
-            << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois[0], sozinho[0])) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois[1], sozinho[1])) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depoisLow, sozinhoLow)) << Descreve(x);
     }
 }
 

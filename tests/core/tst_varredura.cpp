@@ -106,7 +106,8 @@ TEST(Varredura, EachPointIsASingleRunOfTheAnalyses) {
 TEST(Varredura, WorkedEmbankmentDesignPointLiesOnTheCurves) {
     // 201 points from 1.5 to 4.5 m: the 101st is H = 3 m exactly.
     const auto estudo = Varrer(Pedido(Variavel::H, 1.5L, 4.5L, 201));
-    ASSERT_TRUE(estudo && estudo->erro.empty());
+    ASSERT_TRUE(estudo);
+    ASSERT_EQ(estudo->erro, "");
     const PontoEstudo& p = estudo->pontos[100];
     ASSERT_EQ(p.x, 3.0L);
     EXPECT_TRUE(Iguais(p.P, estudo->projeto));
@@ -169,10 +170,12 @@ TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
             // Within the resolution, on the side the type says, and inside the range.
             EXPECT_LE(std::fabs(l.alem - l.x), ResolucaoDoLimite);
             EXPECT_EQ(l.alem > l.x, l.tipo == Maximo);
-            EXPECT_TRUE(l.x >= pedido.de && l.x <= pedido.ate);
+            EXPECT_GE(l.x, pedido.de);
+            EXPECT_LE(l.x, pedido.ate);
             const auto aqui = Direto(ComValor(pedido.dados, pedido.variavel, l.x))[f];
             const auto alem = Direto(ComValor(pedido.dados, pedido.variavel, l.alem))[f];
-            ASSERT_TRUE(aqui && alem);
+            ASSERT_TRUE(aqui);
+            ASSERT_TRUE(alem);
             EXPECT_LE(*aqui, pedido.resistencia);
             EXPECT_GT(*alem, pedido.resistencia);
             // The value shown: three decimals, on the safe side of x and next to it, and exactly

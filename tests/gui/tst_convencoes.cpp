@@ -509,7 +509,8 @@ void TstConvencoes::fimDoProgramaComCodigoZero() {
 void TstConvencoes::cleanupTestCase() {
     const QPointer<Tela> primeira = Janela(Apres), ultima = Janela(fTab2);
     programa.reset();
-    QVERIFY(!primeira && !ultima);
+    QVERIFY(!primeira);
+    QVERIFY(!ultima);
     QVERIFY(!Telas::Buscar(Apres));
 }
 

@@ -260,7 +260,8 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     Clicar(Metcal, kaniraj ? "bCallow" : "bCalkan");
     QVERIFY(EsperarAtiva(kaniraj ? Sollow : Solkan));
     const ConteudoRelatorio relatorio = RelatorioDasTelas();
-    QVERIFY(relatorio.low.has_value() == kaniraj && relatorio.semTrinca.has_value() == !kaniraj);
+    QCOMPARE(relatorio.low.has_value(), kaniraj);
+    QCOMPARE(relatorio.semTrinca.has_value(), !kaniraj);
 
     // Back on the anchorage screen, left open: nothing to anchor for the rejected method.
     programa.mensagens.clear();
@@ -601,7 +602,8 @@ void TstObra::profundidadesSemRaioAvisadas() {
         QStringLiteral("em 2 (com trinca) e 8 (sem trinca) das 35 profundidades "
                        "examinadas nenhum raio crítico cabe no domínio do método");
     const auto* rotulo = Achar<QLabel>(Janela(Solkan), QStringLiteral("lAviso"));
-    QVERIFY(rotulo->isVisible() && rotulo->text().contains(aviso));
+    QVERIFY(rotulo->isVisible());
+    QVERIFY(rotulo->text().contains(aviso));
     const int alta = Janela(Solkan)->height();
     VerificarTextosInteiros(Janela(Solkan));
     QVERIFY(RelatorioDasTelas().avisos.join(u' ').contains(aviso));
@@ -729,7 +731,8 @@ void TstObra::relatorioSemJanelas() {
              qPrintable(semSolucao[2]));
     QCOMPARE(semSolucao[0], QStringLiteral("0"));
     QFile ruim(pasta.filePath(QStringLiteral("ruim.veltra")));
-    QVERIFY(ruim.open(QIODevice::WriteOnly) && ruim.write("{") == 1);
+    QVERIFY(ruim.open(QIODevice::WriteOnly));
+    QCOMPARE(ruim.write("{"), 1);
     ruim.close();
     // Each failure: status 1 and one line, in Portuguese, that names the file and says why.
     const QString semPasta = pasta.filePath(QStringLiteral("nao-existe"));
@@ -791,7 +794,8 @@ void TstObra::ancoragemComoNoRelatorio() {
     }
     QCOMPARE(deKaniraj + deLow, (QStringList{Formato(*relatorio.ComTr), Formato(*relatorio.SemTr),
                                              Formato(*relatorio.Horiz), Formato(*relatorio.Biss)}));
-    QVERIFY(!deKaniraj.contains(QString()) && !deLow.contains(QString()));
+    QVERIFY(!deKaniraj.contains(QString()));
+    QVERIFY(!deLow.contains(QString()));
     QCOMPARE(programa.mensagens, QStringList());
 
     // H = 3,5 m accepted and not run: the lengths for 3 m would be wrong, and the report has none.

@@ -294,13 +294,17 @@ void TstPercursos::erroDeConversao() {
         // The copy is taken before the fields are read; Low's leaves the berm as it was.
         const DadosEntrada& c = x.CopiaDadosEntrada;
         QCOMPARE(c.Largberma, botao == QLatin1String("bCallow") ? 2.5L : 0.0L);
-        QVERIFY(c.Angat == 30 && c.Cont == 10);
+        QCOMPARE(c.Angat, 30.0L);
+        QCOMPARE(c.Cont, 10.0L);
         const long double lido = botao == QLatin1String("bCallow") ? x.Fatseglow : x.Fatsegkan;
         QVERIFY(lidos == 1 ? qAbs(lido - 1.3L) < 1e-18L : lido == 7);
         QCOMPARE(x.Posref, 7.0L);
     }
-    QVERIFY(x.SolucaoComTrinca.P == 5 && x.SolucaoSemTrinca.P == 5 && x.SolucaoLow.Solicsolh == 5);
-    QVERIFY(x.Comprimentos.ComTr == 1 && x.Comprimentos.Biss == 4);
+    for (long double forca : {x.SolucaoComTrinca.P, x.SolucaoSemTrinca.P, x.SolucaoLow.Solicsolh}) {
+        QCOMPARE(forca, 5.0L);
+    }
+    QCOMPARE(x.Comprimentos.ComTr, 1.0L);
+    QCOMPARE(x.Comprimentos.Biss, 4.0L);
 }
 
 void TstPercursos::saidasDosMetodos_data() {
@@ -385,8 +389,10 @@ void TstPercursos::tecladoNosCampos() {
         QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Enter);
     }
     QVERIFY(Janela(Metcal)->isActiveWindow());
-    QVERIFY(!Janela(Solkan)->isVisible() && !Janela(Sollow)->isVisible());
-    QVERIFY(Execucao().Fatsegkan == 0 && Execucao().Fatseglow == 0);
+    QVERIFY(!Janela(Solkan)->isVisible());
+    QVERIFY(!Janela(Sollow)->isVisible());
+    QCOMPARE(Execucao().Fatsegkan, 0.0L);
+    QCOMPARE(Execucao().Fatseglow, 0.0L);
     QVERIFY(programa.mensagens.isEmpty());
     QVERIFY(MostrarEEsperar(Entdad));
     auto* altura = Achar<QLineEdit>(Janela(Entdad), QStringLiteral("eAlt"));
