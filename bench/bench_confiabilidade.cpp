@@ -5,6 +5,7 @@
 // cvT its own coefficient in per cent (a varying T makes every Kaniraj run work out the powers of
 // its depths afresh). The goal is 1 s of wall-clock time. Run on demand:
 // build/<dir>/bench/bench_confiabilidade
+#include "../tests/comum/Exemplo.h"
 #include "calc/Confiabilidade.h"
 
 #include <benchmark/benchmark.h>
@@ -15,8 +16,8 @@ namespace {
 
 void BM_Confiabilidade10000(benchmark::State& estado) {
     PedidoConfiabilidade pedido;
-    pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
-    pedido.dados.T = static_cast<long double>(estado.range(0));
+    pedido.dados = exemplo;
+    pedido.dados.problema.Prof = static_cast<long double>(estado.range(0));
     for (Variavel v :
          {Variavel::gama, Variavel::c, Variavel::CS, Variavel::CZ, Variavel::CF, Variavel::T}) {
         const auto k = static_cast<std::size_t>(

@@ -6,6 +6,7 @@
 // wedges that depend on the slope); 3: T from 2 to 20 m under a bi-linear profile (10 kPa at the
 // top, 8 at Z = 2 m, 20 at the base). The window's budget is 50 ms, on a quiet machine. Run on
 // demand: build/<dir>/bench/bench_estudo
+#include "../tests/comum/Exemplo.h"
 #include "calc/Varredura.h"
 
 #include <benchmark/benchmark.h>
@@ -14,7 +15,7 @@ namespace {
 
 void BM_Varredura200(benchmark::State& estado) {
     PedidoEstudo pedido;
-    pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+    pedido.dados = exemplo;
     pedido.pontos = 200;
     pedido.resistencia = 100;
     switch (estado.range(0)) {
@@ -29,9 +30,9 @@ void BM_Varredura200(benchmark::State& estado) {
         pedido.ate = 4;
         break;
     case 3:
-        pedido.dados.Z = 2;
-        pedido.dados.CZ = 8;
-        pedido.dados.CF = 20;
+        pedido.dados.problema.Dist = 2;
+        pedido.dados.problema.ProfZ = 8;
+        pedido.dados.problema.Cont = 20;
         [[fallthrough]];
     default:
         pedido.variavel = Variavel::T;

@@ -1,6 +1,7 @@
 // One Kaniraj run (both analyses) with the plain radius scan and with the fast search, on the
 // layers that make the plain scan slow; and with the fast search under the embankment of the
 // examples for soft layers of 2 to 20 m. Run on demand: build/<dir>/bench/bench_kaniraj
+#include "../tests/comum/Exemplo.h"
 #include "calc/Kaniraj.h"
 
 #include <benchmark/benchmark.h>
@@ -9,14 +10,14 @@ namespace {
 
 // H = T = 1 m, H = T = 0.5 m, and H = 1 m with slope 1 on a 0.3 m layer; otherwise the
 // embankment of the examples (γ = 18, c = 5, φ = 30, linear 10 kPa profile, F = 1.3, a = 0).
-constexpr EntradaKaniraj casos[] = {
+constexpr DadosAnalise casos[] = {
     {1, 2, 18, 5, 30, 0, 0, 1, 0, 10, 10, 10, 1.3L, 0},
     {0.5L, 2, 18, 5, 30, 0, 0, 0.5L, 0, 10, 10, 10, 1.3L, 0},
     {1, 1, 18, 5, 30, 0, 0, 0.3L, 0, 10, 10, 10, 1.3L, 0},
 };
 
 void UmaRodada(benchmark::State& estado, BuscadorRaio buscador) {
-    const EntradaKaniraj& entrada = casos[estado.range(0)];
+    const DadosAnalise& entrada = casos[estado.range(0)];
     for (auto _ : estado) {
         ResultadoKaniraj comTrinca, semTrinca;
         AnaliseKaniraj(HipoteseKaniraj::ComTrinca, entrada, comTrinca, buscador);
@@ -40,11 +41,10 @@ BENCHMARK(BM_KanirajVarreduraLinear)
     ->Iterations(1);
 BENCHMARK(BM_KanirajBuscaRapida)->ArgName("caso")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
-// H = 3, slope 2, γ = 18, c = 5, φ = 30, linear 10 kPa profile, F = 1.3, a = 0; T from the
-// argument.
+// The embankment of the examples, T from the argument.
 void BM_KanirajPorEspessura(benchmark::State& estado) {
-    const long double T = estado.range(0);
-    const EntradaKaniraj entrada{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0};
+    DadosAnalise entrada = exemplo;
+    entrada.problema.Prof = static_cast<long double>(estado.range(0));
     for (auto _ : estado) {
         ResultadoKaniraj comTrinca, semTrinca;
         AnaliseKaniraj(HipoteseKaniraj::ComTrinca, entrada, comTrinca);
@@ -62,10 +62,10 @@ BENCHMARK(BM_KanirajPorEspessura)
 // The same, with H changed at every run (3 and 3.1 m in turn), so that no run finds the powers of
 // its depths already worked out by the one before: a first run, or a sweep of H or T.
 void BM_KanirajNovaAltura(benchmark::State& estado) {
-    const long double T = estado.range(0);
-    EntradaKaniraj entrada{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0};
+    DadosAnalise entrada = exemplo;
+    entrada.problema.Prof = static_cast<long double>(estado.range(0));
     for (auto _ : estado) {
-        entrada.H = entrada.H == 3 ? 3.1L : 3;
+        entrada.problema.Alt = entrada.problema.Alt == 3 ? 3.1L : 3;
         ResultadoKaniraj comTrinca, semTrinca;
         AnaliseKaniraj(HipoteseKaniraj::ComTrinca, entrada, comTrinca);
         AnaliseKaniraj(HipoteseKaniraj::SemTrinca, entrada, semTrinca);

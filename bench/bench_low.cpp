@@ -2,6 +2,7 @@
 // 2, γ = 18, c = 5, φ = 30, F = 1.3), on a linear 10 kPa profile (perfil 0) and on a bi-linear one
 // (perfil 1: 10 kPa at the top, 8 at Z = 2 m, 20 at the base), with the fast force search and with
 // the plain scan. Run on demand: build/<dir>/bench/bench_low
+#include "../tests/comum/Exemplo.h"
 #include "calc/Low.h"
 #include "data/Mensagens.h"
 
@@ -11,19 +12,29 @@
 
 namespace {
 
-EntradaLow Caso(const benchmark::State& estado) {
-    const long double T = estado.range(0);
-    if (estado.range(1) == 0)
-        return {3, 2, 18, 5, 30, T, 0, 10, 10, 10, 1.3L};
-    return {3, 2, 18, 5, 30, T, 2, 10, 8, 20, 1.3L};
+DadosAnalise Caso(const benchmark::State& estado) {
+    DadosAnalise x = exemplo;
+    x.problema.Prof = static_cast<long double>(estado.range(0));
+    if (estado.range(1) == 1) {
+        x.problema.Dist = 2;
+        x.problema.ProfZ = 8;
+        x.problema.Cont = 20;
+    }
+    return x;
+}
+
+void Calcular(const DadosAnalise& x, ResultadoLow& r) {
+    const DadosEntrada& p = x.problema;
+    CalcLow(p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, 0, 0, p.Prof, p.Dist, p.Superf, p.ProfZ,
+            p.Cont, x.fatores.Fatseglow, r);
 }
 
 void BM_CalcLow(benchmark::State& estado) {
     DefinirExibidorMensagens([](const std::string&) {});
-    const EntradaLow x = Caso(estado);
+    const DadosAnalise x = Caso(estado);
     for (auto _ : estado) {
         ResultadoLow r;
-        CalcLow(x.H, x.n, x.gama, x.c, x.phi, 0, 0, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r);
+        Calcular(x, r);
         benchmark::DoNotOptimize(r);
     }
     DefinirExibidorMensagens(nullptr);
@@ -33,18 +44,18 @@ void BM_CalcLow(benchmark::State& estado) {
 // powers of its slope already worked out by the one before: a first run, or a sweep of n.
 void BM_CalcLowTaludeNovo(benchmark::State& estado) {
     DefinirExibidorMensagens([](const std::string&) {});
-    EntradaLow x = Caso(estado);
+    DadosAnalise x = Caso(estado);
     for (auto _ : estado) {
-        x.n = x.n == 2 ? 2.5L : 2;
+        x.problema.Decl = x.problema.Decl == 2 ? 2.5L : 2;
         ResultadoLow r;
-        CalcLow(x.H, x.n, x.gama, x.c, x.phi, 0, 0, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r);
+        Calcular(x, r);
         benchmark::DoNotOptimize(r);
     }
     DefinirExibidorMensagens(nullptr);
 }
 
 void BM_LowVarreduraLinear(benchmark::State& estado) {
-    const EntradaLow x = Caso(estado);
+    const DadosAnalise x = Caso(estado);
     for (auto _ : estado) {
         ResultadoLow r;
         AnaliseLow(x, r, BuscaFatorLinear);

@@ -24,7 +24,7 @@ bool Resistencia(Variavel v) {
     return v == Variavel::CS || v == Variavel::CZ || v == Variavel::CF;
 }
 
-long double Media(const DadosEstudo& dados, Variavel v) {
+long double Media(const DadosAnalise& dados, Variavel v) {
     // F is the only value that differs between the methods, and it is never uncertain.
     return ValorDe(dados, v, Forca::KanirajComTrinca);
 }
@@ -54,7 +54,7 @@ long double Sorteado(long double media, const Incerteza& incerteza, long double 
     return media * std::exp(sigma * z - sigma * sigma / 2);
 }
 
-DadosEstudo ComValores(DadosEstudo dados, const std::array<long double, NumeroDeAleatorias>& x) {
+DadosAnalise ComValores(DadosAnalise dados, const std::array<long double, NumeroDeAleatorias>& x) {
     for (std::size_t k = 0; k < NumeroDeAleatorias; ++k)
         dados = ComValor(dados, VariaveisAleatorias[k], x[k]);
     return dados;
@@ -66,7 +66,7 @@ struct Avaliacao {
 };
 
 // A run that examines no wedge is a refusal like any other: no answer, with its reason.
-Avaliacao Avaliar(const DadosEstudo& dados) {
+Avaliacao Avaliar(const DadosAnalise& dados) {
     const AvaliacaoMetodos a = AvaliarMetodos(dados);
     return {{a.P[0], a.P[1], a.P[2], a.P[3], a.FS0}, a.motivo};
 }
@@ -270,13 +270,13 @@ EstatisticasSaida Resumir(const std::vector<RespostaMetodo>& respostas, Saida sa
 
 std::array<PrimeiraOrdemSaida, NumeroDeSaidas>
 EstimarPrimeiraOrdem(const PedidoConfiabilidade& pedido) {
-    const DadosEstudo& medias = pedido.dados;
+    const DadosAnalise& medias = pedido.dados;
     const Avaliacao nasMedias = Avaliar(medias);
     std::array<PrimeiraOrdemSaida, NumeroDeSaidas> estimativa;
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
         estimativa[s].media = nasMedias.y[s];
     for (const std::vector<std::size_t>& termo : Termos(pedido)) {
-        DadosEstudo mais = medias, menos = medias;
+        DadosAnalise mais = medias, menos = medias;
         std::vector<Variavel> variaveis;
         for (std::size_t k : termo) {
             const Variavel v = VariaveisAleatorias[k];

@@ -35,7 +35,7 @@ inline constexpr int MinimoDeAmostras = 100;
 inline constexpr int MaximoDeAmostras = 1000000;
 
 struct PedidoConfiabilidade {
-    DadosEstudo dados; // the typed values: the means
+    DadosAnalise dados; // the typed values: the means
     std::array<Incerteza, NumeroDeAleatorias> incertezas{};
     // One standard normal variable drives CS, CZ and CF (each with its own mean and V).
     bool resistenciasCorrelacionadas = true;

@@ -65,7 +65,7 @@ RelatoKaniraj Rejeita(SituacaoDados situacao, ResultadoKaniraj& resultado) {
 
 // The values of a run that every depth shares.
 struct Constantes {
-    const EntradaKaniraj& en;
+    const DadosAnalise& en;
     bool semTrinca;
     long double X0;
     long double tanPhi;
@@ -76,11 +76,12 @@ struct Constantes {
 
 // Depth i, Di = d·H: its radius and force.
 CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d) {
-    const EntradaKaniraj& en = comum.en;
-    const long double H = en.H, n = en.n, F = en.F;
+    const DadosAnalise& en = comum.en;
+    const DadosEntrada& p = en.problema;
+    const long double H = p.Alt, n = p.Decl, F = en.fatores.Fatsegkan;
     CunhaKaniraj cunha{Di, std::nullopt, std::nullopt, comum.X0};
 
-    const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, Di);
+    const long double cm = ResistenciaRepresentativa(p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont, Di);
     const long double d053 = comum.profundidades.D053(i, d);
     const long double Nf = 3.06L * d053;
     long double G, S, s;
@@ -88,22 +89,22 @@ CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d
         // Arc through the fill on the crest side; the fill inside the arc drives.
         const long double Na = 1.53L * (comum.profundidades.D1053(i, d) - d053);
         G = comum.profundidades.D2(i, d) + n * n / 12 + d + 1.0L / 3 + comum.berma;
-        S = Na * (en.c / (en.gama * H) + 0.22L * comum.tanPhi) + Nf * cm / (en.gama * H);
+        S = Na * (p.Coesao / (p.Pesesp * H) + 0.22L * comum.tanPhi) + Nf * cm / (p.Pesesp * H);
         s = d + 0.5L;
     } else {
         // The crack: only the fill above the chord drives, only the foundation resists.
         G = n * n / 12 + d * d + comum.berma;
-        S = Nf * cm / (en.gama * H);
+        S = Nf * cm / (p.Pesesp * H);
         s = d;
     }
     // Without resistance the criterion has no meaning: no force from this depth.
     if (S == 0)
         return cunha;
 
-    const long double e = en.a / H + d;
+    const long double e = en.fatores.Posref / H + d;
     const long double K1 = 0.532L * F * (2 * G - e * s);
     const long double K2 = 0.226L * F * G * e;
-    const CriterioRaio criterio{d, en.T, e, K1, K2, S};
+    const CriterioRaio criterio{d, p.Prof, e, K1, K2, S};
     const RaioAceito raio = comum.buscador(criterio);
     if (raio.j == SemRaio)
         return cunha;
@@ -118,7 +119,7 @@ CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d
     const long double q = rho * Potencia(radicando, 0.5L);
     // Moment balance: the force times its arm is F times the driving moment less the resisting
     // moment.
-    cunha.P = (en.gama * H * H / q) * (F * rho * s - S * Potencia(rho, 1.47L) - 0.5L * F * G);
+    cunha.P = (p.Pesesp * H * H / q) * (F * rho * s - S * Potencia(rho, 1.47L) - 0.5L * F * G);
     return cunha;
 }
 
@@ -134,14 +135,15 @@ void Registra(const CunhaKaniraj& cunha, ResultadoKaniraj& r) {
 // The search over the 40 depths, on data already checked; each depth examined goes to the record
 // and to aoExaminar. Rejected (the situation says why) when no depth can be examined.
 template <class AoExaminar>
-RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, ResultadoKaniraj& r,
+RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const DadosAnalise& en, ResultadoKaniraj& r,
                       BuscadorRaio buscador, AoExaminar&& aoExaminar) {
     const bool semTrinca = hipotese == HipoteseKaniraj::SemTrinca;
-    const long double H = en.H, n = en.n, T = en.T;
+    const DadosEntrada& p = en.problema;
+    const long double H = p.Alt, n = p.Decl, T = p.Prof;
 
     // Berm ratios, and the centre's abscissa over H from the main slope's toe.
-    const long double k1 = en.hb / H;
-    const long double k2 = en.b / H;
+    const long double k1 = p.Altberma / H;
+    const long double k2 = p.Largberma / H;
     const long double x0 = n / 2 - k1 * k2;
     r.X0 = x0 * H;
     r.D = 0;
@@ -154,7 +156,7 @@ RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Result
     const long double recuo = x0 + k2;
     const long double dmin = Potencia(recuo * recuo + 1, 0.5L) - 1;
     if (dmin > T / H) {
-        const bool temBerma = en.hb > 0 || en.b > 0;
+        const bool temBerma = p.Altberma > 0 || p.Largberma > 0;
         return {DesfechoKaniraj::Rejeitado,
                 temBerma ? SituacaoDados::BermaMuitoLarga : SituacaoDados::CamadaDelgadaKaniraj};
     }
@@ -162,7 +164,7 @@ RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Result
     // Friction of the fill, with the four-decimal π of the method's tables.
     long double tanPhi = 0;
     if (semTrinca) {
-        const long double angulo = 3.1416L * en.phi / 180;
+        const long double angulo = 3.1416L * p.Angat / 180;
         tanPhi = std::sin(angulo) / std::cos(angulo);
     }
     const Constantes comum{en,
@@ -189,16 +191,20 @@ RelatoKaniraj Calcula(HipoteseKaniraj hipotese, const EntradaKaniraj& en, Result
 }
 
 template <class AoExaminar>
-RelatoKaniraj Analisa(HipoteseKaniraj hipotese, const EntradaKaniraj& en,
-                      ResultadoKaniraj& resultado, BuscadorRaio buscador, AoExaminar&& aoExaminar) {
-    SituacaoDados situacao = VerificarDados(en.H, en.gama, en.T, en.Z,
-                                            {en.H, en.n, en.gama, en.c, en.phi, en.hb, en.b, en.T,
-                                             en.Z, en.CS, en.CZ, en.CF, en.F, en.a});
-    if (situacao == SituacaoDados::Aceitos && 180000 / en.T > maisPassos)
+RelatoKaniraj Analisa(HipoteseKaniraj hipotese, const DadosAnalise& en, ResultadoKaniraj& resultado,
+                      BuscadorRaio buscador, AoExaminar&& aoExaminar) {
+    const DadosEntrada& p = en.problema;
+    SituacaoDados situacao = VerificarDados(p.Alt, p.Pesesp, p.Prof, p.Dist,
+                                            {p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Altberma,
+                                             p.Largberma, p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont,
+                                             en.fatores.Fatsegkan, en.fatores.Posref});
+    if (situacao == SituacaoDados::Aceitos && 180000 / p.Prof > maisPassos)
         situacao = SituacaoDados::ForaDoIntervalo;
     if (situacao == SituacaoDados::Aceitos)
-        situacao = VerificarDominio(en.phi, en.n, en.c, en.CS, en.CZ, en.CF, en.F);
-    if (situacao == SituacaoDados::Aceitos && !(en.a >= 0 && en.a <= en.H))
+        situacao = VerificarDominio(p.Angat, p.Decl, p.Coesao, p.Superf, p.ProfZ, p.Cont,
+                                    en.fatores.Fatsegkan);
+    if (situacao == SituacaoDados::Aceitos &&
+        !(en.fatores.Posref >= 0 && en.fatores.Posref <= p.Alt))
         situacao = SituacaoDados::PosicaoReforco;
     if (situacao != SituacaoDados::Aceitos)
         return Rejeita(situacao, resultado);
@@ -239,12 +245,12 @@ std::string AvisoProfundidadesSemRaio(int examinadas, int semRaioComTrinca, int 
            "entram no resultado.";
 }
 
-RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
+RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const DadosAnalise& entrada,
                              ResultadoKaniraj& resultado, BuscadorRaio buscador) {
     return Analisa(hipotese, entrada, resultado, buscador, [](const CunhaKaniraj&) {});
 }
 
-CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada) {
+CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const DadosAnalise& entrada) {
     CunhasKaniraj detalhe;
     detalhe.cunhas.reserve(40);
     detalhe.relato = Analisa(hipotese, entrada, detalhe.resultado, BuscaRaio,

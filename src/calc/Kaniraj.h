@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../data/DadosEntrada.h"
 #include "../data/Resultados.h"
 #include "BuscaRaio.h"
 #include "Verificacao.h"
@@ -11,11 +12,6 @@
 // The two hypotheses of Kaniraj's method: the fill intact, or cut by a tension crack through its
 // whole height (then only the foundation resists and only the fill above the chord drives).
 enum class HipoteseKaniraj { SemTrinca, ComTrinca };
-
-// The fourteen values of one Kaniraj run, in the order the analyses take them.
-struct EntradaKaniraj {
-    long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F, a;
-};
 
 enum class DesfechoKaniraj { Calculado, Rejeitado };
 
@@ -36,7 +32,7 @@ std::string AvisoProfundidadesSemRaio(int examinadas, int semRaioComTrinca, int 
 // The analysis shared by CalcKanst and CalcKanct: 40 depths over the soft layer, a radius search at
 // each, the largest force kept. Shows nothing; the caller decides what to tell the user. Rejected
 // data, and data for which no wedge clears the toe (or the berm), leave the record all zero.
-RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada,
+RelatoKaniraj AnaliseKaniraj(HipoteseKaniraj hipotese, const DadosAnalise& entrada,
                              ResultadoKaniraj& resultado, BuscadorRaio buscador = BuscaRaio);
 
 // One depth of Kaniraj's analysis. The circle's lowest point lies at depth D below the foundation
@@ -60,4 +56,4 @@ struct CunhasKaniraj {
     std::vector<CunhaKaniraj> cunhas;
 };
 
-CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& entrada);
+CunhasKaniraj DetalheKaniraj(HipoteseKaniraj hipotese, const DadosAnalise& entrada);

@@ -87,7 +87,7 @@ ResultadoLow ValoresDeEntrada() {
 
 // The values of a run that every wedge shares.
 struct Constantes {
-    const EntradaLow& en;
+    const DadosAnalise& en;
     long double tanPhi;
     long double m;
     long double H2;
@@ -125,12 +125,14 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
                const Historico& historico, Passos& passos) {
     const Passos& registro = historico.registro;
     const Subindo& subindo = historico.subindo;
-    const EntradaLow& en = comum.en;
-    const long double H = en.H;
+    const DadosAnalise& en = comum.en;
+    const DadosEntrada& p = en.problema;
+    const long double H = p.Alt;
     CunhaLow cunha;
     cunha.D = D;
 
-    const long double cm = ResistenciaRepresentativa(en.T, en.Z, en.CS, en.CZ, en.CF, cunha.D);
+    const long double cm =
+        ResistenciaRepresentativa(p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont, cunha.D);
     // Fitted geometry of the critical circle for this depth ratio.
     const PotenciasDaRazao& potencias = PotenciasDasRazoes()[i - primeiraCunha];
     const long double x = r + 0.5L;
@@ -142,10 +144,10 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
     const long double r053 = potencias.r053;
     const long double N1 = 3.06L * r053 * A147 / B;
     const long double N2 = 1.53L * (potencias.r1053 - r053) * A147 / B;
-    const long double lambda = 0.19L + 0.02L * en.n / r;
-    cunha.FS0 = N1 * cm / (en.gama * H) + N2 * (en.c / (en.gama * H) + lambda * comum.tanPhi);
+    const long double lambda = 0.19L + 0.02L * p.Decl / r;
+    cunha.FS0 = N1 * cm / (p.Pesesp * H) + N2 * (p.Coesao / (p.Pesesp * H) + lambda * comum.tanPhi);
 
-    if (!(en.F > cunha.FS0)) {
+    if (!(en.fatores.Fatseglow > cunha.FS0)) {
         cunha.Ph = cunha.Pb = 0;
         cunha.motivo = MotivoCunhaLow::DispensaReforco;
         return cunha;
@@ -156,7 +158,7 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
     }
     const long double E = x2 / 2 + comum.m / 24;
     // q = (F/FS0)^-0.68, worked out when a search first needs it; both directions share it.
-    CriterioFator criterio{x, FatorQ::DaRazao(en.F / cunha.FS0), 0.28L, r, E};
+    CriterioFator criterio{x, FatorQ::DaRazao(en.fatores.Fatseglow / cunha.FS0), 0.28L, r, E};
     const BuscaRapida rapidaB(criterio);
     // A copy made after the bisector's setup carries q's estimate along.
     CriterioFator horizontal = criterio;
@@ -182,7 +184,7 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
     if (bissetriz.fim != FimBuscaFator::Encontrado)
         return cunha;
     passos.bissetriz = bissetriz.j;
-    cunha.Pb = FatorDoPasso(bissetriz.j) * en.gama * comum.H2;
+    cunha.Pb = FatorDoPasso(bissetriz.j) * p.Pesesp * comum.H2;
     if (podaH && registro.horizontal >= bissetriz.j && rapidaH.AceitaAte(registro.horizontal)) {
         cunha.motivo = MotivoCunhaLow::Reforcada;
         return cunha;
@@ -192,7 +194,7 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
     if (horizontalAchado.fim != FimBuscaFator::Encontrado)
         return cunha;
     passos.horizontal = horizontalAchado.j;
-    cunha.Ph = FatorDoPasso(horizontalAchado.j) * en.gama * comum.H2;
+    cunha.Ph = FatorDoPasso(horizontalAchado.j) * p.Pesesp * comum.H2;
     cunha.motivo = MotivoCunhaLow::Reforcada;
     return cunha;
 }
@@ -220,14 +222,15 @@ void Registra(const CunhaLow& cunha, const Passos& passos, ResultadoLow& r, Pass
 // record and to aoExaminar. Counts the wedges examined in `examinadas`; returns whether some wedge
 // that needs reinforcement could not be brought to F in some direction.
 template <class AoExaminar>
-bool Calcula(int& examinadas, const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
-             bool soRegistro, AoExaminar&& aoExaminar) {
-    const long double angulo = 3.1416L * en.phi / 180;
-    const long double m = 1 + en.n * en.n;
+bool Calcula(int& examinadas, const DadosAnalise& en, ResultadoLow& resultado,
+             BuscadorFator buscador, bool soRegistro, AoExaminar&& aoExaminar) {
+    const DadosEntrada& p = en.problema;
+    const long double angulo = 3.1416L * p.Angat / 180;
+    const long double m = 1 + p.Decl * p.Decl;
     const Constantes comum{en,
                            std::sin(angulo) / std::cos(angulo),
                            m,
-                           Potencia(en.H, 2),
+                           Potencia(p.Alt, 2),
                            buscador,
                            PotenciasDoTalude::DaThread(m),
                            soRegistro && buscador == BuscaFator};
@@ -235,8 +238,8 @@ bool Calcula(int& examinadas, const EntradaLow& en, ResultadoLow& resultado, Bus
     Historico historico;
     for (int i = primeiraCunha; i <= ultimaCunha; ++i) {
         const long double r = RazaoDaCunha(i);
-        const long double D = r * en.H;
-        if (en.T < D)
+        const long double D = r * p.Alt;
+        if (p.Prof < D)
             break;
         Passos passos;
         const Passos antes = historico.registro;
@@ -259,14 +262,17 @@ bool Finito(const ResultadoLow& r) {
 }
 
 template <class AoExaminar>
-RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator buscador,
+RelatoLow Analisa(const DadosAnalise& en, ResultadoLow& resultado, BuscadorFator buscador,
                   bool soRegistro, AoExaminar&& aoExaminar) {
     resultado = ValoresDeEntrada();
+    const DadosEntrada& p = en.problema;
     SituacaoDados situacao =
-        VerificarDados(en.H, en.gama, en.T, en.Z,
-                       {en.H, en.n, en.gama, en.c, en.phi, en.T, en.Z, en.CS, en.CZ, en.CF, en.F});
+        VerificarDados(p.Alt, p.Pesesp, p.Prof, p.Dist,
+                       {p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Prof, p.Dist, p.Superf,
+                        p.ProfZ, p.Cont, en.fatores.Fatseglow});
     if (situacao == SituacaoDados::Aceitos)
-        situacao = VerificarDominio(en.phi, en.n, en.c, en.CS, en.CZ, en.CF, en.F);
+        situacao = VerificarDominio(p.Angat, p.Decl, p.Coesao, p.Superf, p.ProfZ, p.Cont,
+                                    en.fatores.Fatseglow);
     if (situacao != SituacaoDados::Aceitos)
         return {situacao, false};
 
@@ -291,11 +297,11 @@ RelatoLow Analisa(const EntradaLow& en, ResultadoLow& resultado, BuscadorFator b
 
 } // namespace
 
-RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado, BuscadorFator buscador) {
+RelatoLow AnaliseLow(const DadosAnalise& entrada, ResultadoLow& resultado, BuscadorFator buscador) {
     return Analisa(entrada, resultado, buscador, true, [](const CunhaLow&) {});
 }
 
-CunhasLow DetalheLow(const EntradaLow& entrada) {
+CunhasLow DetalheLow(const DadosAnalise& entrada) {
     CunhasLow detalhe;
     detalhe.cunhas.reserve(numeroDeCunhas);
     detalhe.relato = Analisa(entrada, detalhe.resultado, BuscaFator, false,
@@ -310,7 +316,9 @@ bool CalcLow(long double H, long double n, long double gama, long double c, long
              long double /*hb*/, long double /*b*/, long double T, long double Z, long double CS,
              long double CZ, long double CF, long double F, ResultadoLow& resultado,
              RelatoLow* relato) {
-    const RelatoLow feito = AnaliseLow({H, n, gama, c, phi, T, Z, CS, CZ, CF, F}, resultado);
+    DadosAnalise entrada{{H, n, gama, c, phi, 0, 0, T, Z, CS, CZ, CF}, {}};
+    entrada.fatores.Fatseglow = F;
+    const RelatoLow feito = AnaliseLow(entrada, resultado);
     if (relato)
         *relato = feito;
     if (feito.situacao != SituacaoDados::Aceitos) {

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "../data/DadosEntrada.h"
 #include "../data/Resultados.h"
 #include "BuscaFator.h"
 #include "Verificacao.h"
 
 #include <optional>
 #include <vector>
-
-// The eleven values Low's analysis reads, in CalcLow's order.
-struct EntradaLow {
-    long double H, n, gama, c, phi, T, Z, CS, CZ, CF, F;
-};
 
 struct RelatoLow {
     SituacaoDados situacao; // Aceitos: computed
@@ -27,7 +23,7 @@ bool CalcLow(long double H, long double n, long double gama, long double c, long
              RelatoLow* relato = nullptr);
 
 // The analysis CalcLow shows: the same checks and record, silent.
-RelatoLow AnaliseLow(const EntradaLow& entrada, ResultadoLow& resultado,
+RelatoLow AnaliseLow(const DadosAnalise& entrada, ResultadoLow& resultado,
                      BuscadorFator buscador = BuscaFator);
 
 enum class MotivoCunhaLow {
@@ -57,4 +53,4 @@ struct CunhasLow {
     std::vector<CunhaLow> cunhas;
 };
 
-CunhasLow DetalheLow(const EntradaLow& entrada);
+CunhasLow DetalheLow(const DadosAnalise& entrada);

@@ -11,21 +11,8 @@
 
 namespace {
 
-constexpr std::array<DescricaoVariavel, NumeroDeVariaveis> descricoes{{
-    {"H", "m", "Altura do aterro", "H (m)"},
-    {"n", "h/v", "Declividade do talude", "n (h/v)"},
-    {"γ", "kN/m³", "Peso específico do aterro", "gama (kN/m3)"},
-    {"c", "kPa", "Coesão do aterro", "c (kPa)"},
-    {"φ", "graus", "Ângulo de atrito do aterro", "phi (graus)"},
-    {"hb", "m", "Altura da berma", "hb (m)"},
-    {"b", "m", "Largura da berma", "b (m)"},
-    {"T", "m", "Espessura da camada mole", "T (m)"},
-    {"Z", "m", "Profundidade Z do perfil de resistência", "Z (m)"},
-    {"CS", "kPa", "Resistência não drenada no topo da camada", "CS (kPa)"},
-    {"CZ", "kPa", "Resistência não drenada na profundidade Z", "CZ (kPa)"},
-    {"CF", "kPa", "Resistência não drenada na base da camada", "CF (kPa)"},
-    {"F", "", "Fator de segurança (os dois métodos)", "F (-)"},
-}};
+// Every variable but F is a value of the problem, described where the problem's values are.
+constexpr DescricaoVariavel descricaoF{"F", "", "Fator de segurança (os dois métodos)", "F (-)"};
 
 constexpr std::array<const char*, NumeroDeForcas> cabecalhosForcas{
     "P com trinca (kN/m)", "P sem trinca (kN/m)", "Ph (kN/m)", "Pb (kN/m)"};
@@ -34,18 +21,10 @@ std::size_t Indice(Forca forca) {
     return static_cast<std::size_t>(forca);
 }
 
-EntradaKaniraj ParaKaniraj(const DadosEstudo& d) {
-    return {d.H, d.n, d.gama, d.c, d.phi, d.hb, d.b, d.T, d.Z, d.CS, d.CZ, d.CF, d.Fkaniraj, d.a};
-}
-
-EntradaLow ParaLow(const DadosEstudo& d) {
-    return {d.H, d.n, d.gama, d.c, d.phi, d.T, d.Z, d.CS, d.CZ, d.CF, d.Flow};
-}
-
 // The force of one hypothesis: only a completed search answers.
-RespostaMetodo Kaniraj(HipoteseKaniraj hipotese, const DadosEstudo& d, RelatoKaniraj& relato) {
+RespostaMetodo Kaniraj(HipoteseKaniraj hipotese, const DadosAnalise& d, RelatoKaniraj& relato) {
     ResultadoKaniraj r;
-    relato = AnaliseKaniraj(hipotese, ParaKaniraj(d), r);
+    relato = AnaliseKaniraj(hipotese, d, r);
     if (relato.desfecho != DesfechoKaniraj::Calculado)
         return {};
     return {EstadoResposta::Valor, r.P};
@@ -60,9 +39,9 @@ struct RespostasLow {
     RespostaMetodo Ph, Pb, FS0;
 };
 
-RespostasLow Low(const DadosEstudo& d, SituacaoDados& situacao) {
+RespostasLow Low(const DadosAnalise& d, SituacaoDados& situacao) {
     // One run gives the record, FS0 and the wedges the record leaves out.
-    const CunhasLow detalhe = DetalheLow(ParaLow(d));
+    const CunhasLow detalhe = DetalheLow(d);
     situacao = detalhe.relato.situacao;
     if (situacao != SituacaoDados::Aceitos)
         return {};
@@ -88,7 +67,7 @@ std::optional<long double> Valor(const RespostaMetodo& resposta) {
     return resposta.valor;
 }
 
-std::optional<long double> Solicitacao(Forca forca, const DadosEstudo& d) {
+std::optional<long double> Solicitacao(Forca forca, const DadosAnalise& d) {
     RelatoKaniraj ignorado;
     SituacaoDados ignorada;
     switch (forca) {
@@ -158,92 +137,33 @@ std::string SemValores(const EstudoParametrico& e) {
 
 } // namespace
 
-const DescricaoVariavel& Descricao(Variavel variavel) {
-    return descricoes[static_cast<std::size_t>(variavel)];
+DescricaoVariavel Descricao(Variavel variavel) {
+    if (variavel == Variavel::F)
+        return descricaoF;
+    const Grandeza& g = Grandezas[static_cast<std::size_t>(variavel)];
+    return {g.simbolo, g.unidade, g.nome, g.cabecalho};
 }
 
-DadosEstudo ComValor(DadosEstudo d, Variavel variavel, long double v) {
-    switch (variavel) {
-    case Variavel::H:
-        d.H = v;
-        break;
-    case Variavel::n:
-        d.n = v;
-        break;
-    case Variavel::gama:
-        d.gama = v;
-        break;
-    case Variavel::c:
-        d.c = v;
-        break;
-    case Variavel::phi:
-        d.phi = v;
-        break;
-    case Variavel::hb:
-        d.hb = v;
-        break;
-    case Variavel::b:
-        d.b = v;
-        break;
-    case Variavel::T:
-        d.T = v;
-        break;
-    case Variavel::Z:
-        d.Z = v;
-        break;
-    case Variavel::CS:
-        d.CS = v;
-        break;
-    case Variavel::CZ:
-        d.CZ = v;
-        break;
-    case Variavel::CF:
-        d.CF = v;
-        break;
-    case Variavel::F:
-        d.Fkaniraj = d.Flow = v;
-        break;
-    }
+DadosAnalise ComValor(DadosAnalise d, Variavel variavel, long double v) {
+    if (variavel == Variavel::F)
+        d.fatores.Fatsegkan = d.fatores.Fatseglow = v;
+    else
+        d.problema.*Grandezas[static_cast<std::size_t>(variavel)].membro = v;
     return d;
 }
 
-long double ValorDe(const DadosEstudo& d, Variavel variavel, Forca forca) {
-    switch (variavel) {
-    case Variavel::H:
-        return d.H;
-    case Variavel::n:
-        return d.n;
-    case Variavel::gama:
-        return d.gama;
-    case Variavel::c:
-        return d.c;
-    case Variavel::phi:
-        return d.phi;
-    case Variavel::hb:
-        return d.hb;
-    case Variavel::b:
-        return d.b;
-    case Variavel::T:
-        return d.T;
-    case Variavel::Z:
-        return d.Z;
-    case Variavel::CS:
-        return d.CS;
-    case Variavel::CZ:
-        return d.CZ;
-    case Variavel::CF:
-        return d.CF;
-    case Variavel::F:
-        return forca == Forca::LowHorizontal || forca == Forca::LowBissetriz ? d.Flow : d.Fkaniraj;
-    }
-    return 0;
+long double ValorDe(const DadosAnalise& d, Variavel variavel, Forca forca) {
+    if (variavel != Variavel::F)
+        return d.problema.*Grandezas[static_cast<std::size_t>(variavel)].membro;
+    return forca == Forca::LowHorizontal || forca == Forca::LowBissetriz ? d.fatores.Fatseglow
+                                                                         : d.fatores.Fatsegkan;
 }
 
 const char* CabecalhoDaForca(Forca forca) {
     return cabecalhosForcas[Indice(forca)];
 }
 
-AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados) {
+AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados) {
     AvaliacaoMetodos a;
     RelatoKaniraj comTrinca, semTrinca;
     SituacaoDados low;
@@ -265,7 +185,7 @@ AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados) {
     return a;
 }
 
-Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao) {
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situacao) {
     const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados);
     Solicitacoes P;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f)

@@ -3,6 +3,7 @@
 // The parametric study: the four required forces against one value of the problem, every other
 // value as typed, and where each force meets the reinforcement's allowable strength.
 
+#include "../data/DadosEntrada.h"
 #include "Paralelo.h"
 #include "Verificacao.h"
 
@@ -13,8 +14,8 @@
 #include <string>
 #include <vector>
 
-// The values a study may vary, in the order the window lists them. F is both methods' safety
-// factor at once.
+// The values a study may vary, in the order the window lists them: the problem's, in the order of
+// its record, then F, both methods' safety factor at once.
 enum class Variavel { H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F };
 inline constexpr int NumeroDeVariaveis = 13;
 
@@ -24,23 +25,16 @@ struct DescricaoVariavel {
     const char* nome;      // what it is, in the variable list
     const char* cabecalho; // the CSV column, ASCII: any spreadsheet reads it
 };
-const DescricaoVariavel& Descricao(Variavel variavel);
+DescricaoVariavel Descricao(Variavel variavel);
 
 // The four forces, in the columns of the exported table.
 enum class Forca { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz };
 inline constexpr int NumeroDeForcas = 4;
 
-// Every value the two methods read: the problem, Kaniraj's F and reinforcement height a, Low's F.
-struct DadosEstudo {
-    long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF;
-    long double Fkaniraj, a, Flow;
-    bool operator==(const DadosEstudo&) const = default;
-};
-
 // The data with the variable set to v (F: both factors).
-DadosEstudo ComValor(DadosEstudo dados, Variavel variavel, long double v);
+DadosAnalise ComValor(DadosAnalise dados, Variavel variavel, long double v);
 // The typed value of the variable on the side of that force (F differs between the methods).
-long double ValorDe(const DadosEstudo& dados, Variavel variavel, Forca forca);
+long double ValorDe(const DadosAnalise& dados, Variavel variavel, Forca forca);
 
 // The column of the force in exported tables, ASCII.
 const char* CabecalhoDaForca(Forca forca);
@@ -64,11 +58,11 @@ struct AvaliacaoMetodos {
     // Why some result has no answer, from the first analysis that gave none; empty otherwise.
     const char* motivo = "";
 };
-AvaliacaoMetodos AvaliarMetodos(const DadosEstudo& dados);
+AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados);
 
 // The forces with a value; neither kind of gap has one.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
-Solicitacoes CalcularSolicitacoes(const DadosEstudo& dados, SituacaoDados* situacao = nullptr);
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situacao = nullptr);
 
 inline constexpr int MinimoDePontos = 2;
 inline constexpr int MaximoDePontos = 2000;
@@ -78,7 +72,7 @@ inline constexpr int PontosNoOrcamento = 200;
 inline constexpr long double ResolucaoDoLimite = 0.001L;
 
 struct PedidoEstudo {
-    DadosEstudo dados;
+    DadosAnalise dados;
     Variavel variavel = Variavel::H;
     long double de = 0, ate = 0;
     int pontos = PontosNoOrcamento;

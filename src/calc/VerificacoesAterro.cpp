@@ -135,11 +135,13 @@ std::optional<long double> ResistenciaDeProjeto(const EntradaVerificacoes& e) {
 }
 
 ResultadoVerificacoes Verificar(const EntradaVerificacoes& e) {
+    const DadosEntrada& p = e.problema;
     ResultadoVerificacoes r;
-    SituacaoDados situacao = VerificarDados(e.H, e.gama, e.T, e.Z,
-                                            {e.H, e.n, e.gama, e.phi, e.T, e.Z, e.CS, e.CZ, e.CF});
+    SituacaoDados situacao = VerificarDados(
+        p.Alt, p.Pesesp, p.Prof, p.Dist,
+        {p.Alt, p.Decl, p.Pesesp, p.Angat, p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont});
     if (situacao == SituacaoDados::Aceitos)
-        situacao = VerificarDominio(e.phi, e.n, 0, e.CS, e.CZ, e.CF, 1);
+        situacao = VerificarDominio(p.Angat, p.Decl, 0, p.Superf, p.ProfZ, p.Cont, 1);
     if (situacao != SituacaoDados::Aceitos) {
         const LinhaVerificacao recusada = NaoVerificada(MensagemDaSituacao(situacao));
         r.espalhamento = r.deslizamento = r.extrusao = r.capacidade = recusada;
@@ -148,9 +150,9 @@ ResultadoVerificacoes Verificar(const EntradaVerificacoes& e) {
     }
 
     // Active thrust of the fill, without its cohesion and berm (on the safe side).
-    const long double tangente = std::tan(Radianos(45 - e.phi / 2));
+    const long double tangente = std::tan(Radianos(45 - p.Angat / 2));
     r.Ka = tangente * tangente;
-    r.PA = r.Ka * e.gama * e.H * e.H / 2;
+    r.PA = r.Ka * p.Pesesp * p.Alt * p.Alt / 2;
     r.espalhamento = Positivo(e.FSdesl)
                          ? LinhaVerificacao{*e.FSdesl * r.PA, std::nullopt, Veredito::Calculado, {}}
                          : NaoVerificada("FSdesl deve ser um número maior que zero");
@@ -167,23 +169,23 @@ ResultadoVerificacoes Verificar(const EntradaVerificacoes& e) {
     } else if (!Positivo(e.FSdesl)) {
         r.deslizamento = NaoVerificada("FSdesl deve ser um número maior que zero");
     } else {
-        r.R = e.n * e.H * (*e.CoeGeo2 + e.gama * e.H / 2 * std::tan(Radianos(*e.AngGeo2)));
+        r.R = p.Decl * p.Alt * (*e.CoeGeo2 + p.Pesesp * p.Alt / 2 * std::tan(Radianos(*e.AngGeo2)));
         r.deslizamento = Fator(*r.R / r.PA, *e.FSdesl);
     }
 
     // Extrusion of the soft layer under the slope, and bearing of the foundation.
-    r.cu = MenorResistencia(e.T, e.Z, e.CS, e.CZ, e.CF);
-    if (!(e.T < e.n * e.H)) {
+    r.cu = MenorResistencia(p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont);
+    if (!(p.Prof < p.Decl * p.Alt)) {
         r.extrusao = {std::nullopt, std::nullopt, Veredito::NaoSeAplica,
                       "a camada mole é espessa diante do talude (T ≥ n·H): a capacidade de carga "
                       "governa"};
     } else if (!Positivo(e.FSext)) {
         r.extrusao = NaoVerificada("FSext deve ser um número maior que zero");
     } else {
-        r.extrusao =
-            Fator(2 * r.cu * e.n / (e.gama * e.T) + 4.14L * r.cu / (e.gama * e.H), *e.FSext);
+        r.extrusao = Fator(
+            2 * r.cu * p.Decl / (p.Pesesp * p.Prof) + 4.14L * r.cu / (p.Pesesp * p.Alt), *e.FSext);
     }
-    r.capacidade = Positivo(e.FScap) ? Fator(5.14L * r.cu / (e.gama * e.H), *e.FScap)
+    r.capacidade = Positivo(e.FScap) ? Fator(5.14L * r.cu / (p.Pesesp * p.Alt), *e.FScap)
                                      : NaoVerificada("FScap deve ser um número maior que zero");
 
     Governante(e, r);

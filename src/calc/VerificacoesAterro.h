@@ -22,7 +22,7 @@ enum class EscolhaForca { Maior, KanirajComTrinca, KanirajSemTrinca, LowHorizont
 
 // Each value typed by the user is none when it is not (or is not a number).
 struct EntradaVerificacoes {
-    long double H, n, gama, phi, T, Z, CS, CZ, CF;
+    DadosEntrada problema; // neither the fill's cohesion nor the berm is read
     // The fill/geotextile interface of the anchorage screen.
     std::optional<long double> CoeGeo2, AngGeo2;
     std::optional<long double> FSdesl, FSext, FScap;

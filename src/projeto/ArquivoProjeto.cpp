@@ -2,6 +2,7 @@
 
 #include "Arquivos.h"
 
+#include "data/DadosEntrada.h"
 #include "data/ParseReal.h"
 
 #include <QFile>
@@ -12,20 +13,12 @@
 #include <QJsonValue>
 
 #include <cmath>
+#include <iterator>
 
-const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
-    {"Alt", "eAlt", "Aterro: Altura (m)"},
-    {"Decl", "eDecl", "Aterro: Declividade (h/v)"},
-    {"Pesesp", "ePesesp", "Aterro: Peso específico aparente total (kN/m3)"},
-    {"Coesao", "eCoesao", "Aterro: Coesão (kPa)"},
-    {"Angat", "eAngat", "Aterro: Ângulo de atrito (graus)"},
-    {"Altberma", "eAltberma", "Berma: Altura (m)"},
-    {"Largberma", "eLargberma", "Berma: Largura (m)"},
-    {"Prof", "eProf", "Solo de fundação: Espessura da camada mole (m)"},
-    {"Dist", "eDist", "Resistência não drenada: Z (m)"},
-    {"Superf", "eSuperf", "Resistência não drenada: CS (kPa)"},
-    {"ProfZ", "eProfZ", "Resistência não drenada: CZ (kPa)"},
-    {"Cont", "eCont", "Resistência não drenada: CF (kPa)"},
+namespace {
+
+// Every value but the problem's twelve, which come first, as their table gives them.
+constexpr CampoProjeto outrosCampos[] = {
     {"Fatsegkan", "eFatsegkan", "Método de Kaniraj: Fator de segurança adotado"},
     {"Posref", "ePosref", "Método de Kaniraj: Posição do reforço"},
     {"Fatseglow", "eFatseglow", "Método de Low: Fator de segurança adotado"},
@@ -69,7 +62,24 @@ const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto{{
     {"Semente", "eSemente", "Confiabilidade: Semente", 3, "1"},
     {"TdConfiabilidade", "eTdConfiabilidade", "Confiabilidade: Resistência de projeto Td (kN/m)",
      3},
-}};
+};
+static_assert(Grandezas.size() + std::size(outrosCampos) == NumeroDeCampos);
+
+constexpr std::array<CampoProjeto, NumeroDeCampos> TodosOsCampos() {
+    std::array<CampoProjeto, NumeroDeCampos> campos{};
+    std::size_t i = 0;
+    for (const Grandeza& g : Grandezas) {
+        campos[i++] = {g.chave, g.controle, g.rotulo};
+    }
+    for (const CampoProjeto& campo : outrosCampos) {
+        campos[i++] = campo;
+    }
+    return campos;
+}
+
+} // namespace
+
+const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto = TodosOsCampos();
 
 namespace {
 

@@ -40,11 +40,8 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
             return motivo;
         }
         ResultadoKaniraj r;
-        const RelatoKaniraj relato =
-            AnaliseKaniraj(HipoteseKaniraj::ComTrinca,
-                           {d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma,
-                            d.Prof, d.Dist, d.Superf, d.ProfZ, d.Cont, *c.Fatsegkan, *c.Posref},
-                           r);
+        const RelatoKaniraj relato = AnaliseKaniraj(
+            HipoteseKaniraj::ComTrinca, {d, {.Fatsegkan = *c.Fatsegkan, .Posref = *c.Posref}}, r);
         return relato.desfecho == DesfechoKaniraj::Rejeitado
                    ? Motivo(MensagemDaSituacao(relato.situacao))
                    : QStringLiteral("não calculado para os dados e fatores digitados");
@@ -54,9 +51,7 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
         return motivo;
     }
     ResultadoLow r;
-    const RelatoLow relato = AnaliseLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist,
-                                         d.Superf, d.ProfZ, d.Cont, *c.Fatseglow},
-                                        r);
+    const RelatoLow relato = AnaliseLow({d, {.Fatseglow = *c.Fatseglow}}, r);
     return relato.situacao != SituacaoDados::Aceitos
                ? Motivo(MensagemDaSituacao(relato.situacao))
                : QStringLiteral("não calculado para os dados e o fator digitados");
@@ -64,8 +59,7 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
 
 void Kaniraj(ConteudoRelatorio& c) {
     const DadosEntrada& d = *c.dados;
-    const EntradaKaniraj e{d.Alt,  d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma,   d.Largberma,
-                           d.Prof, d.Dist, d.Superf, d.ProfZ,  d.Cont,  *c.Fatsegkan, *c.Posref};
+    const DadosAnalise e{d, {.Fatsegkan = *c.Fatsegkan, .Posref = *c.Posref}};
     CunhasKaniraj com = DetalheKaniraj(HipoteseKaniraj::ComTrinca, e);
     if (com.relato.desfecho == DesfechoKaniraj::Rejeitado) {
         c.avisos << QStringLiteral("Kaniraj: %1")
@@ -83,8 +77,7 @@ void Kaniraj(ConteudoRelatorio& c) {
 
 void Low(ConteudoRelatorio& c) {
     const DadosEntrada& d = *c.dados;
-    CunhasLow l = DetalheLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist, d.Superf,
-                              d.ProfZ, d.Cont, *c.Fatseglow});
+    CunhasLow l = DetalheLow({d, {.Fatseglow = *c.Fatseglow}});
     if (l.relato.situacao != SituacaoDados::Aceitos) {
         c.avisos << QStringLiteral("Low: %1").arg(
             QString::fromUtf8(MensagemDaSituacao(l.relato.situacao)));

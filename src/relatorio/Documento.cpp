@@ -85,17 +85,17 @@ private:
     QString html_;
 };
 
-struct Grandeza {
+struct LinhaDigitada {
     const char* chave;
     const char* nome;
     const char* unidade;
 };
 
-QString TabelaDigitada(const Projeto& p, qreal fator, std::initializer_list<Grandeza> grandezas) {
+QString TabelaDigitada(const Projeto& p, qreal fator, std::initializer_list<LinhaDigitada> linhas) {
     Tabela t(fator,
              {QStringLiteral("Grandeza"), QStringLiteral("Valor"), QStringLiteral("Unidade")});
-    for (const Grandeza& g : grandezas) {
-        t.Linha({QString::fromUtf8(g.nome), Digitado(p, g.chave), QString::fromUtf8(g.unidade)});
+    for (const LinhaDigitada& l : linhas) {
+        t.Linha({QString::fromUtf8(l.nome), Digitado(p, l.chave), QString::fromUtf8(l.unidade)});
     }
     return t.Html();
 }
@@ -123,20 +123,13 @@ QString Cabecalho(const ConteudoRelatorio& c, qreal fator) {
 }
 
 QString SecaoDados(const ConteudoRelatorio& c, qreal fator) {
-    return QStringLiteral("<h2>1. Dados de entrada</h2>") +
-           TabelaDigitada(c.projeto, fator,
-                          {{"Alt", "Altura do aterro, H", "m"},
-                           {"Decl", "Declividade do talude, n (horizontal/vertical)", "—"},
-                           {"Pesesp", "Peso específico do aterro, γ", "kN/m³"},
-                           {"Coesao", "Coesão do aterro, c", "kPa"},
-                           {"Angat", "Ângulo de atrito do aterro, φ", "graus"},
-                           {"Altberma", "Altura da berma, hb", "m"},
-                           {"Largberma", "Largura da berma, b", "m"},
-                           {"Prof", "Espessura da camada mole, T", "m"},
-                           {"Dist", "Profundidade de inflexão, Z", "m"},
-                           {"Superf", "Resistência não drenada na superfície, CS", "kPa"},
-                           {"ProfZ", "Resistência não drenada à profundidade Z, CZ", "kPa"},
-                           {"Cont", "Resistência não drenada na base da camada, CF", "kPa"}});
+    Tabela t(fator,
+             {QStringLiteral("Grandeza"), QStringLiteral("Valor"), QStringLiteral("Unidade")});
+    for (const Grandeza& g : Grandezas) {
+        t.Linha({QString::fromUtf8(g.noRelatorio), Digitado(c.projeto, g.chave),
+                 QString::fromUtf8(g.unidadeNoRelatorio)});
+    }
+    return QStringLiteral("<h2>1. Dados de entrada</h2>") + t.Html();
 }
 
 QString SecaoHipoteses() {

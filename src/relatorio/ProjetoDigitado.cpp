@@ -45,52 +45,44 @@ std::optional<long double> ValorDigitado(const Projeto& projeto, const char* cha
 
 std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto) {
     DadosEntrada d;
-    for (const auto& [chave, campo] :
-         {std::pair{"Alt", &DadosEntrada::Alt}, std::pair{"Decl", &DadosEntrada::Decl},
-          std::pair{"Pesesp", &DadosEntrada::Pesesp}, std::pair{"Coesao", &DadosEntrada::Coesao},
-          std::pair{"Angat", &DadosEntrada::Angat}, std::pair{"Altberma", &DadosEntrada::Altberma},
-          std::pair{"Largberma", &DadosEntrada::Largberma}, std::pair{"Prof", &DadosEntrada::Prof},
-          std::pair{"Dist", &DadosEntrada::Dist}, std::pair{"Superf", &DadosEntrada::Superf},
-          std::pair{"ProfZ", &DadosEntrada::ProfZ}, std::pair{"Cont", &DadosEntrada::Cont}}) {
-        const auto v = ValorDigitado(projeto, chave);
+    for (const Grandeza& g : Grandezas) {
+        const auto v = ValorDigitado(projeto, g.chave);
         if (!v) {
             return std::nullopt;
         }
-        d.*campo = *v;
+        d.*g.membro = *v;
     }
     return d;
 }
 
-std::optional<DadosEstudo> DadosDigitados(const Projeto& projeto, QString& invalido) {
-    const char* const chaves[] = {"Alt",      "Decl",      "Pesesp",    "Coesao", "Angat",
-                                  "Altberma", "Largberma", "Prof",      "Dist",   "Superf",
-                                  "ProfZ",    "Cont",      "Fatsegkan", "Posref", "Fatseglow"};
-    long double v[std::size(chaves)];
-    for (std::size_t i = 0; i < std::size(chaves); ++i) {
-        const auto valor = ValorDigitado(projeto, chaves[i]);
-        if (!valor) {
-            invalido = QString::fromUtf8(Campo(chaves[i])->rotulo);
+std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido) {
+    DadosAnalise d;
+    const auto ler = [&](const char* chave, long double& valor) {
+        const auto v = ValorDigitado(projeto, chave);
+        if (!v) {
+            invalido = QString::fromUtf8(Campo(chave)->rotulo);
+            return false;
+        }
+        valor = *v;
+        return true;
+    };
+    for (const Grandeza& g : Grandezas) {
+        if (!ler(g.chave, d.problema.*g.membro)) {
             return std::nullopt;
         }
-        v[i] = *valor;
     }
-    return DadosEstudo{v[0], v[1], v[2],  v[3],  v[4],  v[5],  v[6], v[7],
-                       v[8], v[9], v[10], v[11], v[12], v[13], v[14]};
+    if (!ler("Fatsegkan", d.fatores.Fatsegkan) || !ler("Posref", d.fatores.Posref) ||
+        !ler("Fatseglow", d.fatores.Fatseglow)) {
+        return std::nullopt;
+    }
+    return d;
 }
 
-EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosEstudo& d,
+EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosAnalise& d,
                                           EscolhaForca escolha) {
     const auto valor = [&](const char* chave) { return ValorDigitado(projeto, chave); };
     EntradaVerificacoes e{};
-    e.H = d.H;
-    e.n = d.n;
-    e.gama = d.gama;
-    e.phi = d.phi;
-    e.T = d.T;
-    e.Z = d.Z;
-    e.CS = d.CS;
-    e.CZ = d.CZ;
-    e.CF = d.CF;
+    e.problema = d.problema;
     e.CoeGeo2 = valor("CoeGeo2");
     e.AngGeo2 = valor("AngGeo2");
     e.FSdesl = valor("FSdesl");

@@ -24,10 +24,10 @@ std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto);
 
 // The problem and the methods' values; none when one is not a number, and then `invalido` is the
 // label of the first such field.
-std::optional<DadosEstudo> DadosDigitados(const Projeto& projeto, QString& invalido);
+std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido);
 
 // The limit-state checks of the typed design, the methods run on `dados`.
-EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosEstudo& dados,
+EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosAnalise& dados,
                                           EscolhaForca escolha);
 
 // The reinforcement's design strength Td from the typed Tult and reduction factors, when they

@@ -43,7 +43,7 @@ bool VariacaoDigitada(const Projeto& projeto) {
 std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
                                                            QString& problema) {
     QString invalido;
-    const std::optional<DadosEstudo> dados = DadosDigitados(projeto, invalido);
+    const std::optional<DadosAnalise> dados = DadosDigitados(projeto, invalido);
     if (!dados) {
         problema = QStringLiteral("\u00ab%1\u00bb não é um número válido. Corrija-o na entrada de "
                                   "dados ou nos métodos.")

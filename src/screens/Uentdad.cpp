@@ -76,22 +76,9 @@ TEntdad::~TEntdad() = default;
 void TEntdad::bContinClick() {
     // Each value is stored the moment it is read: a field that is not a number stops the press
     // there, with the fields before it already stored and the methods screen not shown.
-    const std::array<std::pair<QLineEdit*, long double DadosEntrada::*>, 12> campos{{
-        {ui->eAlt, &DadosEntrada::Alt},
-        {ui->eDecl, &DadosEntrada::Decl},
-        {ui->ePesesp, &DadosEntrada::Pesesp},
-        {ui->eCoesao, &DadosEntrada::Coesao},
-        {ui->eAngat, &DadosEntrada::Angat},
-        {ui->eAltberma, &DadosEntrada::Altberma},
-        {ui->eLargberma, &DadosEntrada::Largberma},
-        {ui->eProf, &DadosEntrada::Prof},
-        {ui->eDist, &DadosEntrada::Dist},
-        {ui->eSuperf, &DadosEntrada::Superf},
-        {ui->eProfZ, &DadosEntrada::ProfZ},
-        {ui->eCont, &DadosEntrada::Cont},
-    }};
-    for (const auto& [campo, valor] : campos) {
-        DadosDoProblema.*valor = LerNumero(campo);
+    for (const Grandeza& g : Grandezas) {
+        DadosDoProblema.*g.membro =
+            LerNumero(findChild<QLineEdit*>(QString::fromLatin1(g.controle)));
     }
     Telas::Mostrar(IdTela::Metcal);
 }

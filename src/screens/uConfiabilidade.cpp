@@ -137,7 +137,7 @@ QString TConfiabilidade::LerPedido(PedidoConfiabilidade& pedido) {
     const std::optional<PedidoConfiabilidade> lido =
         ConfiabilidadeDigitada(ProjetoDasTelas(), problema);
     QString invalido;
-    const std::optional<DadosEstudo> dados = DadosDigitados(ProjetoDasTelas(), invalido);
+    const std::optional<DadosAnalise> dados = DadosDigitados(ProjetoDasTelas(), invalido);
     for (int k = 0; k < NumeroDeAleatorias; ++k) {
         const Variavel v = VariaveisAleatorias[static_cast<std::size_t>(k)];
         findChild<QLabel*>(QStringLiteral("lMedia") + QString::fromLatin1(ChavesDasAleatorias[k]))

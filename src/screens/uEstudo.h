@@ -50,7 +50,7 @@ private:
     std::array<QLabel*, NumeroDeForcas> lProjeto_{};
     std::array<QLabel*, NumeroDeForcas> lLimite_{};
     // The typed values, read each time the window opens; none when one is not a number.
-    std::optional<DadosEstudo> dados_;
+    std::optional<DadosAnalise> dados_;
     QString erroDados_;
     SegundoPlano<EstudoParametrico> trabalho_; // the background sweep, if any: the latest wins
     std::optional<EstudoParametrico> estudo_;  // the study the window shows

@@ -40,9 +40,7 @@ void TSuperficies::Atualizar() {
     cenario.dados = d;
     CurvasRuptura curvas;
     if (x.DadosKaniraj && *x.DadosKaniraj == d) {
-        const EntradaKaniraj entrada{d.Alt,      d.Decl,      d.Pesesp,    d.Coesao, d.Angat,
-                                     d.Altberma, d.Largberma, d.Prof,      d.Dist,   d.Superf,
-                                     d.ProfZ,    d.Cont,      x.Fatsegkan, x.Posref};
+        const DadosAnalise entrada{d, {.Fatsegkan = x.Fatsegkan, .Posref = x.Posref}};
         curvas.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, entrada);
         curvas.comTrinca = DetalheKaniraj(HipoteseKaniraj::ComTrinca, entrada);
         cenario.temKaniraj = true;
@@ -52,8 +50,7 @@ void TSuperficies::Atualizar() {
         cenario.comTrinca = curvas.comTrinca->resultado;
     }
     if (x.DadosLow && MesmoProblemaLow(*x.DadosLow, d)) {
-        curvas.low = DetalheLow({d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Prof, d.Dist,
-                                 d.Superf, d.ProfZ, d.Cont, x.Fatseglow});
+        curvas.low = DetalheLow({d, {.Fatseglow = x.Fatseglow}});
         curvas.Fatseglow = x.Fatseglow;
         cenario.temLow = true;
         cenario.Fatseglow = x.Fatseglow;

@@ -86,7 +86,7 @@ void TVerificacoes::Recalcular() {
     }
     const Projeto projeto = ProjetoDasTelas();
     QString invalido;
-    const std::optional<DadosEstudo> dados = DadosDigitados(projeto, invalido);
+    const std::optional<DadosAnalise> dados = DadosDigitados(projeto, invalido);
     ui->lMensagem->setVisible(!dados);
     ui->Rolagem->setVisible(dados.has_value());
     if (!dados) {

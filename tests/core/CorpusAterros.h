@@ -53,53 +53,59 @@ inline bool MesmosBits(const ResultadoLow& a, const ResultadoLow& b) {
 
 // One embankment: realistic ranges, with some extremes mixed in (no resistance at all, a fill
 // without strength, a factor of safety far above or below the usual).
-inline EntradaKaniraj Aterro(Gerador& g) {
-    EntradaKaniraj x{};
-    x.H = g.Chance(0.15L) ? g.Uniforme(0.3L, 1) : g.Uniforme(1, 10);
-    x.n = g.Chance(0.05L) ? 0 : g.Uniforme(0.5L, 4);
-    x.gama = g.Uniforme(14, 22);
-    x.c = g.Chance(0.3L) ? 0 : g.Uniforme(0, 25);
-    x.phi = g.Chance(0.1L) ? 0 : g.Uniforme(15, 42);
+inline DadosAnalise Aterro(Gerador& g) {
+    DadosAnalise x;
+    DadosEntrada& p = x.problema;
+    p.Alt = g.Chance(0.15L) ? g.Uniforme(0.3L, 1) : g.Uniforme(1, 10);
+    p.Decl = g.Chance(0.05L) ? 0 : g.Uniforme(0.5L, 4);
+    p.Pesesp = g.Uniforme(14, 22);
+    p.Coesao = g.Chance(0.3L) ? 0 : g.Uniforme(0, 25);
+    p.Angat = g.Chance(0.1L) ? 0 : g.Uniforme(15, 42);
     if (g.Chance(0.35L)) {
-        x.hb = g.Uniforme(0.1L, 0.7L) * x.H;
-        x.b = g.Uniforme(0.2L, 3) * x.H;
+        p.Altberma = g.Uniforme(0.1L, 0.7L) * p.Alt;
+        p.Largberma = g.Uniforme(0.2L, 3) * p.Alt;
     }
     const long double tipo = g.Uniforme(0, 1);
-    x.T = tipo < 0.15L  ? g.Uniforme(0.4L, 1.5L) * x.H
-          : tipo < 0.5L ? g.Uniforme(1.5L, 6) * x.H
-                        : g.Uniforme(2, 30);
-    x.T = std::fmax(x.T, 0.75L);
+    p.Prof = tipo < 0.15L  ? g.Uniforme(0.4L, 1.5L) * p.Alt
+             : tipo < 0.5L ? g.Uniforme(1.5L, 6) * p.Alt
+                           : g.Uniforme(2, 30);
+    p.Prof = std::fmax(p.Prof, 0.75L);
     if (g.Chance(0.5L)) {
-        x.Z = g.Uniforme(0.1L, 1.2L) * x.T;
-        x.CZ = g.Uniforme(2, 30);
+        p.Dist = g.Uniforme(0.1L, 1.2L) * p.Prof;
+        p.ProfZ = g.Uniforme(2, 30);
     }
-    x.CS = g.Chance(0.1L) ? 0 : g.Uniforme(2, 30);
-    if (x.Z == 0)
-        x.CZ = x.CS;
-    x.CF = g.Uniforme(2, 60);
-    x.F = g.Chance(0.1L) ? g.Uniforme(0.5L, 3) : g.Uniforme(1.1L, 1.8L);
-    x.a = g.Chance(0.6L) ? 0 : g.Uniforme(0, 1) * x.H;
+    p.Superf = g.Chance(0.1L) ? 0 : g.Uniforme(2, 30);
+    if (p.Dist == 0)
+        p.ProfZ = p.Superf;
+    p.Cont = g.Uniforme(2, 60);
+    x.fatores.Fatsegkan = g.Chance(0.1L) ? g.Uniforme(0.5L, 3) : g.Uniforme(1.1L, 1.8L);
+    x.fatores.Posref = g.Chance(0.6L) ? 0 : g.Uniforme(0, 1) * p.Alt;
     const long double extremo = g.Uniforme(0, 1);
     if (extremo < 0.03L)
-        x.CS = x.CZ = x.CF = 0;
+        p.Superf = p.ProfZ = p.Cont = 0;
     else if (extremo < 0.05L)
-        x.c = x.phi = 0;
+        p.Coesao = p.Angat = 0;
     else if (extremo < 0.06L)
-        x.CS = x.CZ = x.CF = x.c = x.phi = 0;
+        p.Superf = p.ProfZ = p.Cont = p.Coesao = p.Angat = 0;
     else if (extremo < 0.08L)
-        x.F = g.Uniforme(3, 20);
+        x.fatores.Fatsegkan = g.Uniforme(3, 20);
+    x.fatores.Fatseglow = x.fatores.Fatsegkan;
     return x;
 }
 
-inline EntradaLow ParaLow(const EntradaKaniraj& x) {
-    return {x.H, x.n, x.gama, x.c, x.phi, x.T, x.Z, x.CS, x.CZ, x.CF, x.F};
+// The same embankment for Low's analysis, at Kaniraj's safety factor.
+inline DadosAnalise ParaLow(DadosAnalise x) {
+    x.fatores.Fatseglow = x.fatores.Fatsegkan;
+    return x;
 }
 
-inline std::string Descreve(const EntradaKaniraj& x) {
+inline std::string Descreve(const DadosAnalise& x) {
     std::ostringstream s;
     s.precision(21);
-    s << "H=" << x.H << " n=" << x.n << " γ=" << x.gama << " c=" << x.c << " φ=" << x.phi
-      << " hb=" << x.hb << " b=" << x.b << " T=" << x.T << " Z=" << x.Z << " CS=" << x.CS
-      << " CZ=" << x.CZ << " CF=" << x.CF << " F=" << x.F << " a=" << x.a;
+    const DadosEntrada& p = x.problema;
+    s << "H=" << p.Alt << " n=" << p.Decl << " γ=" << p.Pesesp << " c=" << p.Coesao
+      << " φ=" << p.Angat << " hb=" << p.Altberma << " b=" << p.Largberma << " T=" << p.Prof
+      << " Z=" << p.Dist << " CS=" << p.Superf << " CZ=" << p.ProfZ << " CF=" << p.Cont
+      << " F=" << x.fatores.Fatsegkan << " a=" << x.fatores.Posref;
     return s.str();
 }

@@ -1,6 +1,7 @@
 // The two methods as the methods screen runs them: worked examples, the wedges examined, what each
 // rejection shows and leaves, data at the edges of the accepted range, the caller's
 // floating-point flags; and the representative strength both read from the profile.
+#include "../comum/Exemplo.h"
 #include "calc/Kanct.h"
 #include "calc/Kaniraj.h"
 #include "calc/Kanst.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-using E = EntradaKaniraj;
+using E = DadosAnalise;
 
 // The records over what an earlier run left in them, and the messages of each method.
 struct Rodada {
@@ -33,13 +34,20 @@ Rodada Roda(const E& x) {
     Rodada r;
     std::vector<std::string>* mensagens = &r.mensagensKaniraj;
     DefinirExibidorMensagens([&](const std::string& texto) { mensagens->push_back(texto); });
-    r.aceitosKaniraj = CalcKanct(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ,
-                                 x.CF, x.F, x.a, r.comTrinca);
-    CalcKanst(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a,
-              r.semTrinca);
+    r.aceitosKaniraj =
+        CalcKanct(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
+                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
+                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
+                  x.fatores.Fatsegkan, x.fatores.Posref, r.comTrinca);
+    CalcKanst(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
+              x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
+              x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
+              x.fatores.Fatsegkan, x.fatores.Posref, r.semTrinca);
     mensagens = &r.mensagensLow;
-    r.aceitosLow =
-        CalcLow(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r.low);
+    r.aceitosLow = CalcLow(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
+                           x.problema.Angat, x.problema.Altberma, x.problema.Largberma,
+                           x.problema.Prof, x.problema.Dist, x.problema.Superf, x.problema.ProfZ,
+                           x.problema.Cont, x.fatores.Fatsegkan, r.low);
     DefinirExibidorMensagens(nullptr);
     return r;
 }
@@ -48,9 +56,7 @@ std::array<long double, 4> Valores(const ResultadoKaniraj& r) {
     return {r.P, r.Y0, r.X0, r.D};
 }
 
-// The embankment of the examples: H = 3, slope 2, γ = 18, c = 5, φ = 30, no berm, T = 6, linear
-// profile of 10 kPa, F = 1.3, reinforcement at the foundation surface.
-constexpr E aterro{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0};
+constexpr E aterro = exemplo;
 
 E Com(E x, auto altera) {
     altera(x);
@@ -58,19 +64,22 @@ E Com(E x, auto altera) {
 }
 
 TEST(Kaniraj, WorkedExamples) {
-    const E semCoesao = Com(aterro, [](E& x) { x.c = 0; });
+    const E semCoesao = Com(aterro, [](E& x) { x.problema.Coesao = 0; });
     // A berm 2 m high and 6 m wide, a bi-linear profile, the reinforcement 0.3 m up.
     const E comBerma{4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L};
     // A layer at which sampling the radius in steps of T/20000 once stepped over the critical
     // radius of the deepest wedges: 49.52 kN/m between 96.65 at 7.88 m and 96.78 at 7.89 m.
-    const E camada78864 = Com(aterro, [](E& x) { x.T = 7.8864L; });
+    const E camada78864 = Com(aterro, [](E& x) { x.problema.Prof = 7.8864L; });
     // Deep in a thick bi-linear layer the radius of several depths lies beyond 10·H.
     const E espessa{6.78L,  2.33L,  18.46L, 0.84L, 37.24L, 0,     0,
                     26.14L, 25.68L, 11.23L, 8.43L, 15.87L, 1.36L, 0};
     // No wedge needs reinforcement.
     const E fundacaoForte{3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0};
     // S = 0 at every depth: no criterion, so no depth gives a force, and the run says so.
-    const E semResistencia = Com(aterro, [](E& x) { x.CS = x.CZ = x.CF = x.c = x.phi = 0; });
+    const E semResistencia = Com(aterro, [](E& x) {
+        x.problema.Superf = x.problema.ProfZ = x.problema.Cont = x.problema.Coesao =
+            x.problema.Angat = 0;
+    });
     const ResultadoKaniraj nada{0, 0, 3, 0};
     struct Exemplo {
         const char* nome;
@@ -136,7 +145,7 @@ TEST(Kaniraj, WorkedExamples) {
 TEST(Kaniraj, ForcesGrowSteadilyWithTheHeight) {
     long double antes[2] = {0, 0};
     for (int mm = 3200; mm <= 3230; ++mm) {
-        const E x = Com(aterro, [=](E& y) { y.H = mm / 1000.0L; });
+        const E x = Com(aterro, [=](E& y) { y.problema.Alt = mm / 1000.0L; });
         const Rodada r = Roda(x);
         SCOPED_TRACE(testing::Message() << "H = " << mm << " mm");
         EXPECT_GE(r.semTrinca.P, antes[0]);
@@ -191,10 +200,12 @@ const std::vector<std::string> cunhasSemReforco{
 
 TEST(Low, WorkedExamples) {
     constexpr E biLinear{3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0};
-    const E comBerma = Com(biLinear, [](E& x) { x.hb = 2, x.b = 7; });
-    const E F1 = Com(umaCunha, [](E& x) { x.F = 1; });
+    const E comBerma =
+        Com(biLinear, [](E& x) { x.problema.Altberma = 2, x.problema.Largberma = 7; });
+    const E F1 = Com(umaCunha, [](E& x) { x.fatores.Fatsegkan = 1; });
     // Every FS0 far above 100: the entry values stand.
-    const E fundacaoForte = Com(umaCunha, [](E& x) { x.CS = x.CZ = x.CF = 100000; });
+    const E fundacaoForte = Com(
+        umaCunha, [](E& x) { x.problema.Superf = x.problema.ProfZ = x.problema.Cont = 100000; });
     const ResultadoLow entrada{0, 0, 100, 0, 0, 0};
     const ResultadoLow doBiLinear{Cunha(72), Cunha(64), 1.0860L, 38.88L, Cunha(71), 29.16L};
     struct Exemplo {
@@ -229,16 +240,19 @@ TEST(Low, WorkedExamples) {
 TEST(Low, WedgesNoReinforcementStabilisesAreReported) {
     // From D/H = 2.875 on the horizontal criterion has no solution for this embankment; the
     // forces reported come from the wedges that can be reinforced.
-    const Rodada r = Roda(Com(variasCunhas, [](E& x) { x.T = 12; }));
+    const Rodada r = Roda(Com(variasCunhas, [](E& x) { x.problema.Prof = 12; }));
     EXPECT_EQ(r.mensagensLow, cunhasSemReforco);
     EXPECT_GT(r.low.Solicsolh, 0);
     EXPECT_LT(r.low.Profcunh, 2.875L * 3);
     EXPECT_GT(r.low.Solicsolb, 0);
     // Just short of 2.875·H every wedge can still be reinforced: no warning.
-    EXPECT_TRUE(Roda(Com(variasCunhas, [](E& x) { x.T = Cunha(229); })).mensagensLow.empty());
+    EXPECT_TRUE(
+        Roda(Com(variasCunhas, [](E& x) { x.problema.Prof = Cunha(229); })).mensagensLow.empty());
 
     // Nothing resists (cm = c = φ = 0): FS0 = 0, no force at all.
-    const Rodada s = Roda(Com(variasCunhas, [=](E& x) { x.CS = x.CZ = x.CF = 0, x.phi = 0; }));
+    const Rodada s = Roda(Com(variasCunhas, [=](E& x) {
+        x.problema.Superf = x.problema.ProfZ = x.problema.Cont = 0, x.problema.Angat = 0;
+    }));
     EXPECT_EQ(s.mensagensLow, cunhasSemReforco);
     EXPECT_LE(s.low.Fatsegsol, 0);
     EXPECT_GT(s.low.Profcunsol, 0);
@@ -269,53 +283,75 @@ TEST(Verificacao, RejectionsShowOneMessageAndLeaveNoEarlierValues) {
         const char* low;     // nullptr: Low computes, silently
     };
     const Caso casos[] = {
-        {"H zero", Com(aterro, [](E& x) { x.H = 0; }), zero, zero},
-        {"γ zero", Com(aterro, [](E& x) { x.gama = 0; }), zero, zero},
-        {"T zero", Com(aterro, [](E& x) { x.T = 0; }), zero, zero},
-        {"H < 0", Com(aterro, [](E& x) { x.H = -3; }), neg, neg},
-        {"γ < 0", Com(aterro, [](E& x) { x.gama = -18; }), neg, neg},
-        {"T < 0", Com(aterro, [](E& x) { x.T = -6; }), neg, neg},
-        {"Z < 0", Com(aterro, [](E& x) { x.Z = -1; }), neg, neg},
-        {"zero first", Com(aterro, [](E& x) { x.H = -3, x.T = 0; }), zero, zero},
-        {"negative next", Com(aterro, [](E& x) { x.Z = -1, x.CS = 1e4000L; }), neg, neg},
-        {"H huge", Com(aterro, [](E& x) { x.H = 1e4000L; }), fora, fora},
-        {"T huge", Com(aterro, [](E& x) { x.T = 1e4000L; }), fora, fora},
-        {"F huge", Com(aterro, [](E& x) { x.F = 1e4000L; }), fora, fora},
-        {"F tiny", Com(aterro, [](E& x) { x.F = 1e-4000L; }), fora, fora},
-        {"c huge (crack: unused)", Com(aterro, [](E& x) { x.c = 1e4000L; }), fora, fora},
-        {"c past 1E100", Com(aterro, [](E& x) { x.c = 1.000001e100L; }), fora, fora},
-        {"CS short of 1E-100", Com(aterro, [](E& x) { x.CS = 0.999999e-100L; }), fora, fora},
-        {"CF infinite", Com(aterro, [](E& x) { x.CF = INFINITY; }), fora, fora},
-        {"CZ not a number", Com(aterro, [](E& x) { x.CZ = NAN; }), fora, fora},
-        {"a not a number", Com(aterro, [](E& x) { x.a = NAN; }), fora, nullptr},
-        {"berm", Com(aterro, [](E& x) { x.hb = 1e4000L, x.b = NAN; }), fora, nullptr},
+        {"H zero", Com(aterro, [](E& x) { x.problema.Alt = 0; }), zero, zero},
+        {"γ zero", Com(aterro, [](E& x) { x.problema.Pesesp = 0; }), zero, zero},
+        {"T zero", Com(aterro, [](E& x) { x.problema.Prof = 0; }), zero, zero},
+        {"H < 0", Com(aterro, [](E& x) { x.problema.Alt = -3; }), neg, neg},
+        {"γ < 0", Com(aterro, [](E& x) { x.problema.Pesesp = -18; }), neg, neg},
+        {"T < 0", Com(aterro, [](E& x) { x.problema.Prof = -6; }), neg, neg},
+        {"Z < 0", Com(aterro, [](E& x) { x.problema.Dist = -1; }), neg, neg},
+        {"zero first", Com(aterro, [](E& x) { x.problema.Alt = -3, x.problema.Prof = 0; }), zero,
+         zero},
+        {"negative next",
+         Com(aterro, [](E& x) { x.problema.Dist = -1, x.problema.Superf = 1e4000L; }), neg, neg},
+        {"H huge", Com(aterro, [](E& x) { x.problema.Alt = 1e4000L; }), fora, fora},
+        {"T huge", Com(aterro, [](E& x) { x.problema.Prof = 1e4000L; }), fora, fora},
+        {"F huge", Com(aterro, [](E& x) { x.fatores.Fatsegkan = 1e4000L; }), fora, fora},
+        {"F tiny", Com(aterro, [](E& x) { x.fatores.Fatsegkan = 1e-4000L; }), fora, fora},
+        {"c huge (crack: unused)", Com(aterro, [](E& x) { x.problema.Coesao = 1e4000L; }), fora,
+         fora},
+        {"c past 1E100", Com(aterro, [](E& x) { x.problema.Coesao = 1.000001e100L; }), fora, fora},
+        {"CS short of 1E-100", Com(aterro, [](E& x) { x.problema.Superf = 0.999999e-100L; }), fora,
+         fora},
+        {"CF infinite", Com(aterro, [](E& x) { x.problema.Cont = INFINITY; }), fora, fora},
+        {"CZ not a number", Com(aterro, [](E& x) { x.problema.ProfZ = NAN; }), fora, fora},
+        {"a not a number", Com(aterro, [](E& x) { x.fatores.Posref = NAN; }), fora, nullptr},
+        {"berm",
+         Com(aterro, [](E& x) { x.problema.Altberma = 1e4000L, x.problema.Largberma = NAN; }), fora,
+         nullptr},
         // Too thin for the radius steps to be counted in 64 bits.
-        {"T tiny", Com(aterro, [](E& x) { x.T = 1e-20L; }), fora, delgadaL},
+        {"T tiny", Com(aterro, [](E& x) { x.problema.Prof = 1e-20L; }), fora, delgadaL},
         // dmin = √2 − 1 > T/H = 0.2, and dmin = √10 − 1 > T/H = 1: no wedge clears the toe; the
         // thin layer is thinner than H/2 too, and Low examines no wedge either.
-        {"thin layer", Com(aterro, [](E& x) { x.H = 5, x.T = 1; }), delgadaK, delgadaL},
-        {"wide berm", Com(aterro, [](E& x) { x.H = 5, x.b = 10, x.T = 5; }), berma, nullptr},
-        {"low berm, wide", Com(aterro, [](E& x) { x.H = 5, x.hb = 0.5L, x.b = 1, x.T = 1; }), berma,
+        {"thin layer", Com(aterro, [](E& x) { x.problema.Alt = 5, x.problema.Prof = 1; }), delgadaK,
          delgadaL},
+        {"wide berm",
+         Com(aterro,
+             [](E& x) { x.problema.Alt = 5, x.problema.Largberma = 10, x.problema.Prof = 5; }),
+         berma, nullptr},
+        {"low berm, wide",
+         Com(aterro,
+             [](E& x) {
+                 x.problema.Alt = 5, x.problema.Altberma = 0.5L, x.problema.Largberma = 1,
+                 x.problema.Prof = 1;
+             }),
+         berma, delgadaL},
         // Low's shallowest wedge is D = H/2: just below it, none.
-        {"T just under H/2", Com(aterro, [](E& x) { x.T = 1.4999L, x.n = 0; }), nullptr, delgadaL},
+        {"T just under H/2",
+         Com(aterro, [](E& x) { x.problema.Prof = 1.4999L, x.problema.Decl = 0; }), nullptr,
+         delgadaL},
         // Outside the physical domain, after the range, in this order.
-        {"φ 90", Com(aterro, [](E& x) { x.phi = 90; }), phi, phi},
-        {"φ 300", Com(aterro, [](E& x) { x.phi = 300; }), phi, phi},
-        {"φ < 0", Com(aterro, [&](E& x) { x.phi = m; }), phi, phi},
-        {"n < 0", Com(aterro, [&](E& x) { x.n = m; }), negativa, negativa},
-        {"c < 0", Com(aterro, [&](E& x) { x.c = m; }), negativa, negativa},
-        {"CS < 0", Com(aterro, [&](E& x) { x.CS = m; }), negativa, negativa},
-        {"CZ < 0", Com(aterro, [&](E& x) { x.CZ = m; }), negativa, negativa},
-        {"CF < 0", Com(aterro, [&](E& x) { x.CF = m; }), negativa, negativa},
-        {"F 0", Com(aterro, [](E& x) { x.F = 0; }), fs, fs},
-        {"F -0", Com(aterro, [](E& x) { x.F = -0.0L; }), fs, fs},
-        {"a < 0", Com(aterro, [&](E& x) { x.a = m; }), posicao, nullptr},
-        {"a > H", Com(aterro, [](E& x) { x.a = 3.0001L; }), posicao, nullptr},
-        {"range before φ", Com(aterro, [](E& x) { x.phi = 95, x.CS = 1e4000L; }), fora, fora},
-        {"φ before strengths", Com(aterro, [](E& x) { x.phi = 95, x.c = -5; }), phi, phi},
-        {"strengths before F", Com(aterro, [](E& x) { x.CF = -5, x.F = 0; }), negativa, negativa},
-        {"F before a", Com(aterro, [](E& x) { x.F = -1, x.a = 5; }), fs, fs},
+        {"φ 90", Com(aterro, [](E& x) { x.problema.Angat = 90; }), phi, phi},
+        {"φ 300", Com(aterro, [](E& x) { x.problema.Angat = 300; }), phi, phi},
+        {"φ < 0", Com(aterro, [&](E& x) { x.problema.Angat = m; }), phi, phi},
+        {"n < 0", Com(aterro, [&](E& x) { x.problema.Decl = m; }), negativa, negativa},
+        {"c < 0", Com(aterro, [&](E& x) { x.problema.Coesao = m; }), negativa, negativa},
+        {"CS < 0", Com(aterro, [&](E& x) { x.problema.Superf = m; }), negativa, negativa},
+        {"CZ < 0", Com(aterro, [&](E& x) { x.problema.ProfZ = m; }), negativa, negativa},
+        {"CF < 0", Com(aterro, [&](E& x) { x.problema.Cont = m; }), negativa, negativa},
+        {"F 0", Com(aterro, [](E& x) { x.fatores.Fatsegkan = 0; }), fs, fs},
+        {"F -0", Com(aterro, [](E& x) { x.fatores.Fatsegkan = -0.0L; }), fs, fs},
+        {"a < 0", Com(aterro, [&](E& x) { x.fatores.Posref = m; }), posicao, nullptr},
+        {"a > H", Com(aterro, [](E& x) { x.fatores.Posref = 3.0001L; }), posicao, nullptr},
+        {"range before φ",
+         Com(aterro, [](E& x) { x.problema.Angat = 95, x.problema.Superf = 1e4000L; }), fora, fora},
+        {"φ before strengths",
+         Com(aterro, [](E& x) { x.problema.Angat = 95, x.problema.Coesao = -5; }), phi, phi},
+        {"strengths before F",
+         Com(aterro, [](E& x) { x.problema.Cont = -5, x.fatores.Fatsegkan = 0; }), negativa,
+         negativa},
+        {"F before a", Com(aterro, [](E& x) { x.fatores.Fatsegkan = -1, x.fatores.Posref = 5; }),
+         fs, fs},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);

@@ -34,7 +34,7 @@ void ComparaCorpus(std::uint64_t semente, int tamanho) {
     fins.clear();
     int comForca = 0;
     for (int i = 0; i < tamanho && !::testing::Test::HasFailure(); ++i) {
-        const EntradaKaniraj x = Aterro(g);
+        const DadosAnalise x = Aterro(g);
         const std::int64_t antes = divergencias;
         ResultadoLow linear{-1, -1, -1, -1, -1, -1}, rapida{-2, -2, -2, -2, -2, -2};
         const RelatoLow a = AnaliseLow(ParaLow(x), linear, AmbasAsBuscas);

@@ -39,7 +39,7 @@ RaioAceito AmbasAsBuscas(const CriterioRaio& criterio) {
 }
 
 // Both analyses with each search; whether the intact fill needs a force.
-bool ComparaRodada(const EntradaKaniraj& entrada) {
+bool ComparaRodada(const DadosAnalise& entrada) {
     bool forca = false;
     for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
         const std::int64_t antes = divergencias;
@@ -151,45 +151,45 @@ TEST(BuscaRaio, MatchesTheScanWhereTheCriterionGrazesTheTolerance) {
 }
 
 // One embankment of the corpus: realistic ranges, with some extremes mixed in.
-EntradaKaniraj Embankment(Gerador& g, bool camadasFinas) {
-    EntradaKaniraj x{};
-    x.H = g.Chance(0.15L) ? g.Uniforme(0.3L, 1) : g.Uniforme(1, 10);
-    x.n = g.Chance(0.05L) ? 0 : g.Uniforme(0.5L, 4);
-    x.gama = g.Uniforme(14, 22);
-    x.c = g.Chance(0.3L) ? 0 : g.Uniforme(0, 25);
-    x.phi = g.Chance(0.1L) ? 0 : g.Uniforme(15, 42);
+DadosAnalise Embankment(Gerador& g, bool camadasFinas) {
+    DadosAnalise x{};
+    x.problema.Alt = g.Chance(0.15L) ? g.Uniforme(0.3L, 1) : g.Uniforme(1, 10);
+    x.problema.Decl = g.Chance(0.05L) ? 0 : g.Uniforme(0.5L, 4);
+    x.problema.Pesesp = g.Uniforme(14, 22);
+    x.problema.Coesao = g.Chance(0.3L) ? 0 : g.Uniforme(0, 25);
+    x.problema.Angat = g.Chance(0.1L) ? 0 : g.Uniforme(15, 42);
     if (g.Chance(0.35L)) {
-        x.hb = g.Uniforme(0.1L, 0.7L) * x.H;
-        x.b = g.Uniforme(0.2L, 3) * x.H;
+        x.problema.Altberma = g.Uniforme(0.1L, 0.7L) * x.problema.Alt;
+        x.problema.Largberma = g.Uniforme(0.2L, 3) * x.problema.Alt;
     }
     const long double tipo = g.Uniforme(0, 1);
     if (camadasFinas && tipo < 0.2L)
-        x.T = g.Uniforme(0.15L, 1.5L) * x.H;
+        x.problema.Prof = g.Uniforme(0.15L, 1.5L) * x.problema.Alt;
     else if (tipo < 0.4L)
-        x.T = g.Uniforme(1.5L, 4) * x.H;
+        x.problema.Prof = g.Uniforme(1.5L, 4) * x.problema.Alt;
     else
-        x.T = g.Uniforme(4, 30);
-    x.T = std::fmax(x.T, camadasFinas ? 0.1L : 0.75L);
+        x.problema.Prof = g.Uniforme(4, 30);
+    x.problema.Prof = std::fmax(x.problema.Prof, camadasFinas ? 0.1L : 0.75L);
     if (g.Chance(0.5L)) {
-        x.Z = g.Uniforme(0.1L, 1.2L) * x.T;
-        x.CZ = g.Uniforme(2, 30);
+        x.problema.Dist = g.Uniforme(0.1L, 1.2L) * x.problema.Prof;
+        x.problema.ProfZ = g.Uniforme(2, 30);
     }
-    x.CS = g.Chance(0.1L) ? 0 : g.Uniforme(2, 30);
-    if (x.Z == 0)
-        x.CZ = x.CS;
-    x.CF = g.Uniforme(2, 60);
-    x.F = g.Chance(0.1L) ? g.Uniforme(0.5L, 3) : g.Uniforme(1.1L, 1.8L);
-    x.a = g.Chance(0.6L) ? 0 : g.Uniforme(0, 0.6L) * x.H;
+    x.problema.Superf = g.Chance(0.1L) ? 0 : g.Uniforme(2, 30);
+    if (x.problema.Dist == 0)
+        x.problema.ProfZ = x.problema.Superf;
+    x.problema.Cont = g.Uniforme(2, 60);
+    x.fatores.Fatsegkan = g.Chance(0.1L) ? g.Uniforme(0.5L, 3) : g.Uniforme(1.1L, 1.8L);
+    x.fatores.Posref = g.Chance(0.6L) ? 0 : g.Uniforme(0, 0.6L) * x.problema.Alt;
     // A few extremes: no resistance at all, a reinforcement high above, a negative factor.
     const long double extremo = g.Uniforme(0, 1);
     if (extremo < 0.02L)
-        x.CS = x.CZ = x.CF = 0;
+        x.problema.Superf = x.problema.ProfZ = x.problema.Cont = 0;
     else if (extremo < 0.04L)
-        x.a = g.Uniforme(2, 50) * x.H;
+        x.fatores.Posref = g.Uniforme(2, 50) * x.problema.Alt;
     else if (extremo < 0.05L)
-        x.F = -x.F;
+        x.fatores.Fatsegkan = -x.fatores.Fatsegkan;
     else if (extremo < 0.06L)
-        x.c = x.phi = 0;
+        x.problema.Coesao = x.problema.Angat = 0;
     return x;
 }
 
@@ -202,7 +202,7 @@ RaioAceito ContaAmostras(const CriterioRaio& criterio) {
     return raio;
 }
 
-std::int64_t AmostrasDaVarredura(const EntradaKaniraj& x) {
+std::int64_t AmostrasDaVarredura(const DadosAnalise& x) {
     amostrasDaVarredura = 0;
     ResultadoKaniraj r;
     AnaliseKaniraj(HipoteseKaniraj::ComTrinca, x, r, ContaAmostras);
@@ -219,7 +219,7 @@ void ComparaCorpus(std::uint64_t semente, int tamanho, bool camadasFinas,
     buscasComparadas = divergencias = raiosAceitos = raizesEntreAmostras = 0;
     int comForca = 0, semForca = 0;
     for (int i = 0; i < tamanho; ++i) {
-        EntradaKaniraj x = Embankment(g, camadasFinas);
+        DadosAnalise x = Embankment(g, camadasFinas);
         while (AmostrasDaVarredura(x) > maisAmostras)
             x = Embankment(g, camadasFinas);
         SCOPED_TRACE(testing::Message() << "embankment " << i << " drawn from " << semente);

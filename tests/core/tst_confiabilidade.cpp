@@ -1,5 +1,6 @@
 // The reliability analysis: fixed data give the design's numbers, draws the mean and spread asked
 // for; failures where no reinforcement helps; refusals left out; the same numbers on any threads.
+#include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
 #include "calc/Confiabilidade.h"
 
@@ -12,7 +13,6 @@
 namespace {
 
 // The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3.
-const DadosEstudo exemplo{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
 constexpr std::size_t gama = 0, c = 1, phi = 2, CS = 3, CZ = 4, CF = 5, T = 6;
 constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3, fs0 = 4;
 using enum EstadoResposta;
@@ -25,7 +25,7 @@ struct Variacao {
 };
 
 PedidoConfiabilidade Pedido(int amostras, std::initializer_list<Variacao> variacoes,
-                            const DadosEstudo& dados = exemplo,
+                            const DadosAnalise& dados = exemplo,
                             std::optional<long double> Td = std::nullopt) {
     PedidoConfiabilidade pedido{dados, {}, true, amostras, 1, Td};
     for (const auto& [k, incerteza] : variacoes)
@@ -236,7 +236,7 @@ TEST(Confiabilidade, SummaryPutsSamplesWithoutSolutionBeyondEveryValue) {
 }
 
 TEST(Confiabilidade, RequestsThatCannotRunSaySo) {
-    const DadosEstudo semCoesao = ComValor(exemplo, Variavel::c, 0);
+    const DadosAnalise semCoesao = ComValor(exemplo, Variavel::c, 0);
     const struct {
         PedidoConfiabilidade pedido;
         const char* mensagem;

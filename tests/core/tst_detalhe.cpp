@@ -1,6 +1,7 @@
 // The per-wedge detail of each analysis against the record the design's operations return: the
 // record must be the extreme of the detail, bit for bit, on the worked examples and a generated
 // corpus. And a run's answer is its own, whatever ran before it.
+#include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
 #include "GravadorMensagens.h"
 #include "calc/Kanct.h"
@@ -20,8 +21,8 @@ namespace {
 // The worked examples: the embankment of the examples, without cohesion, with a berm and a
 // bi-linear profile, on a strong foundation, on one wedge's layer, bi-linear, deep; a berm too
 // wide; data rejected.
-constexpr EntradaKaniraj exemplos[] = {
-    {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+constexpr DadosAnalise exemplos[] = {
+    exemplo,
     {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
     {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
     {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
@@ -32,27 +33,33 @@ constexpr EntradaKaniraj exemplos[] = {
     {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
 };
 
-std::vector<EntradaKaniraj> ExemplosECorpus(std::uint64_t semente) {
-    std::vector<EntradaKaniraj> dados(std::begin(exemplos), std::end(exemplos));
+std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
+    std::vector<DadosAnalise> dados(std::begin(exemplos), std::end(exemplos));
     Gerador g(semente);
     for (int i = 0; i < tamanhoCorpus; ++i)
         dados.push_back(Aterro(g));
     return dados;
 }
 
-ResultadoKaniraj Kaniraj(HipoteseKaniraj hipotese, const EntradaKaniraj& x) {
+ResultadoKaniraj Kaniraj(HipoteseKaniraj hipotese, const DadosAnalise& x) {
     ResultadoKaniraj r{1, 2, 3, 4}; // whatever an earlier run left
     if (hipotese == HipoteseKaniraj::ComTrinca)
-        CalcKanct(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a, r);
+        CalcKanct(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
+                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
+                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
+                  x.fatores.Fatsegkan, x.fatores.Posref, r);
     else
-        CalcKanst(x.H, x.n, x.gama, x.c, x.phi, x.hb, x.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, x.a, r);
+        CalcKanst(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
+                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
+                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
+                  x.fatores.Fatsegkan, x.fatores.Posref, r);
     return r;
 }
 
 TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
     GravadorMensagens gravador;
     int comForca = 0, semRaio = 0, cunhas = 0;
-    for (const EntradaKaniraj& x : ExemplosECorpus(0xDE7A1)) {
+    for (const DadosAnalise& x : ExemplosECorpus(0xDE7A1)) {
         for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
             const ResultadoKaniraj r = Kaniraj(hipotese, x);
             const CunhasKaniraj detalhe = DetalheKaniraj(hipotese, x);
@@ -87,11 +94,13 @@ TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
 
 TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
     std::map<MotivoCunhaLow, int> motivos;
-    for (const EntradaKaniraj& k : ExemplosECorpus(0xDE7A2)) {
-        const EntradaLow x = ParaLow(k);
+    for (const DadosAnalise& k : ExemplosECorpus(0xDE7A2)) {
+        const DadosAnalise x = ParaLow(k);
         ResultadoLow r{1, 2, 3, 4, 5, 6};
         GravadorMensagens gravador;
-        CalcLow(x.H, x.n, x.gama, x.c, x.phi, k.hb, k.b, x.T, x.Z, x.CS, x.CZ, x.CF, x.F, r);
+        const DadosEntrada& p = x.problema;
+        CalcLow(p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Altberma, p.Largberma, p.Prof, p.Dist,
+                p.Superf, p.ProfZ, p.Cont, x.fatores.Fatseglow, r);
         const CunhasLow detalhe = DetalheLow(x);
         // Lowest FS0 below the entry 100, largest forces above zero, each from the first wedge
         // reaching it; the warning exactly when some wedge cannot be reinforced.
@@ -107,8 +116,9 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
             const bool reforcada = c.motivo == MotivoCunhaLow::Reforcada;
             const bool dispensa = c.motivo == MotivoCunhaLow::DispensaReforco;
             semSolucao |= !reforcada && !dispensa;
-            EXPECT_EQ(dispensa, !(x.F > c.FS0)) << Descreve(k);
-            EXPECT_EQ(c.motivo == MotivoCunhaLow::NadaResiste, x.F > c.FS0 && c.FS0 <= 0);
+            EXPECT_EQ(dispensa, !(x.fatores.Fatseglow > c.FS0)) << Descreve(k);
+            EXPECT_EQ(c.motivo == MotivoCunhaLow::NadaResiste,
+                      x.fatores.Fatseglow > c.FS0 && c.FS0 <= 0);
             EXPECT_EQ(c.Ph.has_value(), reforcada || dispensa) << Descreve(k);
             EXPECT_TRUE(c.Pb || !c.Ph) << Descreve(k);
             if (dispensa) {
@@ -140,7 +150,7 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
 TEST(Analises, ARunDoesNotDependOnTheRunsBeforeIt) {
     Gerador g(0x10E5);
     for (int i = 0; i < 40; ++i) {
-        const EntradaKaniraj x = Aterro(g);
+        const DadosAnalise x = Aterro(g);
         ResultadoKaniraj depois[2], sozinho[2];
         ResultadoLow depoisLow, sozinhoLow;
         auto analisa = [&](ResultadoKaniraj(&kaniraj)[2], ResultadoLow& low) {

@@ -1,6 +1,7 @@
 // The cross-section the failure drawing rests on, against points computed by hand.
 #include "GravadorMensagens.h"
 
+#include "../comum/Exemplo.h"
 #include "calc/Geometria.h"
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
@@ -12,7 +13,7 @@
 namespace {
 
 TEST(Geometria, GroundFollowsTheSlopesAndTheBerm) {
-    const DadosEntrada semBerma{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+    const DadosEntrada& semBerma = aterroExemplo;
     const DadosEntrada comBerma{4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25};
     const struct {
         const DadosEntrada& d;

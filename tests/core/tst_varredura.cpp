@@ -1,6 +1,7 @@
 // The parametric study: its points are single runs of the analyses, its limits sit between direct
 // runs on each side, the worked embankment's design point lies on its curves, its table reads back,
 // and a sweep asked for earlier never replaces a newer one.
+#include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
 #include "calc/Kaniraj.h"
 #include "calc/Low.h"
@@ -15,7 +16,6 @@ namespace {
 
 // The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, no berm, a 6 m layer at 10 kPa,
 // F = 1.3 for both methods, the reinforcement at the base.
-const DadosEstudo exemplo{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
 
 PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, long double R = 100) {
     return {exemplo, v, de, ate, pontos, R};
@@ -24,10 +24,8 @@ PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, lon
 constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3;
 
 // The forces straight from the analyses, the variable set field by field here.
-Solicitacoes Direto(const DadosEstudo& d) {
-    const EntradaKaniraj k{d.H, d.n, d.gama, d.c,  d.phi, d.hb,       d.b,
-                           d.T, d.Z, d.CS,   d.CZ, d.CF,  d.Fkaniraj, d.a};
-    const EntradaLow l{d.H, d.n, d.gama, d.c, d.phi, d.T, d.Z, d.CS, d.CZ, d.CF, d.Flow};
+Solicitacoes Direto(const DadosAnalise& d) {
+    const DadosAnalise &k = d, &l = d; // each method reads its own factors
     Solicitacoes P;
     ResultadoKaniraj r;
     if (AnaliseKaniraj(HipoteseKaniraj::ComTrinca, k, r).desfecho == DesfechoKaniraj::Calculado)
@@ -58,25 +56,26 @@ bool Iguais(const Solicitacoes& a, const Solicitacoes& b) {
 struct Caso {
     Variavel variavel;
     long double de, ate;
-    void (*muda)(DadosEstudo&, long double);
+    void (*muda)(DadosAnalise&, long double);
 };
 
 // Every variable, over ranges that also reach rejected data, berms too wide and wedges that no
 // reinforcement brings to F.
 const Caso casos[] = {
-    {Variavel::H, 0.5L, 8, [](DadosEstudo& d, long double x) { d.H = x; }},
-    {Variavel::n, 0, 4, [](DadosEstudo& d, long double x) { d.n = x; }},
-    {Variavel::gama, 10, 24, [](DadosEstudo& d, long double x) { d.gama = x; }},
-    {Variavel::c, -2, 20, [](DadosEstudo& d, long double x) { d.c = x; }},
-    {Variavel::phi, 0, 95, [](DadosEstudo& d, long double x) { d.phi = x; }},
-    {Variavel::hb, 0, 3, [](DadosEstudo& d, long double x) { d.hb = x; }},
-    {Variavel::b, 0, 40, [](DadosEstudo& d, long double x) { d.b = x; }},
-    {Variavel::T, 1, 20, [](DadosEstudo& d, long double x) { d.T = x; }},
-    {Variavel::Z, 0, 6, [](DadosEstudo& d, long double x) { d.Z = x; }},
-    {Variavel::CS, 0, 30, [](DadosEstudo& d, long double x) { d.CS = x; }},
-    {Variavel::CZ, 2, 30, [](DadosEstudo& d, long double x) { d.CZ = x; }},
-    {Variavel::CF, 0, 40, [](DadosEstudo& d, long double x) { d.CF = x; }},
-    {Variavel::F, 0.5L, 4, [](DadosEstudo& d, long double x) { d.Fkaniraj = d.Flow = x; }},
+    {Variavel::H, 0.5L, 8, [](DadosAnalise& d, long double x) { d.problema.Alt = x; }},
+    {Variavel::n, 0, 4, [](DadosAnalise& d, long double x) { d.problema.Decl = x; }},
+    {Variavel::gama, 10, 24, [](DadosAnalise& d, long double x) { d.problema.Pesesp = x; }},
+    {Variavel::c, -2, 20, [](DadosAnalise& d, long double x) { d.problema.Coesao = x; }},
+    {Variavel::phi, 0, 95, [](DadosAnalise& d, long double x) { d.problema.Angat = x; }},
+    {Variavel::hb, 0, 3, [](DadosAnalise& d, long double x) { d.problema.Altberma = x; }},
+    {Variavel::b, 0, 40, [](DadosAnalise& d, long double x) { d.problema.Largberma = x; }},
+    {Variavel::T, 1, 20, [](DadosAnalise& d, long double x) { d.problema.Prof = x; }},
+    {Variavel::Z, 0, 6, [](DadosAnalise& d, long double x) { d.problema.Dist = x; }},
+    {Variavel::CS, 0, 30, [](DadosAnalise& d, long double x) { d.problema.Superf = x; }},
+    {Variavel::CZ, 2, 30, [](DadosAnalise& d, long double x) { d.problema.ProfZ = x; }},
+    {Variavel::CF, 0, 40, [](DadosAnalise& d, long double x) { d.problema.Cont = x; }},
+    {Variavel::F, 0.5L, 4,
+     [](DadosAnalise& d, long double x) { d.fatores.Fatsegkan = d.fatores.Fatseglow = x; }},
 };
 
 TEST(Varredura, EachPointIsASingleRunOfTheAnalyses) {
@@ -88,7 +87,7 @@ TEST(Varredura, EachPointIsASingleRunOfTheAnalyses) {
         EXPECT_TRUE(MesmosBits(estudo->pontos.front().x, caso.de));
         EXPECT_TRUE(MesmosBits(estudo->pontos.back().x, caso.ate));
         for (const PontoEstudo& ponto : estudo->pontos) {
-            DadosEstudo d = exemplo;
+            DadosAnalise d = exemplo;
             caso.muda(d, ponto.x);
             EXPECT_TRUE(Iguais(ponto.P, Direto(d)))
                 << Descricao(caso.variavel).cabecalho << " = " << static_cast<double>(ponto.x);

@@ -1,5 +1,6 @@
 // The limit states beyond the circular wedges: the worked embankment's checks, each verdict's
 // boundary, and what the checks say when they cannot be made or do not apply.
+#include "../comum/Exemplo.h"
 #include "calc/VerificacoesAterro.h"
 
 #include <gtest/gtest.h>
@@ -8,32 +9,23 @@
 
 namespace {
 
-// The documented design: H = 3, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3 for
-// both methods; the fill/geotextile interface without cohesion at 30°; a reinforcement of 200 kN/m
-// with reduction factors 1.1, 2 and 1.1.
+// The documented design, the worked embankment on a layer T thick; the fill/geotextile interface
+// without cohesion at 30°; a reinforcement of 200 kN/m with reduction factors 1.1, 2 and 1.1.
 EntradaVerificacoes Exemplo(long double T = 6) {
-    const DadosEstudo d{3, 2, 18, 5, 30, 0, 0, T, 0, 10, 10, 10, 1.3L, 0, 1.3L};
-    return {3,
-            2,
-            18,
-            30,
-            T,
-            0,
-            10,
-            10,
-            10,
-            0,
-            30,
-            1.5L,
-            2,
-            2,
-            200,
-            1.1L,
-            2,
-            1.1L,
-            5,
-            EscolhaForca::Maior,
-            AvaliarMetodos(d)};
+    const DadosAnalise d = ComoExemplo([T](DadosEntrada& p) { p.Prof = T; });
+    return {.problema = d.problema,
+            .CoeGeo2 = 0,
+            .AngGeo2 = 30,
+            .FSdesl = 1.5L,
+            .FSext = 2,
+            .FScap = 2,
+            .Tult = 200,
+            .FRid = 1.1L,
+            .FRfl = 2,
+            .FRdq = 1.1L,
+            .Epsadm = 5,
+            .escolha = EscolhaForca::Maior,
+            .metodos = AvaliarMetodos(d)};
 }
 
 TEST(Verificacoes, WorkedEmbankment) {
@@ -107,17 +99,18 @@ TEST(Verificacoes, WhatCannotBeCheckedSaysWhy) {
          &ResultadoVerificacoes::resistencia, Veredito::NaoVerificado, "faltam ou não valem: FRfl"},
         {"no strain", [](EntradaVerificacoes& e) { e.Epsadm.reset(); },
          &ResultadoVerificacoes::rigidez, Veredito::NaoVerificado, "Epsadm"},
-        {"φ = 90", [](EntradaVerificacoes& e) { e.phi = 90; }, &ResultadoVerificacoes::capacidade,
-         Veredito::NaoVerificado, "O ângulo de atrito do aterro"},
+        {"φ = 90", [](EntradaVerificacoes& e) { e.problema.Angat = 90; },
+         &ResultadoVerificacoes::capacidade, Veredito::NaoVerificado,
+         "O ângulo de atrito do aterro"},
         // Low's deepest wedges of a 12 m layer: no reinforcement brings them to F.
         {"Low unsolvable",
          [](EntradaVerificacoes& e) {
-             e.metodos = AvaliarMetodos({3, 2, 18, 5, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0, 1.3L});
+             e.metodos = AvaliarMetodos(ComoExemplo([](DadosEntrada& p) { p.Prof = 12; }));
          },
          &ResultadoVerificacoes::resistencia, Veredito::NaoAtende, "há cunhas de Low horizontal"},
         {"refused by the methods",
          [](EntradaVerificacoes& e) {
-             e.metodos = AvaliarMetodos({3, 2, 18, 5, 30, 0, 0, 1, 0, 10, 10, 10, 1.3L, 0, 1.3L});
+             e.metodos = AvaliarMetodos(ComoExemplo([](DadosEntrada& p) { p.Prof = 1; }));
          },
          &ResultadoVerificacoes::governante, Veredito::NaoVerificado, "A camada mole é delgada"},
     };

@@ -5,6 +5,8 @@
 
 #include "support/Apoio.h"
 
+#include "../comum/Exemplo.h"
+
 #include "app/Aplicacao.h"
 #include "calc/Confiabilidade.h"
 #include "calc/Kanct.h"
@@ -709,6 +711,19 @@ void TstObra::relatorioSemJanelas() {
         QVERIFY2(texto.contains(QString::fromUtf8(verificacao)), verificacao);
     }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
+    // Each line of the data holds its own value, in its own unit.
+    for (const auto& [rotulo, valor, unidade] :
+         {std::tuple{"Altura do aterro, H", "3", "m"},
+          std::tuple{"Declividade do talude, n (horizontal/vertical)", "2", "—"},
+          std::tuple{"Peso específico do aterro, γ", "18", "kN/m³"},
+          std::tuple{"Coesão do aterro, c", "5", "kPa"},
+          std::tuple{"Ângulo de atrito do aterro, φ", "30", "graus"},
+          std::tuple{"Espessura da camada mole, T", "6", "m"}}) {
+        const QString linha = QStringLiteral("%1 +%2 +%3\\n")
+                                  .arg(QRegularExpression::escape(QString::fromUtf8(rotulo)),
+                                       QString::fromUtf8(valor), QString::fromUtf8(unidade));
+        QVERIFY2(texto.contains(QRegularExpression(linha)), rotulo);
+    }
     // Its reliability against an independent Monte Carlo of the same design: Low's horizontal
     // force exceeds 100 kN/m in about 55 % of the soils, about 30 % of them with wedges no
     // reinforcement brings to F.
@@ -995,7 +1010,7 @@ void TstObra::confiabilidadeNaJanela() {
     programa.arquivo = pasta.filePath(QStringLiteral("amostras"));
     // The means of the forces and of FS0 of 300 samples, semente 7, CS varying alone by 20 %.
     PedidoConfiabilidade pedido;
-    pedido.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, 1.3L};
+    pedido.dados = exemplo;
     pedido.incertezas[3].cv = 20;
     pedido.amostras = 300;
     pedido.semente = 7;

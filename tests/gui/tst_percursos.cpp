@@ -5,6 +5,8 @@
 
 #include "support/Apoio.h"
 
+#include "../comum/Exemplo.h"
+
 #include "calc/Ancoragem.h"
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
@@ -34,7 +36,7 @@ QString Formato(long double valor) {
 // The worked embankment: H = 3 m, slope 2, γ = 18 kN/m3, c = 5 kPa, φ = 30°, no berm, soft layer
 // 6 m thick at 10 kPa throughout; typed on the data-entry screen (the slope as "2,0"), then
 // "&Métodos de cálculo".
-const DadosEntrada aterroTipico{3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+const DadosEntrada& aterroTipico = aterroExemplo;
 bool DigitarAterroTipicoEContinuar() {
     if (!MostrarEEsperar(Entdad)) {
         return false;

@@ -1,0 +1,27 @@
+#pragma once
+
+// The embankment of the worked examples, for every test and benchmark: H = 3 m, slope 2,
+// γ = 18 kN/m³, c = 5 kPa, φ = 30°, no berm, a soft layer 6 m thick at 10 kPa throughout; both
+// safety factors 1.3, the reinforcement on the foundation surface. Given it, the reinforcement must
+// carry 61.68 kN/m by Kaniraj with the crack, 72.01 without, and 97.2 horizontally by Low.
+
+#include "data/DadosEntrada.h"
+
+inline constexpr DadosEntrada aterroExemplo{.Alt = 3,
+                                            .Decl = 2,
+                                            .Pesesp = 18,
+                                            .Coesao = 5,
+                                            .Angat = 30,
+                                            .Prof = 6,
+                                            .Superf = 10,
+                                            .ProfZ = 10,
+                                            .Cont = 10};
+inline constexpr Fatores fatoresExemplo{.Fatsegkan = 1.3L, .Posref = 0, .Fatseglow = 1.3L};
+inline constexpr DadosAnalise exemplo{aterroExemplo, fatoresExemplo};
+
+// The example with some of its values changed, as in `ComoExemplo([](DadosEntrada& p) {...})`.
+template <class Altera> DadosAnalise ComoExemplo(Altera&& altera) {
+    DadosAnalise d = exemplo;
+    altera(d.problema);
+    return d;
+}
