@@ -10,13 +10,6 @@
 
 namespace {
 
-static_assert(static_cast<int>(Saida::LowBissetriz) == static_cast<int>(Forca::LowBissetriz),
-              "the forces come first, in the study's order");
-
-std::size_t Indice(Saida saida) {
-    return static_cast<std::size_t>(saida);
-}
-
 constexpr int indiceCS = 3;
 static_assert(VariaveisAleatorias[indiceCS] == Variavel::CS);
 
@@ -409,9 +402,9 @@ void EscreverCsv(std::ostream& saida, const ResultadoConfiabilidade& resultado) 
     std::string linha;
     for (Variavel v : VariaveisAleatorias)
         linha.append(Descricao(v).cabecalho).push_back(',');
-    for (int f = 0; f < NumeroDeForcas; ++f)
-        linha.append(CabecalhoDaForca(static_cast<Forca>(f))).push_back(',');
-    linha.append("FS0 (-)\n");
+    for (const DescricaoSaida& s : Saidas)
+        linha.append(s.cabecalho).push_back(',');
+    linha.back() = '\n';
     saida.write(linha.data(), static_cast<std::streamsize>(linha.size()));
     for (const AmostraConfiabilidade& amostra : resultado.amostras) {
         linha.clear();

@@ -48,10 +48,6 @@ struct PedidoConfiabilidade {
 // Why the request cannot run, for the user; empty when it can.
 std::string ProblemaDoPedido(const PedidoConfiabilidade& pedido);
 
-// The results of every sample, in the order of the exported columns: the four forces, then FS0.
-enum class Saida { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz, FS0 };
-inline constexpr int NumeroDeSaidas = NumeroDeForcas + 1;
-
 // The values of sample `indice` (0 ... amostras − 1), in the order of VariaveisAleatorias: a fixed
 // value is its mean. The draws of a sample depend on `semente` and its index alone: draw k (the
 // variable's position; CS's for the three strengths when they are correlated) is the (k + 1)-th

@@ -1,8 +1,6 @@
 #include "Varredura.h"
 
 #include "../data/FormatoGeral.h"
-#include "Kaniraj.h"
-#include "Low.h"
 
 #include <algorithm>
 #include <charconv>
@@ -14,73 +12,15 @@ namespace {
 // Every variable but F is a value of the problem, described where the problem's values are.
 constexpr DescricaoVariavel descricaoF{"F", "", "Fator de segurança (os dois métodos)", "F (-)"};
 
-constexpr std::array<const char*, NumeroDeForcas> cabecalhosForcas{
-    "P com trinca (kN/m)", "P sem trinca (kN/m)", "Ph (kN/m)", "Pb (kN/m)"};
-
-std::size_t Indice(Forca forca) {
-    return static_cast<std::size_t>(forca);
-}
-
-// The force of one hypothesis: only a completed search answers.
-RespostaMetodo Kaniraj(HipoteseKaniraj hipotese, const DadosAnalise& d, RelatoKaniraj& relato) {
-    ResultadoKaniraj r;
-    relato = AnaliseKaniraj(hipotese, d, r);
-    if (relato.desfecho != DesfechoKaniraj::Calculado)
-        return {};
-    return {EstadoResposta::Valor, r.P};
-}
-
-// Why a Kaniraj run gave no force; empty when it gave one.
-const char* MotivoKaniraj(const RelatoKaniraj& relato) {
-    return MensagemDaSituacao(relato.situacao);
-}
-
-struct RespostasLow {
-    RespostaMetodo Ph, Pb, FS0;
-};
-
-RespostasLow Low(const DadosAnalise& d, SituacaoDados& situacao) {
-    // One run gives the record, FS0 and the wedges the record leaves out.
-    const CunhasLow detalhe = DetalheLow(d);
-    situacao = detalhe.relato.situacao;
-    if (situacao != SituacaoDados::Aceitos)
-        return {};
-    const ResultadoLow& r = detalhe.resultado;
-    RespostasLow respostas{{EstadoResposta::Valor, r.Solicsolh},
-                           {EstadoResposta::Valor, r.Solicsolb},
-                           {EstadoResposta::Valor, r.Fatsegsol}};
-    if (!detalhe.relato.haCunhaSemSolucao)
-        return respostas;
-    // Every wedge left unsolved lacks at least its horizontal force, so Ph has none; the bisector
-    // force still answers when every wedge has one.
-    respostas.Ph = {EstadoResposta::SemSolucao};
-    const bool todasBissetriz = std::all_of(detalhe.cunhas.begin(), detalhe.cunhas.end(),
-                                            [](const CunhaLow& c) { return c.Pb.has_value(); });
-    if (!todasBissetriz)
-        respostas.Pb = {EstadoResposta::SemSolucao};
-    return respostas;
-}
-
 std::optional<long double> Valor(const RespostaMetodo& resposta) {
     if (resposta.estado != EstadoResposta::Valor)
         return std::nullopt;
     return resposta.valor;
 }
 
+// Only the analysis that gives the force runs: the limits are refined one force at a time.
 std::optional<long double> Solicitacao(Forca forca, const DadosAnalise& d) {
-    RelatoKaniraj ignorado;
-    SituacaoDados ignorada;
-    switch (forca) {
-    case Forca::KanirajComTrinca:
-        return Valor(Kaniraj(HipoteseKaniraj::ComTrinca, d, ignorado));
-    case Forca::KanirajSemTrinca:
-        return Valor(Kaniraj(HipoteseKaniraj::SemTrinca, d, ignorado));
-    case Forca::LowHorizontal:
-        return Valor(Low(d, ignorada).Ph);
-    case Forca::LowBissetriz:
-        return Valor(Low(d, ignorada).Pb);
-    }
-    return std::nullopt;
+    return Valor(AvaliarMetodos(d, SoParaSaida(forca)).P[Indice(forca)]);
 }
 
 bool Atende(const std::optional<long double>& P, long double resistencia) {
@@ -157,32 +97,6 @@ long double ValorDe(const DadosAnalise& d, Variavel variavel, Forca forca) {
         return d.problema.*Grandezas[static_cast<std::size_t>(variavel)].membro;
     return forca == Forca::LowHorizontal || forca == Forca::LowBissetriz ? d.fatores.Fatseglow
                                                                          : d.fatores.Fatsegkan;
-}
-
-const char* CabecalhoDaForca(Forca forca) {
-    return cabecalhosForcas[Indice(forca)];
-}
-
-AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados) {
-    AvaliacaoMetodos a;
-    RelatoKaniraj comTrinca, semTrinca;
-    SituacaoDados low;
-    a.P[Indice(Forca::KanirajComTrinca)] = Kaniraj(HipoteseKaniraj::ComTrinca, dados, comTrinca);
-    a.P[Indice(Forca::KanirajSemTrinca)] = Kaniraj(HipoteseKaniraj::SemTrinca, dados, semTrinca);
-    const RespostasLow respostasLow = Low(dados, low);
-    a.P[Indice(Forca::LowHorizontal)] = respostasLow.Ph;
-    a.P[Indice(Forca::LowBissetriz)] = respostasLow.Pb;
-    a.FS0 = respostasLow.FS0;
-    // Kaniraj's checks include Low's: its reason comes first.
-    a.situacao = comTrinca.situacao != SituacaoDados::Aceitos ? comTrinca.situacao : low;
-    for (const char* motivo :
-         {MotivoKaniraj(comTrinca), MotivoKaniraj(semTrinca), MensagemDaSituacao(low)}) {
-        if (*motivo) {
-            a.motivo = motivo;
-            break;
-        }
-    }
-    return a;
 }
 
 Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situacao) {
@@ -295,8 +209,8 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
 
 std::string CsvDoEstudo(const EstudoParametrico& estudo) {
     std::string csv = Descricao(estudo.pedido.variavel).cabecalho;
-    for (const char* cabecalho : cabecalhosForcas)
-        csv.append(",").append(cabecalho);
+    for (int f = 0; f < NumeroDeForcas; ++f)
+        csv.append(",").append(Saidas[static_cast<std::size_t>(f)].cabecalho);
     csv.push_back('\n');
     for (const PontoEstudo& ponto : estudo.pontos) {
         csv.append(Numero(ponto.x));

@@ -4,6 +4,7 @@
 // value as typed, and where each force meets the reinforcement's allowable strength.
 
 #include "../data/DadosEntrada.h"
+#include "Metodos.h"
 #include "Paralelo.h"
 #include "Verificacao.h"
 
@@ -27,38 +28,10 @@ struct DescricaoVariavel {
 };
 DescricaoVariavel Descricao(Variavel variavel);
 
-// The four forces, in the columns of the exported table.
-enum class Forca { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz };
-inline constexpr int NumeroDeForcas = 4;
-
 // The data with the variable set to v (F: both factors).
 DadosAnalise ComValor(DadosAnalise dados, Variavel variavel, long double v);
 // The typed value of the variable on the side of that force (F differs between the methods).
 long double ValorDe(const DadosAnalise& dados, Variavel variavel, Forca forca);
-
-// The column of the force in exported tables, ASCII.
-const char* CabecalhoDaForca(Forca forca);
-
-// What an analysis answers for one of its results. SemSolucao: some Low wedge that no
-// reinforcement brings to F in that direction, so the design fails whatever the strength (the
-// analysis's record leaves such wedges out, so its number would understate the need). SemResposta:
-// the analysis refused the data, among them data for which it examines no wedge.
-enum class EstadoResposta : unsigned char { Valor, SemSolucao, SemResposta };
-struct RespostaMetodo {
-    EstadoResposta estado = EstadoResposta::SemResposta;
-    long double valor = 0; // only with Valor
-};
-
-// The four forces as the study computes them and Low's lowest unreinforced safety factor from the
-// same run.
-struct AvaliacaoMetodos {
-    std::array<RespostaMetodo, NumeroDeForcas> P;
-    RespostaMetodo FS0;
-    SituacaoDados situacao = SituacaoDados::Aceitos; // as CalcularSolicitacoes gives it
-    // Why some result has no answer, from the first analysis that gave none; empty otherwise.
-    const char* motivo = "";
-};
-AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados);
 
 // The forces with a value; neither kind of gap has one.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;

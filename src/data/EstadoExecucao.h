@@ -30,11 +30,11 @@ struct EstadoExecucao {
     // Low's); the anchorage calculation returns there every time it is pressed.
     bool OrigemKaniraj = false;
 
-    // The data each method's records answer: those of its last run that the analyses accepted;
-    // none before one, and none after a rejected run. A picture or a report shows a method's
-    // results only for the data they answer.
-    std::optional<DadosEntrada> DadosKaniraj;
-    std::optional<DadosEntrada> DadosLow;
+    // The design each method's records answer, its factors with it: that of its last run the
+    // analyses accepted; none before one, and none after a rejected run. A picture or a report
+    // shows a method's results only for the design they answer.
+    std::optional<DadosAnalise> DadosKaniraj;
+    std::optional<DadosAnalise> DadosLow;
 };
 
 // The one run state of the program.

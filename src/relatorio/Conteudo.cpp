@@ -16,7 +16,7 @@ QString Motivo(const char* mensagem) {
 
 // Why a method is left "não calculado": a factor not typed, its own refusal of the data, or a
 // last run on other data.
-QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
+QString MotivoNaoCalculado(const ConteudoRelatorio& c, const AvaliacaoMetodos& a, bool kaniraj) {
     const auto campo = [&](const char* chave, const char* nome) -> QString {
         if (ValorDigitado(c.projeto, chave)) {
             return {};
@@ -30,7 +30,6 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
                                                ? QStringLiteral("vazio")
                                                : QStringLiteral("não numérico"));
     };
-    const DadosEntrada& d = *c.dados;
     if (kaniraj) {
         QString motivo = campo("Fatsegkan", "fator de segurança de Kaniraj");
         if (motivo.isEmpty()) {
@@ -39,9 +38,7 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
         if (!motivo.isEmpty()) {
             return motivo;
         }
-        ResultadoKaniraj r;
-        const RelatoKaniraj relato = AnaliseKaniraj(
-            HipoteseKaniraj::ComTrinca, {d, {.Fatsegkan = *c.Fatsegkan, .Posref = *c.Posref}}, r);
+        const RelatoKaniraj& relato = a.comTrinca->relato;
         return relato.desfecho == DesfechoKaniraj::Rejeitado
                    ? Motivo(MensagemDaSituacao(relato.situacao))
                    : QStringLiteral("não calculado para os dados e fatores digitados");
@@ -50,24 +47,20 @@ QString MotivoNaoCalculado(const ConteudoRelatorio& c, bool kaniraj) {
     if (!motivo.isEmpty()) {
         return motivo;
     }
-    ResultadoLow r;
-    const RelatoLow relato = AnaliseLow({d, {.Fatseglow = *c.Fatseglow}}, r);
+    const RelatoLow& relato = a.low->relato;
     return relato.situacao != SituacaoDados::Aceitos
                ? Motivo(MensagemDaSituacao(relato.situacao))
                : QStringLiteral("não calculado para os dados e o fator digitados");
 }
 
-void Kaniraj(ConteudoRelatorio& c) {
-    const DadosEntrada& d = *c.dados;
-    const DadosAnalise e{d, {.Fatsegkan = *c.Fatsegkan, .Posref = *c.Posref}};
-    CunhasKaniraj com = DetalheKaniraj(HipoteseKaniraj::ComTrinca, e);
-    if (com.relato.desfecho == DesfechoKaniraj::Rejeitado) {
+void Kaniraj(ConteudoRelatorio& c, const AvaliacaoMetodos& a) {
+    if (a.comTrinca->relato.desfecho == DesfechoKaniraj::Rejeitado) {
         c.avisos << QStringLiteral("Kaniraj: %1")
-                        .arg(QString::fromUtf8(MensagemDaSituacao(com.relato.situacao)));
+                        .arg(QString::fromUtf8(MensagemDaSituacao(a.comTrinca->relato.situacao)));
         return;
     }
-    c.comTrinca = std::move(com);
-    c.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, e);
+    c.comTrinca = a.comTrinca;
+    c.semTrinca = a.semTrinca;
     const std::string aviso = AvisoProfundidadesSemRaio(
         c.comTrinca->relato.examinadas, c.comTrinca->relato.semRaio, c.semTrinca->relato.semRaio);
     if (!aviso.empty()) {
@@ -75,9 +68,8 @@ void Kaniraj(ConteudoRelatorio& c) {
     }
 }
 
-void Low(ConteudoRelatorio& c) {
-    const DadosEntrada& d = *c.dados;
-    CunhasLow l = DetalheLow({d, {.Fatseglow = *c.Fatseglow}});
+void Low(ConteudoRelatorio& c, const AvaliacaoMetodos& a) {
+    const CunhasLow& l = *a.low;
     if (l.relato.situacao != SituacaoDados::Aceitos) {
         c.avisos << QStringLiteral("Low: %1").arg(
             QString::fromUtf8(MensagemDaSituacao(l.relato.situacao)));
@@ -86,7 +78,7 @@ void Low(ConteudoRelatorio& c) {
     if (l.relato.haCunhaSemSolucao) {
         c.avisos << QStringLiteral("Low: %1").arg(QString::fromUtf8(MensagemCunhasSemReforco));
     }
-    c.low = std::move(l);
+    c.low = l;
 }
 
 // The lengths of the forces shown, from the interfaces typed.
@@ -178,21 +170,30 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
     c.Posref = ValorDigitado(projeto, "Posref");
     c.Fatseglow = ValorDigitado(projeto, "Fatseglow");
 
-    if (kaniraj && c.Fatsegkan && c.Posref) {
-        Kaniraj(c);
+    // One run of each method whose factors are typed gives the report's results, the reasons of
+    // those left out and the checks.
+    const bool fatoresKaniraj = c.Fatsegkan && c.Posref;
+    const DadosAnalise dados{*c.dados,
+                             {.Fatsegkan = fatoresKaniraj ? *c.Fatsegkan : 0,
+                              .Posref = fatoresKaniraj ? *c.Posref : 0,
+                              .Fatseglow = c.Fatseglow.value_or(0)}};
+    const AvaliacaoMetodos metodos =
+        AvaliarMetodos(dados, {fatoresKaniraj, fatoresKaniraj, c.Fatseglow.has_value()});
+    if (kaniraj && fatoresKaniraj) {
+        Kaniraj(c, metodos);
     } else {
-        c.avisos << QStringLiteral("Kaniraj: %1.").arg(MotivoNaoCalculado(c, true));
+        c.avisos << QStringLiteral("Kaniraj: %1.").arg(MotivoNaoCalculado(c, metodos, true));
     }
     if (low && c.Fatseglow) {
-        Low(c);
+        Low(c, metodos);
     } else {
-        c.avisos << QStringLiteral("Low: %1.").arg(MotivoNaoCalculado(c, false));
+        c.avisos << QStringLiteral("Low: %1.").arg(MotivoNaoCalculado(c, metodos, false));
     }
     Ancoragens(c);
 
     QString invalido;
-    if (const auto estudo = DadosDigitados(projeto, invalido)) {
-        c.entradaVerificacoes = VerificacoesDigitadas(projeto, *estudo, escolha);
+    if (DadosDigitados(projeto, invalido)) {
+        c.entradaVerificacoes = VerificacoesDigitadas(projeto, metodos, escolha);
         c.verificacoes = Verificar(*c.entradaVerificacoes);
     } else {
         c.avisos << QStringLiteral("Verificações complementares: o valor de «%1» não é um número.")

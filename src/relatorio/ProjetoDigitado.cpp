@@ -78,11 +78,11 @@ std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& inva
     return d;
 }
 
-EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosAnalise& d,
+EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const AvaliacaoMetodos& metodos,
                                           EscolhaForca escolha) {
     const auto valor = [&](const char* chave) { return ValorDigitado(projeto, chave); };
     EntradaVerificacoes e{};
-    e.problema = d.problema;
+    e.problema = metodos.dados.problema;
     e.CoeGeo2 = valor("CoeGeo2");
     e.AngGeo2 = valor("AngGeo2");
     e.FSdesl = valor("FSdesl");
@@ -94,7 +94,7 @@ EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosAna
     e.FRdq = valor("FRdq");
     e.Epsadm = valor("Epsadm");
     e.escolha = escolha;
-    e.metodos = AvaliarMetodos(d);
+    e.metodos = metodos;
     return e;
 }
 

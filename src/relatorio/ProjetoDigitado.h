@@ -26,8 +26,8 @@ std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto);
 // label of the first such field.
 std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido);
 
-// The limit-state checks of the typed design, the methods run on `dados`.
-EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const DadosAnalise& dados,
+// The limit-state checks of the typed design, against the methods' run on its typed data.
+EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const AvaliacaoMetodos& metodos,
                                           EscolhaForca escolha);
 
 // The reinforcement's design strength Td from the typed Tult and reduction factors, when they

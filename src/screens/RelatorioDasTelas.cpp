@@ -65,19 +65,18 @@ bool AmostrarParaORelatorio(QWidget* pai, const PedidoConfiabilidade& pedido) {
 MetodosAtuais MetodosDasTelas() {
     const Projeto projeto = ProjetoDasTelas();
     const EstadoExecucao& x = Execucao();
-    const auto mesmo = [&](const char* chave, long double usado) {
-        const auto v = ValorDigitado(projeto, chave);
-        return v && *v == usado;
-    };
-    // The data as typed now, read as the runs read them.
-    const std::optional<DadosEntrada> dados = ProblemaDigitado(projeto);
+    // The data as typed now, read as the runs read them, each method with its own factors.
+    const std::optional<DadosEntrada> problema = ProblemaDigitado(projeto);
     MetodosAtuais atuais;
-    if (dados) {
-        atuais.kaniraj = x.DadosKaniraj && *x.DadosKaniraj == *dados &&
-                         mesmo("Fatsegkan", x.Fatsegkan) && mesmo("Posref", x.Posref);
-        atuais.low =
-            x.DadosLow && MesmoProblemaLow(*x.DadosLow, *dados) && mesmo("Fatseglow", x.Fatseglow);
+    if (!problema) {
+        return atuais;
     }
+    const auto F = ValorDigitado(projeto, "Fatsegkan");
+    const auto a = ValorDigitado(projeto, "Posref");
+    const auto Flow = ValorDigitado(projeto, "Fatseglow");
+    atuais.kaniraj = x.DadosKaniraj && F && a &&
+                     RespondeKaniraj(*x.DadosKaniraj, {*problema, {.Fatsegkan = *F, .Posref = *a}});
+    atuais.low = x.DadosLow && Flow && RespondeLow(*x.DadosLow, {*problema, {.Fatseglow = *Flow}});
     return atuais;
 }
 

@@ -2,11 +2,9 @@
 
 #include "Impressao.h"
 #include "Telas.h"
-#include "calc/Kanct.h"
-#include "calc/Kaniraj.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
+#include "calc/Metodos.h"
 #include "data/EstadoExecucao.h"
+#include "data/Mensagens.h"
 #include "ui_Umetod.h"
 
 #include <QApplication>
@@ -64,22 +62,24 @@ void TMetcal::bCalkanClick() {
     x.CopiaDadosEntrada = DadosDoProblema;
     x.Fatsegkan = LerNumero(ui->eFatsegkan);
     x.Posref = LerNumero(ui->ePosref);
-    const DadosEntrada& d = x.CopiaDadosEntrada;
-    RelatoKaniraj comTrinca, semTrinca;
-    const bool aceitos = CalcKanct(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma,
-                                   d.Largberma, d.Prof, d.Dist, d.Superf, d.ProfZ, d.Cont,
-                                   x.Fatsegkan, x.Posref, x.SolucaoComTrinca, &comTrinca);
-    CalcKanst(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-              d.Superf, d.ProfZ, d.Cont, x.Fatsegkan, x.Posref, x.SolucaoSemTrinca, &semTrinca);
+    const DadosAnalise dados{x.CopiaDadosEntrada, {.Fatsegkan = x.Fatsegkan, .Posref = x.Posref}};
+    const AvaliacaoMetodos corrida = AvaliarMetodos(dados, SoKaniraj);
+    const RelatoKaniraj& comTrinca = corrida.comTrinca->relato;
+    x.SolucaoComTrinca = corrida.comTrinca->resultado;
+    x.SolucaoSemTrinca = corrida.semTrinca->resultado;
     x.ExaminadasKaniraj = comTrinca.examinadas;
     x.SemRaioComTrinca = comTrinca.semRaio;
-    x.SemRaioSemTrinca = semTrinca.semRaio;
-    // Rejected data end the run with the message: no results screen reads like an answer.
+    x.SemRaioSemTrinca = corrida.semTrinca->relato.semRaio;
+    // Rejected data end the run with the message: no results screen reads like an answer. Both
+    // hypotheses check the same data: the crack's refusal is the one told.
     x.DadosKaniraj.reset();
-    if (aceitos) {
-        x.DadosKaniraj = d;
+    if (comTrinca.desfecho == DesfechoKaniraj::Calculado) {
+        x.DadosKaniraj = dados;
         Telas::Mostrar(IdTela::Solkan);
-    } else if (comTrinca.situacao == SituacaoDados::FatorSeguranca) {
+        return;
+    }
+    ExibirMensagem(MensagemDaSituacao(comTrinca.situacao));
+    if (comTrinca.situacao == SituacaoDados::FatorSeguranca) {
         ApontarCampo(ui->eFatsegkan);
     } else if (comTrinca.situacao == SituacaoDados::PosicaoReforco) {
         ApontarCampo(ui->ePosref);
@@ -93,28 +93,32 @@ void TMetcal::bEsq1Click() {
 void TMetcal::bCallowClick() {
     // The berm values stay as the last Kaniraj run left them: Low's method does not use them.
     EstadoExecucao& x = Execucao();
-    const DadosEntrada& dados = DadosDoProblema;
     DadosEntrada& d = x.CopiaDadosEntrada;
-    d.Alt = dados.Alt;
-    d.Decl = dados.Decl;
-    d.Pesesp = dados.Pesesp;
-    d.Coesao = dados.Coesao;
-    d.Angat = dados.Angat;
-    d.Prof = dados.Prof;
-    d.Dist = dados.Dist;
-    d.Superf = dados.Superf;
-    d.ProfZ = dados.ProfZ;
-    d.Cont = dados.Cont;
+    for (const Grandeza& g : Grandezas) {
+        if (g.membro != &DadosEntrada::Altberma && g.membro != &DadosEntrada::Largberma) {
+            d.*g.membro = DadosDoProblema.*g.membro;
+        }
+    }
     x.Fatseglow = LerNumero(ui->eFatseglow);
     x.DadosLow.reset();
-    RelatoLow relato{};
-    if (CalcLow(d.Alt, d.Decl, d.Pesesp, d.Coesao, d.Angat, d.Altberma, d.Largberma, d.Prof, d.Dist,
-                d.Superf, d.ProfZ, d.Cont, x.Fatseglow, x.SolucaoLow, &relato)) {
-        x.DadosLow = d;
-        Telas::Mostrar(IdTela::Sollow);
-    } else if (relato.situacao == SituacaoDados::FatorSeguranca) {
-        ApontarCampo(ui->eFatseglow);
+    const DadosAnalise dados{d, {.Fatseglow = x.Fatseglow}};
+    const AvaliacaoMetodos corrida = AvaliarMetodos(dados, SoLow);
+    const RelatoLow& relato = corrida.low->relato;
+    // Rejected data leave the record with its entry values, which answer nothing.
+    x.SolucaoLow = corrida.low->resultado;
+    if (relato.situacao != SituacaoDados::Aceitos) {
+        ExibirMensagem(MensagemDaSituacao(relato.situacao));
+        if (relato.situacao == SituacaoDados::FatorSeguranca) {
+            ApontarCampo(ui->eFatseglow);
+        }
+        return;
     }
+    // The forces shown leave out the wedges no reinforcement stabilises: say so.
+    if (relato.haCunhaSemSolucao) {
+        ExibirMensagem(MensagemCunhasSemReforco);
+    }
+    x.DadosLow = dados;
+    Telas::Mostrar(IdTela::Sollow);
 }
 
 void TMetcal::bEsq2Click() {

@@ -51,7 +51,7 @@ void TGeot::bCalcClick() {
                       "ancorar.");
         return;
     }
-    const DadosEntrada& d = x.OrigemKaniraj ? *x.DadosKaniraj : *x.DadosLow;
+    const DadosEntrada& d = (x.OrigemKaniraj ? *x.DadosKaniraj : *x.DadosLow).problema;
     const long double zero = 0;
     ComprimentosAncoragem novos;
     switch (CalcAncoragem(

@@ -1,6 +1,7 @@
 #include "uSuperficies.h"
 
 #include "Impressao.h"
+#include "calc/Metodos.h"
 #include "data/EstadoExecucao.h"
 #include "desenhos/GraficosRuptura.h"
 
@@ -39,21 +40,21 @@ void TSuperficies::Atualizar() {
     CenarioSecao cenario;
     cenario.dados = d;
     CurvasRuptura curvas;
-    if (x.DadosKaniraj && *x.DadosKaniraj == d) {
-        const DadosAnalise entrada{d, {.Fatsegkan = x.Fatsegkan, .Posref = x.Posref}};
-        curvas.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, entrada);
-        curvas.comTrinca = DetalheKaniraj(HipoteseKaniraj::ComTrinca, entrada);
+    if (x.DadosKaniraj && x.DadosKaniraj->problema == d) {
+        const AvaliacaoMetodos kaniraj = AvaliarMetodos(*x.DadosKaniraj, SoKaniraj);
+        curvas.semTrinca = kaniraj.semTrinca;
+        curvas.comTrinca = kaniraj.comTrinca;
         cenario.temKaniraj = true;
-        cenario.Fatsegkan = x.Fatsegkan;
-        cenario.Posref = x.Posref;
+        cenario.Fatsegkan = x.DadosKaniraj->fatores.Fatsegkan;
+        cenario.Posref = x.DadosKaniraj->fatores.Posref;
         cenario.semTrinca = curvas.semTrinca->resultado;
         cenario.comTrinca = curvas.comTrinca->resultado;
     }
-    if (x.DadosLow && MesmoProblemaLow(*x.DadosLow, d)) {
-        curvas.low = DetalheLow({d, {.Fatseglow = x.Fatseglow}});
-        curvas.Fatseglow = x.Fatseglow;
+    if (x.DadosLow && MesmoProblemaLow(x.DadosLow->problema, d)) {
+        curvas.low = AvaliarMetodos(*x.DadosLow, SoLow).low;
+        curvas.Fatseglow = x.DadosLow->fatores.Fatseglow;
         cenario.temLow = true;
-        cenario.Fatseglow = x.Fatseglow;
+        cenario.Fatseglow = curvas.Fatseglow;
         cenario.low = curvas.low->resultado;
     }
     ui->Secao->DefinirCenario(cenario);

@@ -6,6 +6,7 @@
 #include "calc/Kaniraj.h"
 #include "calc/Kanst.h"
 #include "calc/Low.h"
+#include "calc/Metodos.h"
 #include "data/Mensagens.h"
 #include "data/ResistenciaRepresentativa.h"
 
@@ -449,3 +450,26 @@ TEST(ResistenciaRepresentativa, OnTheSegmentOfTheProfileTheWedgeReaches) {
 }
 
 } // namespace
+
+// A run answers the design typed later only when the data and that method's own factors are the
+// same: Low's reads neither the berm nor Kaniraj's factors.
+TEST(Metodos, ARunAnswersTheDataAndItsOwnFactorsOnly) {
+    const struct {
+        const char* nome;
+        void (*altera)(DadosAnalise&);
+        bool kaniraj, low;
+    } casos[] = {
+        {"the same", [](DadosAnalise&) {}, true, true},
+        {"berm", [](DadosAnalise& d) { d.problema.Largberma = 2; }, false, true},
+        {"layer", [](DadosAnalise& d) { d.problema.Prof = 6.001L; }, false, false},
+        {"Kaniraj's F", [](DadosAnalise& d) { d.fatores.Fatsegkan = 1.4L; }, false, true},
+        {"a", [](DadosAnalise& d) { d.fatores.Posref = 0.5L; }, false, true},
+        {"Low's F", [](DadosAnalise& d) { d.fatores.Fatseglow = 1.4L; }, true, false},
+    };
+    for (const auto& caso : casos) {
+        DadosAnalise digitado = exemplo;
+        caso.altera(digitado);
+        EXPECT_EQ(RespondeKaniraj(exemplo, digitado), caso.kaniraj) << caso.nome;
+        EXPECT_EQ(RespondeLow(exemplo, digitado), caso.low) << caso.nome;
+    }
+}

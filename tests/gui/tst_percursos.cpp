@@ -268,7 +268,7 @@ void TstPercursos::erroDeConversao() {
     }
     x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = x.SolucaoSemTrinca.P = x.SolucaoLow.Solicsolh = 5;
-    x.DadosKaniraj = x.DadosLow = aterroTipico; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
     x.Comprimentos = {1, 2, 3, 4};
     QStringList campo;
     for (const QString& par : digitado.split(u'|')) {
@@ -441,7 +441,7 @@ void TstPercursos::voltaATelaQueAbriu() {
     x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;
     x.SolucaoLow.Solicsolh = kanirajAbre ? 300 : P1;
     x.SolucaoLow.Solicsolb = kanirajAbre ? 400 : P2;
-    x.DadosKaniraj = x.DadosLow = aterroTipico; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
     const IdTela volta = kanirajAbre ? Solkan : Sollow, outra = kanirajAbre ? Sollow : Solkan;
     const auto comprimentos = [](IdTela tela) {
         return Textos(tela, tela == Solkan ? "eComTr eSemTr" : "eHoriz eBiss");

@@ -1,0 +1,91 @@
+#include "Metodos.h"
+
+#include <algorithm>
+
+namespace {
+
+// The force of one hypothesis: only a completed search answers.
+RespostaMetodo ForcaKaniraj(const CunhasKaniraj& k) {
+    if (k.relato.desfecho != DesfechoKaniraj::Calculado)
+        return {};
+    return {EstadoResposta::Valor, k.resultado.P};
+}
+
+// Low's forces and FS0 from one run: the record, and the wedges the record leaves out.
+void RespostasLow(const CunhasLow& detalhe, AvaliacaoMetodos& a) {
+    RespostaMetodo& Ph = a.P[Indice(Saida::LowHorizontal)];
+    RespostaMetodo& Pb = a.P[Indice(Saida::LowBissetriz)];
+    if (detalhe.relato.situacao != SituacaoDados::Aceitos)
+        return;
+    const ResultadoLow& r = detalhe.resultado;
+    Ph = {EstadoResposta::Valor, r.Solicsolh};
+    Pb = {EstadoResposta::Valor, r.Solicsolb};
+    a.FS0 = {EstadoResposta::Valor, r.Fatsegsol};
+    if (!detalhe.relato.haCunhaSemSolucao)
+        return;
+    // Every wedge left unsolved lacks at least its horizontal force, so Ph has none; the bisector
+    // force still answers when every wedge has one.
+    Ph = {EstadoResposta::SemSolucao};
+    const bool todasBissetriz = std::all_of(detalhe.cunhas.begin(), detalhe.cunhas.end(),
+                                            [](const CunhaLow& c) { return c.Pb.has_value(); });
+    if (!todasBissetriz)
+        Pb = {EstadoResposta::SemSolucao};
+}
+
+} // namespace
+
+MetodosPedidos SoParaSaida(Saida saida) {
+    switch (saida) {
+    case Saida::KanirajComTrinca:
+        return {true, false, false};
+    case Saida::KanirajSemTrinca:
+        return {false, true, false};
+    case Saida::LowHorizontal:
+    case Saida::LowBissetriz:
+    case Saida::FS0:
+        return SoLow;
+    }
+    return {};
+}
+
+AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados, MetodosPedidos pedidos) {
+    AvaliacaoMetodos a;
+    a.dados = dados;
+    if (pedidos.comTrinca) {
+        a.comTrinca = DetalheKaniraj(HipoteseKaniraj::ComTrinca, dados);
+        a.P[Indice(Saida::KanirajComTrinca)] = ForcaKaniraj(*a.comTrinca);
+    }
+    if (pedidos.semTrinca) {
+        a.semTrinca = DetalheKaniraj(HipoteseKaniraj::SemTrinca, dados);
+        a.P[Indice(Saida::KanirajSemTrinca)] = ForcaKaniraj(*a.semTrinca);
+    }
+    if (pedidos.low) {
+        a.low = DetalheLow(dados);
+        RespostasLow(*a.low, a);
+    }
+    // Kaniraj's checks include Low's: its refusal comes first (the crack's, which reads the same
+    // data as the intact fill's but for the fill's strength).
+    const auto situacao = [](const auto& corrida) {
+        return corrida ? corrida->relato.situacao : SituacaoDados::Aceitos;
+    };
+    a.situacao =
+        situacao(a.comTrinca) != SituacaoDados::Aceitos ? situacao(a.comTrinca) : situacao(a.low);
+    for (SituacaoDados s : {situacao(a.comTrinca), situacao(a.semTrinca), situacao(a.low)}) {
+        if (s != SituacaoDados::Aceitos) {
+            a.motivo = MensagemDaSituacao(s);
+            break;
+        }
+    }
+    return a;
+}
+
+bool RespondeKaniraj(const DadosAnalise& corrida, const DadosAnalise& dados) {
+    return corrida.problema == dados.problema &&
+           corrida.fatores.Fatsegkan == dados.fatores.Fatsegkan &&
+           corrida.fatores.Posref == dados.fatores.Posref;
+}
+
+bool RespondeLow(const DadosAnalise& corrida, const DadosAnalise& dados) {
+    return MesmoProblemaLow(corrida.problema, dados.problema) &&
+           corrida.fatores.Fatseglow == dados.fatores.Fatseglow;
+}
