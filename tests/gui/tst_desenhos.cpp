@@ -3,12 +3,21 @@
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
 #include "calc/Low.h"
+#include "desenhos/GraficoEstudo.h"
 #include "desenhos/GraficosRuptura.h"
 #include "desenhos/SecaoTransversal.h"
 
+#include <QChart>
 #include <QImage>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QPainter>
+#include <QScatterSeries>
 #include <QTest>
+#include <QValueAxis>
+
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -41,6 +50,7 @@ class TstDesenhos : public QObject {
     Q_OBJECT
 private slots:
     void secaoComTodasAsPartes();
+    void estudoComLacunasEValoresDigitados();
 };
 
 // Every part of the worked embankment's section is drawn at the screen's size, each told by the
@@ -90,6 +100,66 @@ void TstDesenhos::secaoComTodasAsPartes() {
     const int eixo =
         Pixels(imagem, esquerda, [](QRgb pixel) { return pixel != qRgb(255, 255, 255); });
     QVERIFY2(eixo > 60, qPrintable(QString::number(eixo)));
+}
+
+// A study of F from 1 to 1,5 against a strength of 100 kN/m: Kaniraj's force with crack has a gap
+// at 1,2 and is drawn in two stretches under one legend entry; Low's horizontal force, the largest,
+// has a value at 1,5 only, and no typed value. A typed value is marked only inside the range, each
+// force at its own method's F.
+void TstDesenhos::estudoComLacunasEValoresDigitados() {
+    const struct {
+        const char* caso;
+        long double Fkaniraj, Flow;
+        int marcados;
+    } casos[] = {
+        {"F de Kaniraj no intervalo, o de Low além", 1.3L, 1.6L, 2},
+        {"F no início do intervalo", 1, 1, 3},
+        {"F aquém do intervalo", 0.9L, 0.9L, 0},
+    };
+    for (const auto& caso : casos) {
+        EstudoParametrico e;
+        e.pedido.variavel = Variavel::F;
+        e.pedido.de = 1;
+        e.pedido.ate = 1.5L;
+        e.pedido.resistencia = 100;
+        e.pedido.dados.Fkaniraj = caso.Fkaniraj;
+        e.pedido.dados.Flow = caso.Flow;
+        for (int i = 0; i <= 5; ++i) {
+            const long double x = 1 + i / 10.0L;
+            e.pontos.push_back({x,
+                                {i == 2 ? std::nullopt : std::optional(50 * x), 100 * x,
+                                 i == 5 ? std::optional(200.0L) : std::nullopt, 30 * x},
+                                SituacaoDados::Aceitos});
+        }
+        e.projeto = {65, 130, std::nullopt, 39};
+        const std::unique_ptr<QChart> grafico(GraficoEstudo(e));
+        QCoreApplication::processEvents(); // the legend takes in its series' markers
+        int comTrinca = 0, marcas = 0;
+        QStringList legenda;
+        for (QAbstractSeries* serie : grafico->series()) {
+            comTrinca += serie->name() == NomeDe(Curva::KanirajComTrinca);
+            marcas += qobject_cast<QScatterSeries*>(serie) && serie->name().isEmpty();
+            for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
+                if (marca->isVisible()) {
+                    legenda << marca->label();
+                }
+            }
+        }
+        QVERIFY2(comTrinca == 2, caso.caso);
+        QVERIFY2(marcas == caso.marcados,
+                 qPrintable(QStringLiteral("%1: %2").arg(caso.caso).arg(marcas)));
+        QCOMPARE(legenda,
+                 (QStringList{"Kaniraj com trinca", "Kaniraj sem trinca", "Low horizontal",
+                              "Low bissetriz", "Valores digitados", "Resistência admissível"}));
+        const auto* resistencia = qobject_cast<QLineSeries*>(grafico->series().constLast());
+        QCOMPARE(resistencia->points(), (QList<QPointF>{{1, 100}, {1.5, 100}}));
+        const auto eixos = grafico->axes();
+        const auto* x = qobject_cast<QValueAxis*>(eixos.at(0));
+        const auto* y = qobject_cast<QValueAxis*>(eixos.at(1));
+        QCOMPARE(x->titleText(), QStringLiteral("F"));
+        QCOMPARE(std::pair(x->min(), x->max()), std::pair(1.0, 1.5));
+        QVERIFY(y->min() == 0 && y->max() >= 200 * 1.08); // the largest force, with room above
+    }
 }
 
 QTEST_MAIN(TstDesenhos)
