@@ -180,148 +180,176 @@ void DesenharLegenda(QPainter& pintor, const std::vector<Legenda>& legendas, int
     }
 }
 
-} // namespace
+// Metres to the painter's units at true scale: the same metres per pixel both ways, the drawing
+// centred in what the frame leaves.
+struct Escala {
+    QRectF grafico; // the frame
+    Mundo mundo;    // what is shown, in metres
+    double porMetro;
+    double sobraX, sobraY;
 
-void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
-    const CenarioSecao& c = cenario_;
-    const DadosEntrada& d = c.dados;
-    pintor.save();
-    pintor.setRenderHint(QPainter::Antialiasing);
-    pintor.fillRect(area, Qt::white);
-    if (!(d.Alt > 0) || !(d.Prof > 0)) {
-        pintor.restore();
-        return;
+    QPointF operator()(long double x, long double y) const {
+        return QPointF(grafico.left() + sobraX / 2 + (static_cast<double>(x) - mundo.x0) * porMetro,
+                       grafico.bottom() - sobraY / 2 -
+                           (static_cast<double>(y) - mundo.y0) * porMetro);
     }
+    double Esquerda() const { return (*this)(mundo.x0, 0).x(); }
+    double Direita() const { return (*this)(mundo.x1, 0).x(); }
+};
 
-    const QFontMetricsF medidas(pintor.font());
+// The legend above, room for the axes' numbers and names below and on the left.
+QRectF Quadro(const QRectF& area, const QFontMetricsF& medidas, std::size_t legendas, int colunas) {
     const double linha = medidas.height();
-    const std::vector<Legenda> legendas = Legendas(c);
-    const int colunas = ColunasDaLegenda(legendas, medidas, area.width());
     const double alturaLegenda =
-        static_cast<double>((legendas.size() + colunas - 1) / colunas) * linha * 1.2;
-    // Room for the axes' numbers and names below and on the left, and the legend above.
-    const QRectF grafico =
-        area.adjusted(medidas.horizontalAdvance(QStringLiteral("-00,0")) + linha * 2,
-                      alturaLegenda + linha * 0.9, -linha, -linha * 2.8);
-    const double crista = std::max(2.0 * static_cast<double>(d.Alt), 2.0);
+        static_cast<double>((legendas + colunas - 1) / colunas) * linha * 1.2;
+    return area.adjusted(medidas.horizontalAdvance(QStringLiteral("-00,0")) + linha * 2,
+                         alturaLegenda + linha * 0.9, -linha, -linha * 2.8);
+}
+
+Escala EscalaNoQuadro(const CenarioSecao& c, const QRectF& grafico) {
+    const double crista = std::max(2.0 * static_cast<double>(c.dados.Alt), 2.0);
     Mundo m = Limites(c, crista);
     m.y1 += 0.15 * (m.y1 - m.y0);
-    const double escala =
+    const double porMetro =
         std::min(grafico.width() / (m.x1 - m.x0), grafico.height() / (m.y1 - m.y0));
-    // True scale: the same metres per pixel both ways, the drawing centred in what is left.
-    const double sobraX = grafico.width() - escala * (m.x1 - m.x0);
-    const double sobraY = grafico.height() - escala * (m.y1 - m.y0);
-    const auto P = [&](long double x, long double y) {
-        return QPointF(grafico.left() + sobraX / 2 + (static_cast<double>(x) - m.x0) * escala,
-                       grafico.bottom() - sobraY / 2 - (static_cast<double>(y) - m.y0) * escala);
-    };
-    const double esquerda = P(m.x0, 0).x(), direita = P(m.x1, 0).x();
+    return {grafico, m, porMetro, grafico.width() - porMetro * (m.x1 - m.x0),
+            grafico.height() - porMetro * (m.y1 - m.y0)};
+}
 
-    // Soft layer and firm base.
+// The soft layer over the hatched firm base.
+void DesenharCamada(QPainter& pintor, const DadosEntrada& d, const Escala& P, double linha) {
+    const double esquerda = P.Esquerda(), direita = P.Direita();
     const double base = P(0, -d.Prof).y();
     pintor.fillRect(QRectF(QPointF(esquerda, P(0, 0).y()), QPointF(direita, base)), corMole);
     pintor.fillRect(QRectF(QPointF(esquerda, base), QPointF(direita, base + linha * 0.6)),
                     QBrush(Qt::black, Qt::BDiagPattern));
     pintor.setPen(QPen(Qt::black, 1));
     pintor.drawLine(QPointF(esquerda, base), QPointF(direita, base));
+}
 
-    // The fill.
+// The fill with its berm, out to the right edge.
+QPolygonF PoligonoAterro(const DadosEntrada& d, const Escala& P) {
     QPolygonF aterro;
-    for (const Ponto& p : ContornoAterro(d, static_cast<long double>(m.x1) - d.Decl * d.Alt)) {
+    for (const Ponto& p :
+         ContornoAterro(d, static_cast<long double>(P.mundo.x1) - d.Decl * d.Alt)) {
         aterro << P(p.x, p.y);
     }
+    return aterro;
+}
+
+void DesenharAterro(QPainter& pintor, const DadosEntrada& d, const Escala& P) {
+    pintor.setPen(QPen(Qt::black, 1));
     pintor.setBrush(corAterro);
-    pintor.drawPolygon(aterro);
+    pintor.drawPolygon(PoligonoAterro(d, P));
     pintor.setBrush(Qt::NoBrush);
-    pintor.drawLine(QPointF(esquerda, P(0, 0).y()), QPointF(direita, P(0, 0).y()));
+    pintor.drawLine(QPointF(P.Esquerda(), P(0, 0).y()), QPointF(P.Direita(), P(0, 0).y()));
+}
 
-    // The soil: where a wedge's arc is drawn.
-    QPainterPath camada;
-    camada.addRect(QRectF(QPointF(esquerda, P(0, 0).y()), QPointF(direita, base)));
-    QPainterPath solo = camada;
-    solo.addPolygon(aterro);
-    solo = solo.simplified();
-
-    // The reinforcement under the whole fill, at height a.
-    const double inicioReforco =
+// The reinforcement under the whole fill, at height a.
+void DesenharReforco(QPainter& pintor, const CenarioSecao& c, const Escala& P) {
+    const DadosEntrada& d = c.dados;
+    const double inicio =
         d.Altberma > 0 && d.Largberma > 0 ? static_cast<double>(-d.Largberma) : 0.0;
     pintor.setPen(QPen(corReforco, 3, Qt::SolidLine, Qt::FlatCap));
-    pintor.drawLine(P(inicioReforco + static_cast<double>(c.Posref * d.Decl), c.Posref),
-                    P(m.x1, c.Posref));
+    pintor.drawLine(P(inicio + static_cast<double>(c.Posref * d.Decl), c.Posref),
+                    P(P.mundo.x1, c.Posref));
+}
 
-    if (c.temKaniraj) {
-        for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
-                                       std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
-            const bool trinca = curva == Curva::KanirajComTrinca;
-            const QPen caneta = CanetaDe(curva);
-            const QColor cor = caneta.color();
-            const auto circulo = CirculoKaniraj(r);
-            if (!circulo) {
-                continue;
-            }
-            const QPointF centro = P(circulo->centro.x, circulo->centro.y);
-            const double raio = static_cast<double>(circulo->raio) * escala;
-            // With the crack the wedge is bounded in the fill by the crack, not by the arc.
-            pintor.setPen(caneta);
-            pintor.drawPath(ArcoDentro(trinca ? camada : solo, centro, raio));
-            // The centre, and the tension crack through the fill where the arc leaves the
-            // foundation on the crest side.
-            if (circulo->centro.y <= m.y1) {
-                pintor.setPen(QPen(cor, 1));
-                pintor.drawLine(centro + QPointF(-4, 0), centro + QPointF(4, 0));
-                pintor.drawLine(centro + QPointF(0, -4), centro + QPointF(0, 4));
-            }
-            if (trinca) {
-                if (const auto cortes = CortesNaSuperficie(*circulo)) {
-                    const long double x = cortes->second;
-                    pintor.setPen(QPen(cor, 2, Qt::DotLine));
-                    pintor.drawLine(P(x, 0), P(x, CotaTerreno(d, x)));
-                }
+// Kaniraj's critical circles, each drawn only where it runs through soil.
+void DesenharCirculosKaniraj(QPainter& pintor, const CenarioSecao& c, const Escala& P) {
+    const DadosEntrada& d = c.dados;
+    // With the crack the wedge is bounded in the fill by the crack, not by the arc: its arc stays
+    // in the layer.
+    QPainterPath camada;
+    camada.addRect(
+        QRectF(QPointF(P.Esquerda(), P(0, 0).y()), QPointF(P.Direita(), P(0, -d.Prof).y())));
+    QPainterPath solo = camada;
+    solo.addPolygon(PoligonoAterro(d, P));
+    solo = solo.simplified();
+
+    for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
+                                   std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
+        const bool trinca = curva == Curva::KanirajComTrinca;
+        const QPen caneta = CanetaDe(curva);
+        const QColor cor = caneta.color();
+        const auto circulo = CirculoKaniraj(r);
+        if (!circulo) {
+            continue;
+        }
+        const QPointF centro = P(circulo->centro.x, circulo->centro.y);
+        pintor.setPen(caneta);
+        pintor.drawPath(ArcoDentro(trinca ? camada : solo, centro,
+                                   static_cast<double>(circulo->raio) * P.porMetro));
+        // The centre, and the tension crack through the fill where the arc leaves the
+        // foundation on the crest side.
+        if (circulo->centro.y <= P.mundo.y1) {
+            pintor.setPen(QPen(cor, 1));
+            pintor.drawLine(centro + QPointF(-4, 0), centro + QPointF(4, 0));
+            pintor.drawLine(centro + QPointF(0, -4), centro + QPointF(0, 4));
+        }
+        if (trinca) {
+            if (const auto cortes = CortesNaSuperficie(*circulo)) {
+                const long double x = cortes->second;
+                pintor.setPen(QPen(cor, 2, Qt::DotLine));
+                pintor.drawLine(P(x, 0), P(x, CotaTerreno(d, x)));
             }
         }
     }
-    if (c.temLow) {
-        // Each depth a line across the layer with its name at the right; one on the base is
-        // drawn just above the hatch, and names at the same depth stand side by side.
-        const std::vector<NivelLow> niveis = NiveisLow(c);
-        QFont fonte = pintor.font();
-        fonte.setPointSizeF(fonte.pointSizeF() * 0.9);
-        const QFontMetricsF pequenas(fonte);
-        std::vector<QRectF> colocadas;
-        for (const NivelLow& nivel : niveis) {
-            if (!(nivel.D > 0)) {
-                continue;
+}
+
+// A label's box moved to the left of every label already placed that it would cover.
+QRectF AoLadoDasColocadas(QRectF caixa, const std::vector<QRectF>& colocadas) {
+    for (bool cobre = true; cobre;) {
+        cobre = false;
+        for (const QRectF& outra : colocadas) {
+            if (caixa.intersects(outra)) {
+                caixa.moveRight(outra.left() - 4);
+                cobre = true;
             }
-            QPen caneta = CanetaDe(nivel.curva);
-            const double y = std::min(P(0, -nivel.D).y(), base - caneta.widthF());
-            pintor.setPen(caneta);
-            pintor.drawLine(QPointF(esquerda, y), QPointF(direita, y));
-            // Beside the labels already placed that it would cover.
-            const QString rotulo = QStringLiteral("%1: %2 m").arg(nivel.rotulo, Numero(nivel.D));
-            const double largura = pequenas.horizontalAdvance(rotulo) + 6;
-            QRectF caixa(direita - largura, y - pequenas.height() - 2, largura, pequenas.height());
-            for (bool cobre = true; cobre;) {
-                cobre = false;
-                for (const QRectF& outra : colocadas) {
-                    if (caixa.intersects(outra)) {
-                        caixa.moveRight(outra.left() - 4);
-                        cobre = true;
-                    }
-                }
-            }
-            colocadas.push_back(caixa);
-            pintor.save();
-            pintor.setFont(fonte);
-            pintor.fillRect(caixa, QColor(255, 255, 255, 220));
-            pintor.setPen(caneta.color());
-            pintor.drawText(caixa, Qt::AlignCenter, rotulo);
-            pintor.restore();
         }
     }
+    return caixa;
+}
 
-    // Axes in metres.
+// Each depth a line across the layer with its name at the right; one on the base is drawn just
+// above the hatch, and names at the same depth stand side by side.
+void DesenharNiveisLow(QPainter& pintor, const CenarioSecao& c, const Escala& P) {
+    const double esquerda = P.Esquerda(), direita = P.Direita();
+    const double base = P(0, -c.dados.Prof).y();
+    QFont fonte = pintor.font();
+    fonte.setPointSizeF(fonte.pointSizeF() * 0.9);
+    const QFontMetricsF pequenas(fonte);
+    std::vector<QRectF> colocadas;
+    for (const NivelLow& nivel : NiveisLow(c)) {
+        if (!(nivel.D > 0)) {
+            continue;
+        }
+        QPen caneta = CanetaDe(nivel.curva);
+        const double y = std::min(P(0, -nivel.D).y(), base - caneta.widthF());
+        pintor.setPen(caneta);
+        pintor.drawLine(QPointF(esquerda, y), QPointF(direita, y));
+        const QString rotulo = QStringLiteral("%1: %2 m").arg(nivel.rotulo, Numero(nivel.D));
+        const double largura = pequenas.horizontalAdvance(rotulo) + 6;
+        const QRectF caixa = AoLadoDasColocadas(
+            QRectF(direita - largura, y - pequenas.height() - 2, largura, pequenas.height()),
+            colocadas);
+        colocadas.push_back(caixa);
+        pintor.save();
+        pintor.setFont(fonte);
+        pintor.fillRect(caixa, QColor(255, 255, 255, 220));
+        pintor.setPen(caneta.color());
+        pintor.drawText(caixa, Qt::AlignCenter, rotulo);
+        pintor.restore();
+    }
+}
+
+// Axes in metres; the y axis stays beside the drawing, wherever the true scale leaves it in the
+// area.
+void DesenharEixos(QPainter& pintor, const Escala& P, const QFontMetricsF& medidas) {
+    const Mundo& m = P.mundo;
+    const double linha = medidas.height();
+    const double esquerda = P.Esquerda(), direita = P.Direita();
     pintor.setPen(QPen(Qt::black, 1));
-    // The y axis stays beside the drawing, wherever the true scale leaves it in the area.
     const double eixoY = esquerda - linha * 0.3;
     const double eixoX = P(0, m.y0).y() + linha * 0.6;
     pintor.drawLine(QPointF(esquerda, eixoX), QPointF(direita, eixoX));
@@ -350,10 +378,37 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     pintor.translate(eixoY - 6 - medidas.horizontalAdvance(QStringLiteral("-00,0")) - linha * 1.4,
                      P(0, (m.y0 + m.y1) / 2).y());
     pintor.rotate(-90);
-    pintor.drawText(QRectF(-grafico.height() / 2, 0, grafico.height(), linha), Qt::AlignHCenter,
+    pintor.drawText(QRectF(-P.grafico.height() / 2, 0, P.grafico.height(), linha), Qt::AlignHCenter,
                     QStringLiteral("y (m)"));
     pintor.restore();
+}
 
-    DesenharLegenda(pintor, legendas, colunas, area, linha);
+} // namespace
+
+void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
+    const CenarioSecao& c = cenario_;
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.fillRect(area, Qt::white);
+    if (!(c.dados.Alt > 0) || !(c.dados.Prof > 0)) {
+        pintor.restore();
+        return;
+    }
+    const QFontMetricsF medidas(pintor.font());
+    const std::vector<Legenda> legendas = Legendas(c);
+    const int colunas = ColunasDaLegenda(legendas, medidas, area.width());
+    const Escala P = EscalaNoQuadro(c, Quadro(area, medidas, legendas.size(), colunas));
+
+    DesenharCamada(pintor, c.dados, P, medidas.height());
+    DesenharAterro(pintor, c.dados, P);
+    DesenharReforco(pintor, c, P);
+    if (c.temKaniraj) {
+        DesenharCirculosKaniraj(pintor, c, P);
+    }
+    if (c.temLow) {
+        DesenharNiveisLow(pintor, c, P);
+    }
+    DesenharEixos(pintor, P, medidas);
+    DesenharLegenda(pintor, legendas, colunas, area, medidas.height());
     pintor.restore();
 }

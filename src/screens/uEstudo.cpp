@@ -7,6 +7,7 @@
 #include "data/Geotexteis.h"
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
+#include "desenhos/GraficoEstudo.h"
 #include "desenhos/GraficosRuptura.h"
 #include "desenhos/Numeros.h"
 #include "projeto/Arquivos.h"
@@ -18,21 +19,14 @@
 #include <QChart>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
-#include <QScatterSeries>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
 namespace {
-
-constexpr std::array<Curva, NumeroDeForcas> curvas{Curva::KanirajComTrinca, Curva::KanirajSemTrinca,
-                                                   Curva::LowHorizontal, Curva::LowBissetriz};
 
 QString Texto(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -51,12 +45,6 @@ bool LerCampo(const QLineEdit* campo, const QString& rotulo, long double& valor,
         erro = NaoNumero(rotulo);
         return false;
     }
-}
-
-QString SimboloComUnidade(Variavel variavel) {
-    const DescricaoVariavel& d = Descricao(variavel);
-    return *d.unidade ? QStringLiteral("%1 (%2)").arg(Texto(d.simbolo), Texto(d.unidade))
-                      : Texto(d.simbolo);
 }
 
 QString TextoDoLimite(const Limite& limite, Variavel variavel) {
@@ -97,76 +85,6 @@ QString TextoDaForca(const std::optional<long double>& P) {
              : QStringLiteral("sem valor");
 }
 
-// The four curves (a point without value is a gap, never a zero), the typed values marked and the
-// allowable strength as a line across the range.
-QChart* GraficoEstudo(const EstudoParametrico& e) {
-    const PedidoEstudo& p = e.pedido;
-    QChart* grafico = NovoGrafico(
-        QStringLiteral("Solicitação requerida × %1").arg(Texto(Descricao(p.variavel).simbolo)));
-    const double R = static_cast<double>(p.resistencia);
-    double yMax = R;
-    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
-        bool primeiro = true;
-        QLineSeries* serie = nullptr;
-        for (const PontoEstudo& ponto : e.pontos) {
-            if (!ponto.P[f]) {
-                serie = nullptr;
-                continue;
-            }
-            if (!serie) {
-                serie = new QLineSeries;
-                serie->setPen(CanetaDe(curvas[f]));
-                serie->setName(NomeDe(curvas[f]));
-                grafico->addSeries(serie);
-                // One legend entry per force, however many stretches its curve has.
-                if (!primeiro) {
-                    EsconderDaLegenda(grafico, serie);
-                }
-                primeiro = false;
-            }
-            const double y = static_cast<double>(*ponto.P[f]);
-            serie->append(static_cast<double>(ponto.x), y);
-            yMax = std::max(yMax, y);
-        }
-    }
-    // The typed values in each force's colour; the legend shows one neutral entry for them all.
-    auto* legenda = new QScatterSeries;
-    legenda->setName(QStringLiteral("Valores digitados"));
-    legenda->setMarkerSize(9);
-    legenda->setColor(Qt::white);
-    legenda->setBorderColor(Qt::black);
-    grafico->addSeries(legenda);
-    for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
-        const long double x = ValorDe(p.dados, p.variavel, static_cast<Forca>(f));
-        if (!e.projeto[f] || x < p.de || x > p.ate) {
-            continue;
-        }
-        auto* ponto = new QScatterSeries;
-        ponto->setMarkerSize(9);
-        ponto->setColor(CanetaDe(curvas[f]).color());
-        ponto->setBorderColor(Qt::black);
-        ponto->append(static_cast<double>(x), static_cast<double>(*e.projeto[f]));
-        grafico->addSeries(ponto);
-        EsconderDaLegenda(grafico, ponto);
-    }
-    auto* linha = new QLineSeries;
-    linha->setName(QStringLiteral("Resistência admissível"));
-    linha->setPen(QPen(Qt::black, 1.5, Qt::SolidLine));
-    linha->append(static_cast<double>(p.de), R);
-    linha->append(static_cast<double>(p.ate), R);
-    grafico->addSeries(linha);
-
-    auto* x = new QValueAxis;
-    auto* y = new QValueAxis;
-    x->setTitleText(SimboloComUnidade(p.variavel));
-    y->setTitleText(QStringLiteral("P (kN/m)"));
-    x->setRange(static_cast<double>(p.de), static_cast<double>(p.ate));
-    y->setRange(0, yMax * 1.08);
-    y->applyNiceNumbers();
-    AnexarEixos(grafico, x, y);
-    return grafico;
-}
-
 } // namespace
 
 TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstudo) {
@@ -201,9 +119,10 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     }
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         const int linha = static_cast<int>(f) + 1;
-        auto* nome = new QLabel(NomeDe(curvas[f]), ui->Quadro);
-        nome->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
-                                .arg(CanetaDe(curvas[f]).color().name()));
+        const Curva curva = CurvaDe(static_cast<Forca>(f));
+        auto* nome = new QLabel(NomeDe(curva), ui->Quadro);
+        nome->setStyleSheet(
+            QStringLiteral("color: %1; font-weight: bold;").arg(CanetaDe(curva).color().name()));
         lProjeto_[f] = new QLabel(ui->Quadro);
         lProjeto_[f]->setObjectName(QStringLiteral("lProjeto%1").arg(f));
         lLimite_[f] = new QLabel(ui->Quadro);
