@@ -122,8 +122,8 @@ void TstDesenhos::estudoComLacunasEValoresDigitados() {
         e.pedido.de = 1;
         e.pedido.ate = 1.5L;
         e.pedido.resistencia = 100;
-        e.pedido.dados.Fkaniraj = caso.Fkaniraj;
-        e.pedido.dados.Flow = caso.Flow;
+        e.pedido.dados.fatores.Fatsegkan = caso.Fkaniraj;
+        e.pedido.dados.fatores.Fatseglow = caso.Flow;
         for (int i = 0; i <= 5; ++i) {
             const long double x = 1 + i / 10.0L;
             e.pontos.push_back({x,
