@@ -8,21 +8,18 @@
 #include "screens/Folha.h"
 #include "screens/Projetos.h"
 #include "screens/Tela.h"
+#include "screens/TelaTexto.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
 #include "screens/Umetod.h"
 #include "screens/Usolkan.h"
 #include "screens/Usollow.h"
-#include "screens/uAjuda1.h"
 #include "screens/uApresGeo.h"
-#include "screens/uBibl.h"
 #include "screens/uConfiabilidade.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
 #include "screens/uEstudo.h"
 #include "screens/uGeotextil.h"
-#include "screens/uHipKan.h"
-#include "screens/uHipLow.h"
 #include "screens/uSuperficies.h"
 #include "screens/uVerificacoes.h"
 
@@ -95,14 +92,14 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TSollow>(IdTela::Sollow);
     Criar<TGeot>(IdTela::Geot);
     Criar<TEsquema>(IdTela::Esquema);
-    Criar<THipKan>(IdTela::HipKan);
-    Criar<THipLow>(IdTela::HipLow);
-    Criar<TBibl>(IdTela::Bibl);
+    Criar<TelaTexto>(IdTela::HipKan, TelaTexto::hipotesesKaniraj);
+    Criar<TelaTexto>(IdTela::HipLow, TelaTexto::hipotesesLow);
+    Criar<TelaTexto>(IdTela::Bibl, TelaTexto::bibliografia);
     Criar<TApresGeo>(IdTela::ApresGeo);
     Criar<Folha>(IdTela::fCaso2, Folha::caso2);
     Criar<Folha>(IdTela::fCaso3, Folha::caso3);
     Criar<Folha>(IdTela::fCaso4, Folha::caso4);
-    Criar<TfAjuda1>(IdTela::fAjuda1);
+    Criar<TelaTexto>(IdTela::fAjuda1, TelaTexto::ajudaFatorSeguranca);
     Criar<TfEns>(IdTela::fEns);
     Criar<Folha>(IdTela::fCaso10, Folha::caso10);
     Criar<Folha>(IdTela::fTab1, Folha::tabela1);
