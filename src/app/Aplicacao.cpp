@@ -5,30 +5,22 @@
 #include "data/Mensagens.h"
 #include "data/ParseReal.h"
 #include "relatorio/Relatorio.h"
+#include "screens/Folha.h"
 #include "screens/Projetos.h"
 #include "screens/Tela.h"
+#include "screens/TelaTexto.h"
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
 #include "screens/Umetod.h"
 #include "screens/Usolkan.h"
 #include "screens/Usollow.h"
-#include "screens/uAjuda1.h"
 #include "screens/uApresGeo.h"
-#include "screens/uBibl.h"
-#include "screens/uCaso10.h"
-#include "screens/uCaso2.h"
-#include "screens/uCaso3.h"
-#include "screens/uCaso4.h"
 #include "screens/uConfiabilidade.h"
 #include "screens/uEns.h"
 #include "screens/uEsquema.h"
 #include "screens/uEstudo.h"
 #include "screens/uGeotextil.h"
-#include "screens/uHipKan.h"
-#include "screens/uHipLow.h"
 #include "screens/uSuperficies.h"
-#include "screens/uTab1.h"
-#include "screens/uTab2.h"
 #include "screens/uVerificacoes.h"
 
 #include <QApplication>
@@ -82,8 +74,9 @@ void MostrarCaixaMensagem(const std::string& texto) {
     }
 }
 
-template <class T> void ConjuntoTelas::Criar(IdTela id) {
-    telas_[static_cast<int>(id)] = std::make_unique<T>();
+template <class T, class... Descricao>
+void ConjuntoTelas::Criar(IdTela id, const Descricao&... descricao) {
+    telas_[static_cast<int>(id)] = std::make_unique<T>(descricao...);
 }
 
 ConjuntoTelas::ConjuntoTelas() {
@@ -99,18 +92,18 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TSollow>(IdTela::Sollow);
     Criar<TGeot>(IdTela::Geot);
     Criar<TEsquema>(IdTela::Esquema);
-    Criar<THipKan>(IdTela::HipKan);
-    Criar<THipLow>(IdTela::HipLow);
-    Criar<TBibl>(IdTela::Bibl);
+    Criar<TelaTexto>(IdTela::HipKan, TelaTexto::hipotesesKaniraj);
+    Criar<TelaTexto>(IdTela::HipLow, TelaTexto::hipotesesLow);
+    Criar<TelaTexto>(IdTela::Bibl, TelaTexto::bibliografia);
     Criar<TApresGeo>(IdTela::ApresGeo);
-    Criar<TfCaso2>(IdTela::fCaso2);
-    Criar<TfCaso3>(IdTela::fCaso3);
-    Criar<TfCaso4>(IdTela::fCaso4);
-    Criar<TfAjuda1>(IdTela::fAjuda1);
+    Criar<Folha>(IdTela::fCaso2, Folha::caso2);
+    Criar<Folha>(IdTela::fCaso3, Folha::caso3);
+    Criar<Folha>(IdTela::fCaso4, Folha::caso4);
+    Criar<TelaTexto>(IdTela::fAjuda1, TelaTexto::ajudaFatorSeguranca);
     Criar<TfEns>(IdTela::fEns);
-    Criar<TfCaso10>(IdTela::fCaso10);
-    Criar<TfTab1>(IdTela::fTab1);
-    Criar<TfTab2>(IdTela::fTab2);
+    Criar<Folha>(IdTela::fCaso10, Folha::caso10);
+    Criar<Folha>(IdTela::fTab1, Folha::tabela1);
+    Criar<Folha>(IdTela::fTab2, Folha::tabela2);
     Criar<TSuperficies>(IdTela::Superficies);
     Criar<TEstudo>(IdTela::Estudo);
     Criar<TVerificacoes>(IdTela::Verificacoes);

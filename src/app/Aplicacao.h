@@ -23,7 +23,9 @@ public:
     Tela* Obter(IdTela id) const override;
 
 private:
-    template <class T> void Criar(IdTela id);
+    // The screen made with what its constructor takes: nothing, or the description of one of
+    // the screens made alike.
+    template <class T, class... Descricao> void Criar(IdTela id, const Descricao&... descricao);
 
     std::array<std::unique_ptr<Tela>, NumeroDeTelas> telas_;
 };

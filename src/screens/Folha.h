@@ -10,14 +10,32 @@
 #include <QImage>
 #include <QSize>
 
-class QLabel;
-class QPushButton;
-class QScrollArea;
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class Folha;
+}
 
 class Folha : public Tela {
     Q_OBJECT
 public:
-    explicit Folha(QWidget* parent = nullptr);
+    // What one sheet has of its own; the form holds what they share.
+    struct Descricao {
+        const char* nome; // the window's object name
+        const char* titulo;
+        const char* recurso; // ":/figuras/<nome>.svg"
+        QSize tamanho;       // the window's
+        QSize imagem;        // the picture control's: the part of the picture that can be seen
+        int alturaPainel = 41;
+        const char* textoFechar = "&Fechar";
+        bool fecharPadrao = true; // the close button is the default button
+        std::optional<Qt::CursorShape> cursorFechar = std::nullopt;
+    };
+    static const Descricao caso2, caso3, caso4, caso10, tabela1, tabela2;
+
+    explicit Folha(const Descricao& descricao, QWidget* parent = nullptr);
+    ~Folha() override;
 
     // The size of every sheet's picture.
     static QSize TamanhoFigura() { return {800, 600}; }
@@ -26,11 +44,9 @@ public:
     // picture size, with a palette of at most 256 colours; a null image if the resource is missing.
     static QImage Figura(const QString& recurso);
 
-protected:
-    // After setupUi: puts the picture into the picture control (which keeps its designed size),
-    // gives the close button the focus and makes it end the modal run.
-    void MontarFolha(QScrollArea* caixa, QLabel* imagem, QPushButton* fechar,
-                     const QString& recurso);
-
+private:
+    void Dispor(const Descricao& descricao);
     void bFecharClick();
+
+    std::unique_ptr<Ui::Folha> ui;
 };

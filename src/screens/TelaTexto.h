@@ -1,25 +1,43 @@
 #pragma once
 
-// A text screen: a multi-line text with a vertical scroll bar filling the window above one close
-// button, run modally over the screen that opened it.
+// A text screen: a multi-line text with a vertical scroll bar filling the window above a panel
+// with one close button, run modally over the screen that opened it.
 
 #include "Tela.h"
 
-class QPlainTextEdit;
-class QPushButton;
+#include <QRect>
+#include <QSize>
+
+#include <memory>
+
+namespace Ui {
+class TelaTexto;
+}
 
 class TelaTexto : public Tela {
     Q_OBJECT
 public:
-    explicit TelaTexto(QWidget* parent = nullptr);
+    // What one text screen has of its own; the form holds what they share.
+    struct Descricao {
+        const char* nome; // the window's object name
+        const char* titulo;
+        const char* texto;
+        QSize tamanho; // the window's
+        int alturaPainel;
+        const char* nomeFechar;   // the close button's object name
+        QRect fechar;             // the close button's place in the panel
+        bool editavel = false;    // the user may type in it; otherwise a fixed text to read
+        bool focoNoTexto = false; // the text, not the close button, has the focus first
+    };
+    // The method's assumptions and the papers, opened from the geometry screen; the help on the
+    // reinforcement's safety factor, opened from the anchorage screen.
+    static const Descricao hipotesesKaniraj, hipotesesLow, bibliografia, ajudaFatorSeguranca;
 
-protected:
-    enum class Texto { SomenteLeitura, Editavel };
-
-    // After setupUi (the text is the form's): the frame, the text, the control that has the focus
-    // first, and the button that ends the modal run.
-    void MontarTexto(QPlainTextEdit* texto, Texto tipo, QPushButton* fechar, QWidget* primeiroFoco);
+    explicit TelaTexto(const Descricao& descricao, QWidget* parent = nullptr);
+    ~TelaTexto() override;
 
 private:
     void bFecharClick();
+
+    std::unique_ptr<Ui::TelaTexto> ui;
 };

@@ -63,6 +63,7 @@ private slots:
     void catalogo();
     void figuraDaFolha_data();
     void figuraDaFolha();
+    void feitasIgual();
     void textos_data();
     void textos();
     void figurasDasTelas();
@@ -150,6 +151,38 @@ void TstJanelas::figuraDaFolha() {
     QCOMPARE(imagem->grab().toImage().convertToFormat(QImage::Format_RGB32),
              vista.copy(imagem->rect()).convertToFormat(QImage::Format_RGB32));
     tela->hide();
+}
+
+// The sheets and the texts are made alike from their own descriptions: the content down to a
+// panel along the window's whole bottom edge (a sheet's scroll box 5 pixels in from the other
+// edges), the one close button inside the panel, in its middle on a sheet; each window with a
+// name, a title and (a text screen) a text of its own.
+void TstJanelas::feitasIgual() {
+    QSet<QString> nomes, titulos, textos;
+    for (const IdTela id :
+         {fCaso2, fCaso3, fCaso4, fCaso10, fTab1, fTab2, HipKan, HipLow, Bibl, fAjuda1}) {
+        const Tela* tela = Janela(id);
+        const auto* memo = tela->findChild<QPlainTextEdit*>();
+        const QWidget* conteudo = memo ? memo : Achar(tela, QStringLiteral("ScrollBox1"));
+        const int m = memo ? 0 : 5;
+        const QWidget* painel = Achar(tela, QStringLiteral("Panel1"));
+        const QRect p = painel->geometry();
+        QCOMPARE(p, QRect(0, tela->height() - p.height(), tela->width(), p.height()));
+        QCOMPARE(conteudo->geometry(), QRect(m, m, tela->width() - 2 * m, p.top() - m));
+        const QList<QPushButton*> botoes = painel->findChildren<QPushButton*>();
+        QVERIFY2(botoes.size() == 1, qPrintable(tela->objectName()));
+        const QRect b = botoes[0]->geometry();
+        QVERIFY2(QRect(QPoint(), p.size()).contains(b), qPrintable(tela->objectName()));
+        QVERIFY2(memo || qAbs(b.left() - (p.width() - 1 - b.right())) <= 1,
+                 qPrintable(tela->objectName()));
+        nomes << tela->objectName();
+        titulos << tela->windowTitle();
+        textos << (memo ? memo->toPlainText() : QString());
+    }
+    QCOMPARE(nomes.size(), 10);
+    QCOMPARE(titulos.size(), 10);
+    QVERIFY(!titulos.contains(QString()));
+    QCOMPARE(textos.size(), 1 + 4); // the sheets' lack of one, and four texts
 }
 
 void TstJanelas::textos_data() {
