@@ -25,19 +25,23 @@ inline constexpr std::size_t Indice(Saida saida) {
     return static_cast<std::size_t>(saida);
 }
 
-// How each output is named: in the windows and the report (UTF-8), with its unit (empty for
-// FS0), and as the column of exported tables (ASCII).
+// How each output is named, the one table of its names: what it is, in the windows, the charts
+// and the report (UTF-8); its symbol where the name does not give it; its unit (empty for FS0);
+// the heading of its column in the results tables, on two lines; and its column in exported tables
+// (ASCII).
 struct DescricaoSaida {
     const char* nome;
+    const char* simbolo;
     const char* unidade;
+    const char* coluna;
     const char* cabecalho;
 };
 inline constexpr std::array<DescricaoSaida, NumeroDeSaidas> Saidas{{
-    {"Kaniraj com trinca", "kN/m", "P com trinca (kN/m)"},
-    {"Kaniraj sem trinca", "kN/m", "P sem trinca (kN/m)"},
-    {"Low horizontal", "kN/m", "Ph (kN/m)"},
-    {"Low bissetriz", "kN/m", "Pb (kN/m)"},
-    {"Low sem reforço", "", "FS0 (-)"},
+    {"Kaniraj com trinca", "", "kN/m", "Kaniraj\ncom trinca", "P com trinca (kN/m)"},
+    {"Kaniraj sem trinca", "", "kN/m", "Kaniraj\nsem trinca", "P sem trinca (kN/m)"},
+    {"Low horizontal", "", "kN/m", "Low\nhorizontal", "Ph (kN/m)"},
+    {"Low bissetriz", "", "kN/m", "Low\nbissetriz", "Pb (kN/m)"},
+    {"Low sem reforço", "FS0", "", "Low\nFS0", "FS0 (-)"},
 }};
 
 // What an analysis answers for one of its results. SemSolucao: some Low wedge that no

@@ -35,8 +35,9 @@ std::string Faltam(std::initializer_list<std::pair<const char*, bool>> valores) 
     return nomes;
 }
 
-const char* const nomesForcas[NumeroDeForcas] = {"Kaniraj com trinca", "Kaniraj sem trinca",
-                                                 "Low horizontal", "Low bissetriz"};
+const char* NomeDaForca(int f) {
+    return Saidas[static_cast<std::size_t>(f)].nome;
+}
 
 // The governing force: the spreading force and those of the methods that count. A force the
 // methods cannot give (a wedge no reinforcement brings to F) governs by itself; a refusal leaves
@@ -46,9 +47,7 @@ void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
         r.governante = NaoVerificada("FSdesl deve ser um número maior que zero");
         return;
     }
-    const auto conta = [&](int f) {
-        return e.escolha == EscolhaForca::Maior || static_cast<int>(e.escolha) == f + 1;
-    };
+    const auto conta = [&](int f) { return !e.escolha || *e.escolha == static_cast<Forca>(f); };
     const auto resposta = [&](int f) -> const RespostaMetodo& {
         return e.metodos.P[static_cast<std::size_t>(f)];
     };
@@ -61,9 +60,9 @@ void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
     for (int f = 0; f < NumeroDeForcas; ++f) {
         if (conta(f) && resposta(f).estado == EstadoResposta::SemSolucao) {
             r.governante = {std::nullopt, std::nullopt, Veredito::NaoAtende,
-                            std::string("há cunhas de ") + nomesForcas[f] +
+                            std::string("há cunhas de ") + NomeDaForca(f) +
                                 " que nenhuma força no reforço leva ao fator de segurança adotado"};
-            r.fonte = nomesForcas[f];
+            r.fonte = NomeDaForca(f);
             return;
         }
     }
@@ -72,7 +71,7 @@ void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
     for (int f = 0; f < NumeroDeForcas; ++f) {
         if (conta(f) && resposta(f).valor > *r.governante.valor) {
             r.governante.valor = resposta(f).valor;
-            r.fonte = nomesForcas[f];
+            r.fonte = NomeDaForca(f);
         }
     }
 }
@@ -193,17 +192,14 @@ ResultadoVerificacoes Verificar(const EntradaVerificacoes& e) {
     return r;
 }
 
+EscolhaForca EscolhaNaLista(int posicao) {
+    if (posicao <= 0 || posicao >= NumeroDeEscolhas)
+        return std::nullopt;
+    return static_cast<Forca>(posicao - 1);
+}
+
 const char* NomeDaEscolha(EscolhaForca escolha) {
-    switch (escolha) {
-    case EscolhaForca::Maior:
-        return "a maior das forças";
-    case EscolhaForca::KanirajComTrinca:
-    case EscolhaForca::KanirajSemTrinca:
-    case EscolhaForca::LowHorizontal:
-    case EscolhaForca::LowBissetriz:
-        return nomesForcas[static_cast<int>(escolha) - 1];
-    }
-    return "";
+    return escolha ? Saidas[Indice(*escolha)].nome : "a maior das forças";
 }
 
 const char* TextoDoVeredito(Veredito veredito) {

@@ -16,9 +16,13 @@
 // required stiffness).
 enum class Veredito { Atende, NaoAtende, NaoSeAplica, NaoVerificado, Calculado };
 
-// Which force governs the design: the largest of all, or one method's force; the spreading force
-// counts in every case.
-enum class EscolhaForca { Maior, KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz };
+// Which force governs the design: one method's force, or none for the largest of all; the spreading
+// force counts in every case.
+using EscolhaForca = std::optional<Forca>;
+// The choices in the order the checks' window lists them and the run state keeps them: the largest
+// first, then each force in its order.
+inline constexpr int NumeroDeEscolhas = NumeroDeForcas + 1;
+EscolhaForca EscolhaNaLista(int posicao);
 
 // Each value typed by the user is none when it is not (or is not a number).
 struct EntradaVerificacoes {
@@ -29,8 +33,8 @@ struct EntradaVerificacoes {
     // The catalogued strength and its reduction factors.
     std::optional<long double> Tult, FRid, FRfl, FRdq;
     std::optional<long double> Epsadm; // allowable strain, %
-    EscolhaForca escolha = EscolhaForca::Maior;
-    AvaliacaoMetodos metodos; // the four forces as the study computes them
+    EscolhaForca escolha;              // none: the largest
+    AvaliacaoMetodos metodos;          // the four forces as the study computes them
 };
 
 // One line of the checks: its value, what is required of it, the verdict and, when there is no

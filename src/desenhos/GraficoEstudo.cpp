@@ -7,20 +7,6 @@
 
 #include <algorithm>
 
-Curva CurvaDe(Forca forca) {
-    switch (forca) {
-    case Forca::KanirajComTrinca:
-        return Curva::KanirajComTrinca;
-    case Forca::KanirajSemTrinca:
-        return Curva::KanirajSemTrinca;
-    case Forca::LowHorizontal:
-        return Curva::LowHorizontal;
-    case Forca::LowBissetriz:
-        return Curva::LowBissetriz;
-    }
-    return Curva::KanirajComTrinca;
-}
-
 QString SimboloComUnidade(Variavel variavel) {
     const DescricaoVariavel& d = Descricao(variavel);
     return *d.unidade ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(d.simbolo),
@@ -35,7 +21,7 @@ QChart* GraficoEstudo(const EstudoParametrico& e) {
     const double R = static_cast<double>(p.resistencia);
     double yMax = R;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
-        const Curva curva = CurvaDe(static_cast<Forca>(f));
+        const Saida curva = static_cast<Forca>(f);
         bool primeiro = true;
         QLineSeries* serie = nullptr;
         for (const PontoEstudo& ponto : e.pontos) {
@@ -73,7 +59,7 @@ QChart* GraficoEstudo(const EstudoParametrico& e) {
         }
         auto* ponto = new QScatterSeries;
         ponto->setMarkerSize(9);
-        ponto->setColor(CanetaDe(CurvaDe(static_cast<Forca>(f))).color());
+        ponto->setColor(CanetaDe(static_cast<Forca>(f)).color());
         ponto->setBorderColor(Qt::black);
         ponto->append(static_cast<double>(x), static_cast<double>(*e.projeto[f]));
         grafico->addSeries(ponto);

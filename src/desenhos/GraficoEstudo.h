@@ -11,9 +11,6 @@
 
 class QChart;
 
-// The curve each force of the study is drawn as: its pen and name everywhere.
-Curva CurvaDe(Forca forca);
-
 // The variable's symbol with its unit, as the axis and the list of variables write it: "H (m)".
 QString SimboloComUnidade(Variavel variavel);
 

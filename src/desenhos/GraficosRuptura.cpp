@@ -52,7 +52,7 @@ struct Limites {
 };
 
 // `pontos`: each point marked too, so that a wedge between two gaps is seen.
-void AdicionarCurva(QChart* grafico, const Trechos& trechos, Curva curva, Limites& limites,
+void AdicionarCurva(QChart* grafico, const Trechos& trechos, Saida curva, Limites& limites,
                     bool pontos = false) {
     bool primeiro = true;
     for (const auto& trecho : trechos) {
@@ -76,7 +76,7 @@ void AdicionarCurva(QChart* grafico, const Trechos& trechos, Curva curva, Limite
     }
 }
 
-void MarcarCritico(QChart* grafico, double x, double y, Curva curva) {
+void MarcarCritico(QChart* grafico, double x, double y, Saida curva) {
     auto* ponto = new QScatterSeries;
     ponto->setMarkerSize(9);
     ponto->setColor(CanetaDe(curva).color());
@@ -137,36 +137,27 @@ void AnexarEixos(QChart* grafico, QValueAxis* x, QValueAxis* y) {
     }
 }
 
-QPen CanetaDe(Curva curva) {
-    switch (curva) {
-    case Curva::KanirajSemTrinca:
+QPen CanetaDe(Saida saida) {
+    switch (saida) {
+    case Saida::KanirajSemTrinca:
         return QPen(QColor(170, 20, 20), 2, Qt::SolidLine);
-    case Curva::KanirajComTrinca:
+    case Saida::KanirajComTrinca:
         return QPen(QColor(20, 60, 170), 2, Qt::DashLine);
-    case Curva::LowHorizontal:
+    case Saida::LowHorizontal:
         return QPen(QColor(0, 110, 40), 2, Qt::DashDotLine);
-    case Curva::LowBissetriz:
+    case Saida::LowBissetriz:
         return QPen(QColor(150, 90, 0), 2, Qt::DashDotDotLine);
-    case Curva::LowFS0:
+    case Saida::FS0:
         return QPen(QColor(90, 90, 90), 2, Qt::DotLine);
     }
     return {};
 }
 
-QString NomeDe(Curva curva) {
-    switch (curva) {
-    case Curva::KanirajSemTrinca:
-        return QStringLiteral("Kaniraj sem trinca");
-    case Curva::KanirajComTrinca:
-        return QStringLiteral("Kaniraj com trinca");
-    case Curva::LowHorizontal:
-        return QStringLiteral("Low horizontal");
-    case Curva::LowBissetriz:
-        return QStringLiteral("Low bissetriz");
-    case Curva::LowFS0:
-        return QStringLiteral("Low sem reforço (FS0)");
-    }
-    return {};
+QString NomeDe(Saida saida) {
+    const DescricaoSaida& d = Saidas[Indice(saida)];
+    return *d.simbolo ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(d.nome),
+                                                      QString::fromUtf8(d.simbolo))
+                      : QString::fromUtf8(d.nome);
 }
 
 QChart* GraficoForcas(const CurvasRuptura& c) {
@@ -174,8 +165,8 @@ QChart* GraficoForcas(const CurvasRuptura& c) {
     Limites limites;
     const struct {
         const std::optional<CunhasKaniraj>& cunhas;
-        Curva curva;
-    } kaniraj[] = {{c.semTrinca, Curva::KanirajSemTrinca}, {c.comTrinca, Curva::KanirajComTrinca}};
+        Saida curva;
+    } kaniraj[] = {{c.semTrinca, Saida::KanirajSemTrinca}, {c.comTrinca, Saida::KanirajComTrinca}};
     for (const auto& k : kaniraj) {
         if (!k.cunhas) {
             continue;
@@ -203,16 +194,16 @@ QChart* GraficoForcas(const CurvasRuptura& c) {
             Acrescentar(horizontal, abertoH, cunha.D, cunha.Ph);
             Acrescentar(bissetriz, abertoB, cunha.D, cunha.Pb);
         }
-        AdicionarCurva(grafico, horizontal, Curva::LowHorizontal, limites);
-        AdicionarCurva(grafico, bissetriz, Curva::LowBissetriz, limites);
+        AdicionarCurva(grafico, horizontal, Saida::LowHorizontal, limites);
+        AdicionarCurva(grafico, bissetriz, Saida::LowBissetriz, limites);
         const ResultadoLow& r = c.low->resultado;
         if (r.Solicsolh > 0) {
             MarcarCritico(grafico, static_cast<double>(r.Profcunh),
-                          static_cast<double>(r.Solicsolh), Curva::LowHorizontal);
+                          static_cast<double>(r.Solicsolh), Saida::LowHorizontal);
         }
         if (r.Solicsolb > 0) {
             MarcarCritico(grafico, static_cast<double>(r.Profcunb),
-                          static_cast<double>(r.Solicsolb), Curva::LowBissetriz);
+                          static_cast<double>(r.Solicsolb), Saida::LowBissetriz);
         }
     }
     Eixos(grafico, limites, QStringLiteral("D (m)"), QStringLiteral("P (kN/m)"));
@@ -228,10 +219,10 @@ QChart* GraficoFS0(const CurvasRuptura& c) {
         for (const CunhaLow& cunha : c.low->cunhas) {
             trechos[0].push_back({static_cast<double>(cunha.D), static_cast<double>(cunha.FS0)});
         }
-        AdicionarCurva(grafico, trechos, Curva::LowFS0, limites);
+        AdicionarCurva(grafico, trechos, Saida::FS0, limites);
         const ResultadoLow& r = c.low->resultado;
         MarcarCritico(grafico, static_cast<double>(r.Profcunsol), static_cast<double>(r.Fatsegsol),
-                      Curva::LowFS0);
+                      Saida::FS0);
         auto* adotado = new QLineSeries;
         adotado->setName(
             QStringLiteral("FS0 = F = %1")

@@ -4,8 +4,7 @@
 // the two methods, and Low's unreinforced safety factor against depth beside the adopted F. Built
 // as charts that a window shows and a printer or a PDF page paints alike.
 
-#include "calc/Kaniraj.h"
-#include "calc/Low.h"
+#include "calc/Metodos.h"
 
 #include <QPen>
 #include <QString>
@@ -16,11 +15,10 @@ class QAbstractSeries;
 class QChart;
 class QValueAxis;
 
-// The four forces and Low's FS0, each with the pen it is drawn with everywhere: colours on the
-// screen, line styles that still tell them apart printed in grey.
-enum class Curva { KanirajSemTrinca, KanirajComTrinca, LowHorizontal, LowBissetriz, LowFS0 };
-QPen CanetaDe(Curva curva);
-QString NomeDe(Curva curva);
+// The four forces and Low's FS0, each with the pen it is drawn with everywhere (colours on the
+// screen, line styles that still tell them apart printed in grey) and its name in the legends.
+QPen CanetaDe(Saida saida);
+QString NomeDe(Saida saida);
 
 // What every chart of the program shares: the title, numbers in the Brazilian form, the legend
 // below; a series kept out of the legend; the two axes taken by every series, numbers in at most

@@ -51,20 +51,20 @@ QPainterPath ArcoDentro(const QPainterPath& regiao, QPointF centro, double raio)
 // bisector, and of the lowest unreinforced safety factor.
 struct NivelLow {
     long double D;
-    Curva curva;
+    Saida curva;
     QString valor;
     QString rotulo; // beside its line in the drawing
 };
 
 std::vector<NivelLow> NiveisLow(const CenarioSecao& c) {
     return {
-        {c.low.Profcunh, Curva::LowHorizontal,
+        {c.low.Profcunh, Saida::LowHorizontal,
          QStringLiteral("Ph = %1 kN/m (F = %2)").arg(Numero(c.low.Solicsolh), Numero(c.Fatseglow)),
          QStringLiteral("Low Ph")},
-        {c.low.Profcunb, Curva::LowBissetriz,
+        {c.low.Profcunb, Saida::LowBissetriz,
          QStringLiteral("Pb = %1 kN/m (F = %2)").arg(Numero(c.low.Solicsolb), Numero(c.Fatseglow)),
          QStringLiteral("Low Pb")},
-        {c.low.Profcunsol, Curva::LowFS0, QStringLiteral("FS0 = %1").arg(Numero(c.low.Fatsegsol)),
+        {c.low.Profcunsol, Saida::FS0, QStringLiteral("FS0 = %1").arg(Numero(c.low.Fatsegsol)),
          QStringLiteral("Low FS0")},
     };
 }
@@ -125,8 +125,8 @@ struct Legenda {
 std::vector<Legenda> Legendas(const CenarioSecao& c) {
     std::vector<Legenda> legendas;
     if (c.temKaniraj) {
-        for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
-                                       std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
+        for (const auto& [r, curva] : {std::pair{c.semTrinca, Saida::KanirajSemTrinca},
+                                       std::pair{c.comTrinca, Saida::KanirajComTrinca}}) {
             QString texto = QStringLiteral("%1: ").arg(NomeDe(curva));
             texto += CirculoKaniraj(r) ? QStringLiteral("P = %1 kN/m, D = %2 m (F = %3)")
                                              .arg(Numero(r.P), Numero(r.D), Numero(c.Fatsegkan))
@@ -142,10 +142,10 @@ std::vector<Legenda> Legendas(const CenarioSecao& c) {
                 texto = QStringLiteral("%1: D = %2 m, %3")
                             .arg(NomeDe(nivel.curva), Numero(nivel.D), nivel.valor);
             } else {
-                texto = (nivel.curva == Curva::LowFS0
-                             ? QStringLiteral("%1: nenhuma cunha examinada")
-                             : QStringLiteral("%1: nenhuma cunha requer reforço"))
-                            .arg(NomeDe(nivel.curva));
+                texto =
+                    (nivel.curva == Saida::FS0 ? QStringLiteral("%1: nenhuma cunha examinada")
+                                               : QStringLiteral("%1: nenhuma cunha requer reforço"))
+                        .arg(NomeDe(nivel.curva));
             }
             legendas.push_back({CanetaDe(nivel.curva), texto});
         }
@@ -267,9 +267,9 @@ void DesenharCirculosKaniraj(QPainter& pintor, const CenarioSecao& c, const Esca
     solo.addPolygon(PoligonoAterro(d, P));
     solo = solo.simplified();
 
-    for (const auto& [r, curva] : {std::pair{c.semTrinca, Curva::KanirajSemTrinca},
-                                   std::pair{c.comTrinca, Curva::KanirajComTrinca}}) {
-        const bool trinca = curva == Curva::KanirajComTrinca;
+    for (const auto& [r, curva] : {std::pair{c.semTrinca, Saida::KanirajSemTrinca},
+                                   std::pair{c.comTrinca, Saida::KanirajComTrinca}}) {
+        const bool trinca = curva == Saida::KanirajComTrinca;
         const QPen caneta = CanetaDe(curva);
         const QColor cor = caneta.color();
         const auto circulo = CirculoKaniraj(r);

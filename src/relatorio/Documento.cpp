@@ -204,10 +204,12 @@ QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
         return l ? QString::fromStdString(TextoComprimentoAncoragem(*l)) : naoCalculado;
     };
     Tabela t(fator, {QStringLiteral("Solicitação"), QStringLiteral("Comprimento (m)")});
-    t.Linha({QStringLiteral("Kaniraj com trinca"), comprimento(c.ComTr)})
-        .Linha({QStringLiteral("Kaniraj sem trinca"), comprimento(c.SemTr)})
-        .Linha({QStringLiteral("Low horizontal"), comprimento(c.Horiz)})
-        .Linha({QStringLiteral("Low bissetriz"), comprimento(c.Biss)});
+    const std::optional<long double>* comprimentos[NumeroDeForcas] = {&c.ComTr, &c.SemTr, &c.Horiz,
+                                                                      &c.Biss};
+    for (int f = 0; f < NumeroDeForcas; ++f) {
+        t.Linha({QString::fromUtf8(Saidas[static_cast<std::size_t>(f)].nome),
+                 comprimento(*comprimentos[f])});
+    }
     return h + QStringLiteral("<p></p>") + t.Html();
 }
 

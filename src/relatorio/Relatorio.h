@@ -43,7 +43,7 @@ struct ConteudoRelatorio {
 // Reads the typed design and runs the methods asked for (silently, collecting their warnings)
 // and the limit-state checks with the governing force chosen.
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
-                                    bool low, EscolhaForca escolha = EscolhaForca::Maior);
+                                    bool low, EscolhaForca escolha = std::nullopt);
 
 // The reliability request the report of this typed design runs: none when every value is fixed,
 // or when the request cannot run (then `problema` says why).

@@ -106,17 +106,15 @@ bool HaIncerteza(const PedidoConfiabilidade& pedido) {
 }
 
 QString ColunaDaSaida(Saida saida) {
-    static const char* const colunas[NumeroDeSaidas] = {"Kaniraj\ncom trinca",
-                                                        "Kaniraj\nsem trinca", "Low\nhorizontal",
-                                                        "Low\nbissetriz", "Low\nFS0"};
-    return QString::fromUtf8(colunas[static_cast<int>(saida)]);
+    return QString::fromUtf8(Saidas[Indice(saida)].coluna);
 }
 
 QString NomeDaSaida(Saida saida) {
-    static const char* const nomes[NumeroDeSaidas] = {
-        "Kaniraj com trinca (kN/m)", "Kaniraj sem trinca (kN/m)", "Low horizontal (kN/m)",
-        "Low bissetriz (kN/m)", "Low sem reforço, FS0"};
-    return QString::fromUtf8(nomes[static_cast<int>(saida)]);
+    const DescricaoSaida& d = Saidas[Indice(saida)];
+    return *d.unidade ? QStringLiteral("%1 (%2)").arg(QString::fromUtf8(d.nome),
+                                                      QString::fromUtf8(d.unidade))
+                      : QStringLiteral("%1, %2").arg(QString::fromUtf8(d.nome),
+                                                     QString::fromUtf8(d.simbolo));
 }
 
 TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& r) {

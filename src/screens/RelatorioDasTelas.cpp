@@ -85,7 +85,7 @@ ConteudoRelatorio RelatorioDasTelas() {
     const QString arquivo = ArquivoDoProjeto();
     ConteudoRelatorio conteudo = CalcularRelatorio(
         ProjetoDasTelas(), arquivo.isEmpty() ? QString() : QFileInfo(arquivo).fileName(),
-        atuais.kaniraj, atuais.low, static_cast<EscolhaForca>(Execucao().EscolhaForcaGovernante));
+        atuais.kaniraj, atuais.low, EscolhaNaLista(Execucao().EscolhaForcaGovernante));
     conteudo.alterado = ProjetoAlterado();
     return conteudo;
 }

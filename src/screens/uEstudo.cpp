@@ -119,7 +119,7 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     }
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         const int linha = static_cast<int>(f) + 1;
-        const Curva curva = CurvaDe(static_cast<Forca>(f));
+        const Saida curva = static_cast<Forca>(f);
         auto* nome = new QLabel(NomeDe(curva), ui->Quadro);
         nome->setStyleSheet(
             QStringLiteral("color: %1; font-weight: bold;").arg(CanetaDe(curva).color().name()));

@@ -13,9 +13,6 @@
 
 namespace {
 constexpr int numeroDeLinhas = 8;
-constexpr EscolhaForca escolhas[] = {EscolhaForca::Maior, EscolhaForca::KanirajComTrinca,
-                                     EscolhaForca::KanirajSemTrinca, EscolhaForca::LowHorizontal,
-                                     EscolhaForca::LowBissetriz};
 } // namespace
 
 TVerificacoes::TVerificacoes(QWidget* parent)
@@ -24,8 +21,8 @@ TVerificacoes::TVerificacoes(QWidget* parent)
     FixarMoldura(true);
     PrepararBarraStatus(ui->StatusBar1);
 
-    for (EscolhaForca escolha : escolhas) {
-        ui->cbForca->addItem(QString::fromUtf8(NomeDaEscolha(escolha)));
+    for (int posicao = 0; posicao < NumeroDeEscolhas; ++posicao) {
+        ui->cbForca->addItem(QString::fromUtf8(NomeDaEscolha(EscolhaNaLista(posicao))));
     }
     // The table of the checks: a heading, then each check with its reason beneath.
     const QStringList cabecalho{QStringLiteral("Verificação"), QStringLiteral("Valor"),
@@ -96,7 +93,7 @@ void TVerificacoes::Recalcular() {
         return;
     }
     const EntradaVerificacoes entrada = VerificacoesDigitadas(
-        projeto, AvaliarMetodos(*dados), escolhas[ui->cbForca->currentIndex()]);
+        projeto, AvaliarMetodos(*dados), EscolhaNaLista(ui->cbForca->currentIndex()));
     const std::vector<LinhaDeTexto> textos = LinhasDasVerificacoes(entrada, Verificar(entrada));
     for (std::size_t i = 0; i < linhas_.size() && i < textos.size(); ++i) {
         const LinhaDeTexto& t = textos[i];

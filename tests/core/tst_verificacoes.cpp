@@ -24,7 +24,7 @@ EntradaVerificacoes Exemplo(long double T = 6) {
             .FRfl = 2,
             .FRdq = 1.1L,
             .Epsadm = 5,
-            .escolha = EscolhaForca::Maior,
+            .escolha = std::nullopt,
             .metodos = AvaliarMetodos(d)};
 }
 
@@ -124,7 +124,7 @@ TEST(Verificacoes, WhatCannotBeCheckedSaysWhy) {
     }
     // Taking Kaniraj's force instead, Low's unsolvable wedges do not count.
     EntradaVerificacoes e = Exemplo(12);
-    e.escolha = EscolhaForca::KanirajSemTrinca;
+    e.escolha = Forca::KanirajSemTrinca;
     const ResultadoVerificacoes r = Verificar(e);
     EXPECT_EQ(r.fonte, "Kaniraj sem trinca");
     EXPECT_EQ(r.governante.valor, e.metodos.P[1].valor);

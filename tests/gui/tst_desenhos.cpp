@@ -67,7 +67,7 @@ void TstDesenhos::secaoComTodasAsPartes() {
     const QRect legenda(0, 0, imagem.width(), imagem.height() / 3);
     const QRect desenho(0, legenda.bottom() + 1, imagem.width(),
                         imagem.height() - legenda.height());
-    const auto cor = [](Curva curva) { return CanetaDe(curva).color().rgb(); };
+    const auto cor = [](Saida curva) { return CanetaDe(curva).color().rgb(); };
     const struct {
         const char* parte;
         QRgb cor;
@@ -77,11 +77,11 @@ void TstDesenhos::secaoComTodasAsPartes() {
         {"camada mole", qRgb(200, 200, 200), 10000, false},
         {"aterro", qRgb(222, 205, 160), 3000, false},
         {"reforço", qRgb(30, 30, 30), 300, false},
-        {"Kaniraj sem trinca", cor(Curva::KanirajSemTrinca), 150, true},
-        {"Kaniraj com trinca", cor(Curva::KanirajComTrinca), 150, true},
-        {"Low horizontal", cor(Curva::LowHorizontal), 10, true},
-        {"Low bissetriz", cor(Curva::LowBissetriz), 10, true},
-        {"Low FS0", cor(Curva::LowFS0), 150, true},
+        {"Kaniraj sem trinca", cor(Saida::KanirajSemTrinca), 150, true},
+        {"Kaniraj com trinca", cor(Saida::KanirajComTrinca), 150, true},
+        {"Low horizontal", cor(Saida::LowHorizontal), 10, true},
+        {"Low bissetriz", cor(Saida::LowBissetriz), 10, true},
+        {"Low FS0", cor(Saida::FS0), 150, true},
     };
     for (const auto& p : partes) {
         const auto daCor = [&p](QRgb pixel) { return pixel == p.cor; };
@@ -137,7 +137,7 @@ void TstDesenhos::estudoComLacunasEValoresDigitados() {
         int comTrinca = 0, marcas = 0;
         QStringList legenda;
         for (QAbstractSeries* serie : grafico->series()) {
-            comTrinca += serie->name() == NomeDe(Curva::KanirajComTrinca);
+            comTrinca += serie->name() == NomeDe(Saida::KanirajComTrinca);
             marcas += qobject_cast<QScatterSeries*>(serie) && serie->name().isEmpty();
             for (QLegendMarker* marca : grafico->legend()->markers(serie)) {
                 if (marca->isVisible()) {
