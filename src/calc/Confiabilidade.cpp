@@ -1,5 +1,7 @@
 #include "Confiabilidade.h"
 
+#include "../data/FormatoGeral.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -168,13 +170,6 @@ long double Polinomio(const Coeficientes& c, long double r) {
 }
 
 // Locale-free, as the study's table: read by programs, not by people of one country.
-void Acrescentar(std::string& linha, long double valor) {
-    char texto[64];
-    const auto fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
-    linha.append(texto, fim);
-}
-
 } // namespace
 
 std::string ProblemaDoPedido(const PedidoConfiabilidade& pedido) {
@@ -409,12 +404,12 @@ void EscreverCsv(std::ostream& saida, const ResultadoConfiabilidade& resultado) 
     for (const AmostraConfiabilidade& amostra : resultado.amostras) {
         linha.clear();
         for (long double x : amostra.x) {
-            Acrescentar(linha, x);
+            AcrescentarNumeroCsv(linha, x);
             linha.push_back(',');
         }
         for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
             if (amostra.estado[s] == EstadoResposta::Valor)
-                Acrescentar(linha, amostra.y[s]);
+                AcrescentarNumeroCsv(linha, amostra.y[s]);
             linha.push_back(s + 1 < NumeroDeSaidas ? ',' : '\n');
         }
         saida.write(linha.data(), static_cast<std::streamsize>(linha.size()));

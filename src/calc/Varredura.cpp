@@ -27,14 +27,6 @@ bool Atende(const std::optional<long double>& P, long double resistencia) {
     return P && *P <= resistencia;
 }
 
-// Locale-free: the table is read by programs, not by people of one country.
-std::string Numero(long double valor) {
-    char texto[64];
-    const auto fim =
-        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
-    return std::string(texto, fim);
-}
-
 // The value k·10^-CasasDoLimite as a typed text reads: the decimal digits, correctly rounded.
 long double Decimal(long double k) {
     char texto[64];
@@ -213,11 +205,11 @@ std::string CsvDoEstudo(const EstudoParametrico& estudo) {
         csv.append(",").append(Saidas[static_cast<std::size_t>(f)].cabecalho);
     csv.push_back('\n');
     for (const PontoEstudo& ponto : estudo.pontos) {
-        csv.append(Numero(ponto.x));
+        AcrescentarNumeroCsv(csv, ponto.x);
         for (const auto& P : ponto.P) {
             csv.push_back(',');
             if (P)
-                csv.append(Numero(*P));
+                AcrescentarNumeroCsv(csv, *P);
         }
         csv.push_back('\n');
     }

@@ -75,3 +75,10 @@ std::string FormatoGeral(long double valor) {
     saida.append(digitos, inteiros, std::string::npos);
     return saida;
 }
+
+void AcrescentarNumeroCsv(std::string& linha, long double valor) {
+    char texto[64];
+    const auto fim =
+        std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
+    linha.append(texto, fim);
+}
