@@ -12,7 +12,7 @@ namespace {
 // Every variable but F is a value of the problem, described where the problem's values are.
 constexpr DescricaoVariavel descricaoF{"F", "", "Fator de segurança (os dois métodos)", "F (-)"};
 
-std::optional<long double> Valor(const RespostaMetodo& resposta) {
+std::optional<long double> ValorDaResposta(const RespostaMetodo& resposta) {
     if (resposta.estado != EstadoResposta::Valor)
         return std::nullopt;
     return resposta.valor;
@@ -20,7 +20,7 @@ std::optional<long double> Valor(const RespostaMetodo& resposta) {
 
 // Only the analysis that gives the force runs: the limits are refined one force at a time.
 std::optional<long double> Solicitacao(Forca forca, const DadosAnalise& d) {
-    return Valor(AvaliarMetodos(d, SoParaSaida(forca)).P[Indice(forca)]);
+    return ValorDaResposta(AvaliarMetodos(d, SoParaSaida(forca)).P[Indice(forca)]);
 }
 
 bool Atende(const std::optional<long double>& P, long double resistencia) {
@@ -95,7 +95,7 @@ Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situ
     const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados);
     Solicitacoes P;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f)
-        P[f] = Valor(avaliacao.P[f]);
+        P[f] = ValorDaResposta(avaliacao.P[f]);
     if (situacao)
         *situacao = avaliacao.situacao;
     return P;
