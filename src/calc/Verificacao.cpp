@@ -64,6 +64,10 @@ const char* MensagemDaSituacao(SituacaoDados situacao) {
         return MensagemCamadaDelgadaKaniraj;
     case SituacaoDados::CamadaDelgadaLow:
         return MensagemCamadaDelgadaLow;
+    case SituacaoDados::SemCirculoBishop:
+        return MensagemSemCirculoBishop;
+    case SituacaoDados::ProfundidadeTrinca:
+        return MensagemProfundidadeTrinca;
     case SituacaoDados::Aceitos:
         break;
     }

@@ -22,6 +22,10 @@ inline constexpr char MensagemCamadaDelgadaKaniraj[] =
 inline constexpr char MensagemCamadaDelgadaLow[] =
     "A camada mole é mais fina que metade da altura do aterro: o método de Low não examina "
     "nenhuma cunha.";
+inline constexpr char MensagemSemCirculoBishop[] =
+    "Nenhum círculo do método de Bishop atravessa o aterro e a camada mole com estes dados.";
+inline constexpr char MensagemProfundidadeTrinca[] =
+    "A profundidade da trinca de tração deve ser maior que zero.";
 inline constexpr char MensagemCunhasSemReforco[] =
     "Há cunhas que o reforço não leva ao fator de segurança adotado; as solicitações mostradas "
     "não as consideram.";
@@ -39,6 +43,8 @@ enum class SituacaoDados {
     BermaMuitoLarga,      // every Kaniraj circle would cut the berm
     CamadaDelgadaKaniraj, // without a berm, no Kaniraj circle clears the toe within the layer
     CamadaDelgadaLow,     // the layer is thinner than Low's shallowest wedge, D = H/2
+    SemCirculoBishop,     // no circle of Bishop's search cuts the fill and the soft layer
+    ProfundidadeTrinca,   // a tension crack of no depth
 };
 
 // The checks every analysis makes before any search, in this order: H, γ or T zero; H, γ, T or Z
