@@ -92,7 +92,7 @@ TEST(Bishop, OneCircleOfTenSlicesAsByHand) {
     EXPECT_TRUE(Momentos(atrito, raso, *fatias, F(0.21L)));
 }
 
-// Tandjiria, Low and Phoon (2002), circular Spencer and Bishop analyses of reinforced embankments
+// Tandjiria et al. (2002), circular Spencer and Bishop analyses of reinforced embankments
 // on soft clay: a sand fill (φ 37°, γ 17; FS0 about 1.21, a force of 44 to 46 kN/m for 1.35) and a
 // clay fill of cu = 20 kPa, γ 19.4, with a 2 m crack full of water (FS0 0.975 to 0.98, 169 to
 // 175 kN/m). Their force is the reinforcement's own, its moment not divided by FS: ours, counted
