@@ -12,6 +12,7 @@
 #include "screens/Uapres.h"
 #include "screens/Uentdad.h"
 #include "screens/Umetod.h"
+#include "screens/Usolbishop.h"
 #include "screens/Usolkan.h"
 #include "screens/Usollow.h"
 #include "screens/uApresGeo.h"
@@ -108,6 +109,7 @@ ConjuntoTelas::ConjuntoTelas() {
     Criar<TEstudo>(IdTela::Estudo);
     Criar<TVerificacoes>(IdTela::Verificacoes);
     Criar<TConfiabilidade>(IdTela::Confiabilidade);
+    Criar<TSolbishop>(IdTela::Solbishop);
     Telas::Instalar(this);
 }
 

@@ -184,8 +184,8 @@ Melhor Refinar(Melhor inicio, long double passoX, long double passoY, long doubl
     return atual;
 }
 
-ResultadoBishop Buscar(const DadosEntrada& p, long double F, long double a, const TrincaBishop& t) {
-    ResultadoBishop r;
+RelatoBishop Buscar(const DadosEntrada& p, long double F, long double a, const TrincaBishop& t) {
+    RelatoBishop r;
     const long double H = p.Alt, T = p.Prof;
     const long double pe = p.Altberma > 0 && p.Largberma > 0 ? -p.Largberma : 0;
     Grade grade{pe - H, p.Decl * H + H, 0.5L * H, H + 2 * (H + T)};
@@ -375,9 +375,9 @@ std::optional<long double> FatorSemReforco(const DadosEntrada& p, const CirculoB
     return std::nullopt;
 }
 
-ResultadoBishop AnaliseBishop(const DadosEntrada& p, long double F, long double a,
-                              const TrincaBishop& trinca) {
-    ResultadoBishop r;
+RelatoBishop AnaliseBishop(const DadosEntrada& p, long double F, long double a,
+                           const TrincaBishop& trinca) {
+    RelatoBishop r;
     r.situacao = VerificarDados(p.Alt, p.Pesesp, p.Prof, p.Dist,
                                 {p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Altberma,
                                  p.Largberma, p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont, F, a,
@@ -390,7 +390,7 @@ ResultadoBishop AnaliseBishop(const DadosEntrada& p, long double F, long double 
         r.situacao = SituacaoDados::ProfundidadeTrinca;
     if (r.situacao != SituacaoDados::Aceitos)
         return r;
-    ResultadoBishop calculado;
+    RelatoBishop calculado;
     bool falhou;
     {
         VigiaPontoFlutuante vigia;

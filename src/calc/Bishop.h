@@ -14,16 +14,11 @@
 // weight has no moment about the centre, and φ = 0 there.
 
 #include "../data/DadosEntrada.h"
+#include "../data/Resultados.h"
 #include "Verificacao.h"
 
 #include <optional>
 #include <vector>
-
-struct CirculoBishop {
-    long double xc = 0, yc = 0; // the centre, m
-    long double D = 0;          // the depth of the lowest point below the foundation surface, m
-    long double Raio() const { return yc + D; }
-};
 
 // A vertical tension crack on the crest side of the circle: the fill beyond it is not part of the
 // sliding mass and the arc above its bottom does not resist. Through the fill, the crack reaches
@@ -78,23 +73,14 @@ std::optional<MomentosBishop> Momentos(const DadosEntrada& problema, const Circu
 std::optional<long double> FatorSemReforco(const DadosEntrada& problema,
                                            const CirculoBishop& circulo, const MassaBishop& massa);
 
-// What the analysis gives: the lowest unreinforced factor with its circle, the largest force that
-// brings a circle to F with its circle (0 when every circle's FS0 ≥ F), and whether some circle
-// below F is one that no reinforcement at height a crosses (no force brings it to F).
-struct ResultadoBishop {
+// The search's record and whether the data were accepted (else the situation says why, and the
+// record is all zero).
+struct RelatoBishop : ResultadoBishop {
     SituacaoDados situacao = SituacaoDados::Aceitos;
-    long double FS0 = 0;
-    CirculoBishop circuloFS0;
-    long double P = 0;
-    CirculoBishop circuloP; // meaningful when P > 0
-    bool semSolucao = false;
-    // A critical circle was found on the edge of the centres' grid even after widening it.
-    bool naBorda = false;
-    int circulos = 0; // circles examined
 };
 
 // The whole search for the design: Bishop's F and the reinforcement's height a (Posref), with the
 // crack chosen. Rejected data, and data for which no circle cuts the fill and the soft layer, come
 // back with the situation that says why, and no numbers.
-ResultadoBishop AnaliseBishop(const DadosEntrada& problema, long double F, long double a,
-                              const TrincaBishop& trinca = {});
+RelatoBishop AnaliseBishop(const DadosEntrada& problema, long double F, long double a,
+                           const TrincaBishop& trinca = {});

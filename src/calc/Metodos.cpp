@@ -63,6 +63,12 @@ AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados, MetodosPedidos pedido
         a.low = DetalheLow(dados);
         RespostasLow(*a.low, a);
     }
+    if (pedidos.bishop) {
+        TrincaBishop trinca;
+        trinca.atravesDoAterro = dados.fatores.TrincaBishop;
+        a.bishop = AnaliseBishop(dados.problema, dados.fatores.Fatsegbishop,
+                                 dados.fatores.Posrefbishop, trinca);
+    }
     // Kaniraj's checks include Low's: its refusal comes first (the crack's, which reads the same
     // data as the intact fill's but for the fill's strength).
     const auto situacao = [](const auto& corrida) {
@@ -83,6 +89,13 @@ bool RespondeKaniraj(const DadosAnalise& corrida, const DadosAnalise& dados) {
     return corrida.problema == dados.problema &&
            corrida.fatores.Fatsegkan == dados.fatores.Fatsegkan &&
            corrida.fatores.Posref == dados.fatores.Posref;
+}
+
+bool RespondeBishop(const DadosAnalise& corrida, const DadosAnalise& dados) {
+    return corrida.problema == dados.problema &&
+           corrida.fatores.Fatsegbishop == dados.fatores.Fatsegbishop &&
+           corrida.fatores.Posrefbishop == dados.fatores.Posrefbishop &&
+           corrida.fatores.TrincaBishop == dados.fatores.TrincaBishop;
 }
 
 bool RespondeLow(const DadosAnalise& corrida, const DadosAnalise& dados) {

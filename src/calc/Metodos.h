@@ -6,6 +6,7 @@
 // tells the user anything: refusals and warnings come back as values, for the caller to show.
 
 #include "../data/DadosEntrada.h"
+#include "Bishop.h"
 #include "Kaniraj.h"
 #include "Low.h"
 
@@ -54,14 +55,17 @@ struct RespostaMetodo {
     long double valor = 0; // only with Valor
 };
 
-// The analyses a run asks for: Kaniraj's with and without the crack, Low's.
+// The analyses a run asks for: Kaniraj's with and without the crack, Low's, Bishop's (some 35
+// times slower than the others together, so asked for by name).
 struct MetodosPedidos {
     bool comTrinca = true;
     bool semTrinca = true;
     bool low = true;
+    bool bishop = false;
 };
-inline constexpr MetodosPedidos SoKaniraj{true, true, false};
-inline constexpr MetodosPedidos SoLow{false, false, true};
+inline constexpr MetodosPedidos SoKaniraj{true, true, false, false};
+inline constexpr MetodosPedidos SoLow{false, false, true, false};
+inline constexpr MetodosPedidos SoBishop{false, false, false, true};
 // Only the analysis that gives this output.
 MetodosPedidos SoParaSaida(Saida saida);
 
@@ -72,6 +76,7 @@ struct AvaliacaoMetodos {
     // wedges); none for a method not asked for.
     std::optional<CunhasKaniraj> comTrinca, semTrinca;
     std::optional<CunhasLow> low;
+    std::optional<RelatoBishop> bishop;
     // The four forces and FS0 as the design is checked against them; a method not asked for
     // answers nothing.
     std::array<RespostaMetodo, NumeroDeForcas> P;
@@ -86,3 +91,4 @@ AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados, MetodosPedidos pedido
 // berm value nor Kaniraj's factors).
 bool RespondeKaniraj(const DadosAnalise& corrida, const DadosAnalise& dados);
 bool RespondeLow(const DadosAnalise& corrida, const DadosAnalise& dados);
+bool RespondeBishop(const DadosAnalise& corrida, const DadosAnalise& dados);

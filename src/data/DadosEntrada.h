@@ -24,11 +24,15 @@ struct DadosEntrada {
 };
 
 // What the methods take beside the problem: Kaniraj's safety factor F and the reinforcement's
-// height a above the foundation surface (m), and Low's safety factor F.
+// height a above the foundation surface (m); Low's safety factor F; Bishop's F, its reinforcement's
+// height and whether a tension crack cuts the fill.
 struct Fatores {
     long double Fatsegkan = 0;
     long double Posref = 0;
     long double Fatseglow = 0;
+    long double Fatsegbishop = 0;
+    long double Posrefbishop = 0;
+    bool TrincaBishop = false;
 
     bool operator==(const Fatores&) const = default;
 };

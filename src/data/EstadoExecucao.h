@@ -35,6 +35,9 @@ struct EstadoExecucao {
     // shows a method's results only for the design they answer.
     std::optional<DadosAnalise> DadosKaniraj;
     std::optional<DadosAnalise> DadosLow;
+    // Bishop's last accepted run and the design it answers.
+    ResultadoBishop SolucaoBishop;
+    std::optional<DadosAnalise> DadosBishop;
 };
 
 // The one run state of the program.

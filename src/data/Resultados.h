@@ -27,3 +27,25 @@ struct ComprimentosAncoragem {
     long double Horiz = 0;
     long double Biss = 0;
 };
+
+// One circle of Bishop's search: its centre (m, x from the main slope's toe toward the crest, y
+// above the foundation surface) and the depth of its lowest point below the foundation surface.
+struct CirculoBishop {
+    long double xc = 0, yc = 0;
+    long double D = 0;
+    long double Raio() const { return yc + D; }
+};
+
+// Bishop's results: the lowest unreinforced factor with its circle; the largest force that brings
+// a circle to F with its circle (0 when every circle's FS0 ≥ F); whether some circle below F is one
+// that no reinforcement at its height crosses (no force brings it to F); whether a critical circle
+// lay on the edge of the centres' grid even after widening it; the circles examined.
+struct ResultadoBishop {
+    long double FS0 = 0;
+    CirculoBishop circuloFS0;
+    long double P = 0;
+    CirculoBishop circuloP;
+    bool semSolucao = false;
+    bool naBorda = false;
+    int circulos = 0;
+};

@@ -62,6 +62,10 @@ constexpr CampoProjeto outrosCampos[] = {
     {"Semente", "eSemente", "Confiabilidade: Semente", 3, "1"},
     {"TdConfiabilidade", "eTdConfiabilidade", "Confiabilidade: Resistência de projeto Td (kN/m)",
      3},
+    {"Fatsegbishop", "eFatsegbishop", "Método de Bishop: Fator de segurança adotado", 4},
+    {"Posrefbishop", "ePosrefbishop", "Método de Bishop: Posição do reforço", 4},
+    {"TrincaBishop", "chTrincaBishop", "Método de Bishop: Trinca de tração através do aterro", 4,
+     "nao", TipoCampo::SimNao},
 };
 static_assert(Grandezas.size() + std::size(outrosCampos) == NumeroDeCampos);
 

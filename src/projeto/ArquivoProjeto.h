@@ -27,10 +27,11 @@ struct CampoProjeto {
     TipoCampo tipo = TipoCampo::Numero;
 };
 
-inline constexpr std::size_t NumeroDeCampos = 46;
+inline constexpr std::size_t NumeroDeCampos = 49;
 
-// The twelve problem values, the methods' three inputs, the five anchorage inputs, the eight of
-// the limit-state checks and the eighteen of the reliability analysis, in order.
+// The twelve problem values, the closed forms' three inputs, the five anchorage inputs, the eight
+// of the limit-state checks, the eighteen of the reliability analysis and Bishop's three, in
+// order.
 extern const std::array<CampoProjeto, NumeroDeCampos> CamposProjeto;
 
 struct Projeto {
@@ -42,7 +43,7 @@ struct Projeto {
 };
 
 inline constexpr char NomeDoFormato[] = "Veltra";
-inline constexpr int VersaoDoFormato = 3;
+inline constexpr int VersaoDoFormato = 4;
 // Larger files are refused without being read whole: a design is a few hundred bytes.
 inline constexpr qint64 TamanhoMaximoArquivo = 1 << 20;
 

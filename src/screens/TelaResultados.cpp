@@ -41,12 +41,17 @@ void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1
     MostrarDicasDoMouse(this);
     comprimentos_[0] = comprimento1;
     comprimentos_[1] = comprimento2;
-    AoClicar(dados, this, &TelaResultados::bDadosClick);
-    AoClicar(imprimir, this, &TelaResultados::bImpClick);
-    AoClicar(sair, this, &TelaResultados::bSairClick);
-    AoClicar(geotexteis, this, &TelaResultados::bGeot1Click);
-    AoClicar(ruptura, this, &TelaResultados::bRupturaClick);
-    AoClicar(relatorio, this, &TelaResultados::bRelatorioClick);
+    // A screen without anchorage or drawing has none of their buttons.
+    for (const auto& [botao, tratador] : {std::pair{dados, &TelaResultados::bDadosClick},
+                                          std::pair{imprimir, &TelaResultados::bImpClick},
+                                          std::pair{sair, &TelaResultados::bSairClick},
+                                          std::pair{geotexteis, &TelaResultados::bGeot1Click},
+                                          std::pair{ruptura, &TelaResultados::bRupturaClick},
+                                          std::pair{relatorio, &TelaResultados::bRelatorioClick}}) {
+        if (botao) {
+            AoClicar(botao, this, tratador);
+        }
+    }
 }
 
 void TelaResultados::EscreverAviso(QLabel* aviso, const QString& texto) {

@@ -43,7 +43,8 @@ protected:
     TelaResultados(bool doKaniraj, QWidget* parent);
 
     // After setupUi: the frame, the status bar with its mouse-over hints, the two fields of the
-    // anchorage lengths (emptied whenever the screen is left) and the four buttons.
+    // anchorage lengths (emptied whenever the screen is left) and the buttons; a screen without
+    // anchorage lengths or drawing passes none for them.
     void MontarResultados(QStatusBar* barra, QLineEdit* comprimento1, QLineEdit* comprimento2,
                           QPushButton* dados, QPushButton* imprimir, QPushButton* sair,
                           QPushButton* geotexteis, QPushButton* ruptura, QPushButton* relatorio);

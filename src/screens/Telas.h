@@ -30,8 +30,9 @@ enum class IdTela {
     Estudo,
     Verificacoes,
     Confiabilidade,
+    Solbishop,
 };
-inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Confiabilidade) + 1;
+inline constexpr int NumeroDeTelas = static_cast<int>(IdTela::Solbishop) + 1;
 
 class Telas {
 public:

@@ -18,6 +18,7 @@ TMetcal::TMetcal(QWidget* parent) : Tela(Tipo::Normal, parent), ui(new Ui::TMetc
     AoClicar(ui->bCalkan, this, &TMetcal::bCalkanClick);
     AoClicar(ui->bEsq1, this, &TMetcal::bEsq1Click);
     AoClicar(ui->bCallow, this, &TMetcal::bCallowClick);
+    AoClicar(ui->bCalbishop, this, &TMetcal::bCalbishopClick);
     AoClicar(ui->bEsq2, this, &TMetcal::bEsq2Click);
     AoClicar(ui->bEstudo, this, &TMetcal::bEstudoClick);
     AoClicar(ui->bVerificacoes, this, &TMetcal::bVerificacoesClick);
@@ -119,6 +120,30 @@ void TMetcal::bCallowClick() {
     }
     x.DadosLow = dados;
     Telas::Mostrar(IdTela::Sollow);
+}
+
+void TMetcal::bCalbishopClick() {
+    // Bishop's run keeps its own copy of the design: the closed forms' copy is what the drawing of
+    // their wedges answers.
+    DadosAnalise dados{DadosDoProblema, {}};
+    dados.fatores.Fatsegbishop = LerNumero(ui->eFatsegbishop);
+    dados.fatores.Posrefbishop = LerNumero(ui->ePosrefbishop);
+    dados.fatores.TrincaBishop = ui->chTrincaBishop->isChecked();
+    EstadoExecucao& x = Execucao();
+    x.DadosBishop.reset();
+    const RelatoBishop r = *AvaliarMetodos(dados, SoBishop).bishop;
+    if (r.situacao != SituacaoDados::Aceitos) {
+        ExibirMensagem(MensagemDaSituacao(r.situacao));
+        if (r.situacao == SituacaoDados::FatorSeguranca) {
+            ApontarCampo(ui->eFatsegbishop);
+        } else if (r.situacao == SituacaoDados::PosicaoReforco) {
+            ApontarCampo(ui->ePosrefbishop);
+        }
+        return;
+    }
+    x.SolucaoBishop = r;
+    x.DadosBishop = dados;
+    Telas::Mostrar(IdTela::Solbishop);
 }
 
 void TMetcal::bEsq2Click() {

@@ -22,6 +22,7 @@ private:
     void bCalkanClick();
     void bEsq1Click();
     void bCallowClick();
+    void bCalbishopClick();
     void bEsq2Click();
     void bEstudoClick();
     void bVerificacoesClick();

@@ -112,7 +112,7 @@ TEST(Bishop, PublishedBenchmarksWithinFivePerCent) {
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        const ResultadoBishop r = AnaliseBishop(caso.aterro, 1.35L, 0, caso.trinca);
+        const RelatoBishop r = AnaliseBishop(caso.aterro, 1.35L, 0, caso.trinca);
         ASSERT_EQ(r.situacao, SituacaoDados::Aceitos);
         EXPECT_GE(r.FS0, 0.95L * caso.FS0de);
         EXPECT_LE(r.FS0, 1.05L * caso.FS0ate);
@@ -129,7 +129,7 @@ TEST(Bishop, PublishedBenchmarksWithinFivePerCent) {
 
 TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
     const DadosEntrada areia = Benchmark(17, 0, 37);
-    const ResultadoBishop r = AnaliseBishop(areia, 1.2L, 0);
+    const RelatoBishop r = AnaliseBishop(areia, 1.2L, 0);
     ASSERT_GT(r.FS0, 1.2L);
     EXPECT_EQ(r.P, 0);
     EXPECT_FALSE(r.semSolucao);
@@ -144,7 +144,7 @@ TEST(Bishop, ForceGrowsWithTheHeightAndTheSearchEndsInsideItsGrid) {
     for (const DadosEntrada& p :
          {Benchmark(17, 0, 37), aterroExemplo,
           ComoExemplo([](DadosEntrada& d) { d.Altberma = 1, d.Largberma = 3; }).problema}) {
-        const ResultadoBishop r = AnaliseBishop(p, 1.3L, 0);
+        const RelatoBishop r = AnaliseBishop(p, 1.3L, 0);
         EXPECT_EQ(r.situacao, SituacaoDados::Aceitos);
         EXPECT_FALSE(r.naBorda);
         EXPECT_GT(r.P, 0);
@@ -153,7 +153,7 @@ TEST(Bishop, ForceGrowsWithTheHeightAndTheSearchEndsInsideItsGrid) {
     // circle, at the crack's bottom.
     TrincaBishop trinca;
     trinca.atravesDoAterro = true;
-    const ResultadoBishop comTrinca = AnaliseBishop(aterroExemplo, 1.3L, 0, trinca);
+    const RelatoBishop comTrinca = AnaliseBishop(aterroExemplo, 1.3L, 0, trinca);
     EXPECT_FALSE(comTrinca.semSolucao);
     EXPECT_GT(comTrinca.P, 0);
     EXPECT_NE(comTrinca.FS0, AnaliseBishop(aterroExemplo, 1.3L, 0).FS0);
@@ -196,7 +196,7 @@ TEST(Bishop, DataItCannotAnalyseSayWhyAndGiveNoNumber) {
         {"crack of no depth", aterroExemplo, 0, semProfundidade, SituacaoDados::ProfundidadeTrinca},
     };
     for (const auto& caso : casos) {
-        const ResultadoBishop r = AnaliseBishop(caso.p, 1.3L, caso.a, caso.trinca);
+        const RelatoBishop r = AnaliseBishop(caso.p, 1.3L, caso.a, caso.trinca);
         EXPECT_EQ(r.situacao, caso.situacao) << caso.nome;
         EXPECT_EQ(r.P, 0) << caso.nome;
         EXPECT_EQ(r.FS0, 0) << caso.nome;

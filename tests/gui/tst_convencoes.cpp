@@ -201,8 +201,10 @@ void TstConvencoes::cadaTela_data() {
                                     "eDist eSuperf eProfZ eCont eDescricao bContin bImp1 bExit bAbrir "
                                     "bSalvar bSalvarComo", 19, true, "bImp1");
     linha("Metcal", Metcal, Normal, "eFatsegkan ePosref bCalkan bEsq1 eFatseglow bCallow bEsq2 "
-                                    "bEstudo bVerificacoes bConfiabilidade bDados1 bImp2 bExit2", 13, false, "bImp2");
+                                    "eFatsegbishop ePosrefbishop chTrincaBishop bCalbishop "
+                                    "bEstudo bVerificacoes bConfiabilidade bDados1 bImp2 bExit2", 17, false, "bImp2");
     linha("Sollow", Sollow, Normal, "bDados3 bImp4 bExit4 bGeot1 bRuptura bRelatorio", 0, true, "bImp4");
+    linha("Solbishop", Solbishop, Normal, "bDados4 bImp5 bExit5 bRelatorio", 0, true, "bImp5");
     linha("Geot", Geot, SemDesativacao, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1 bFS bCalc bDados "
                                         "bEns bSair", 5, true, "");
     linha("Esquema", Esquema, Normal, "bCont1 bKan bLow bBibl bSair", 0, true, "");

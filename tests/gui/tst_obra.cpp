@@ -8,6 +8,7 @@
 #include "../comum/Exemplo.h"
 
 #include "app/Aplicacao.h"
+#include "calc/Bishop.h"
 #include "calc/Confiabilidade.h"
 #include "calc/Kanct.h"
 #include "calc/Kanst.h"
@@ -187,6 +188,7 @@ private slots:
     void relatorioSemJanelas();
     void ancoragemComoNoRelatorio();
     void relatorioAmostraEmSegundoPlano();
+    void bishopNaTela();
     void semImpressoraSalvaPdf();
     void estudoParametrico();
     void verificacoesAoDigitar();
@@ -865,6 +867,29 @@ void TstObra::relatorioAmostraEmSegundoPlano() {
     QVERIFY(TextoDoPdf(programa.arquivo).contains(QStringLiteral("Amostras: 300;")));
     QCOMPARE(programa.perguntas.size(), 1); // whether to open it
     QCOMPARE(programa.mensagens, QStringList());
+}
+
+// Bishop's method from the methods screen: the numbers of its search for the data typed, with
+// their circles; a factor it refuses says why and points at it.
+void TstObra::bishopNaTela() {
+    ProgramaEmTeste programa;
+    QVERIFY(DigitarExemplo());
+    Digitar(Metcal, "eFatsegbishop", QStringLiteral("1,3"));
+    Digitar(Metcal, "ePosrefbishop", QStringLiteral("0"));
+    Clicar(Metcal, "bCalbishop");
+    QVERIFY(EsperarAtiva(Solbishop));
+    const RelatoBishop r = AnaliseBishop(aterroExemplo, 1.3L, 0);
+    QCOMPARE(Textos(Solbishop, "eFS0bishop eFatsegsol4 ePbishop eXcP eYcP eDP"),
+             (QStringList{Formato(r.FS0), QStringLiteral("1,3"), Formato(r.P),
+                          Formato(r.circuloP.xc), Formato(r.circuloP.yc), Formato(r.circuloP.D)}));
+    VerificarTextosInteiros(Janela(Solbishop));
+
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "eFatsegbishop", QStringLiteral("0"));
+    Clicar(Metcal, "bCalbishop");
+    QCOMPARE(programa.mensagens, QStringList{QString::fromUtf8(MensagemFatorSeguranca)});
+    QCOMPARE(Focado()->objectName(), QStringLiteral("eFatsegbishop"));
+    QVERIFY(!Execucao().DadosBishop);
 }
 
 // With no printer the message stays and the page can be kept as a PDF.
