@@ -212,8 +212,9 @@ int GerarRelatorioSemJanelas(int argc, char* argv[], const QString& projeto, con
     }
     QString erro;
     try {
-        erro = GravarRelatorio(CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true),
-                               pdf);
+        erro = GravarRelatorio(
+            CalcularRelatorio(lido, QFileInfo(projeto).fileName(), true, true, std::nullopt, true),
+            pdf);
     } catch (...) {
         erro = QString::fromStdString(TextoDoErro(std::current_exception()));
     }

@@ -81,6 +81,34 @@ void Low(ConteudoRelatorio& c, const AvaliacaoMetodos& a) {
     c.low = l;
 }
 
+// Bishop's search when it counts as calculated and its inputs are typed; else why not.
+void Bishop(ConteudoRelatorio& c, const AvaliacaoMetodos& a, bool calculado) {
+    if (!a.bishop) {
+        if (!c.Fatsegbishop || !c.Posrefbishop) {
+            c.avisos << QStringLiteral("Bishop: %1 %2.")
+                            .arg(c.Fatsegbishop ? QStringLiteral("posição do reforço")
+                                                : QStringLiteral("fator de segurança de Bishop"),
+                                 QStringLiteral("vazio ou não numérico"));
+        } else if (!calculado) {
+            c.avisos << QStringLiteral("Bishop: não calculado para os dados e fatores digitados.");
+        }
+        return;
+    }
+    if (a.bishop->situacao != SituacaoDados::Aceitos) {
+        c.avisos << QStringLiteral("Bishop: %1")
+                        .arg(QString::fromUtf8(MensagemDaSituacao(a.bishop->situacao)));
+        return;
+    }
+    if (a.bishop->semSolucao) {
+        c.avisos << QStringLiteral("Bishop: há círculos abaixo do fator de segurança adotado que o "
+                                   "reforço não atravessa; nenhuma solicitação os estabiliza.");
+    }
+    if (a.bishop->naBorda) {
+        c.avisos << QStringLiteral("Bishop: o círculo crítico ficou na borda da malha de centros.");
+    }
+    c.bishop = a.bishop;
+}
+
 // The lengths of the forces shown, from the interfaces typed.
 void Ancoragens(ConteudoRelatorio& c) {
     const auto valor = [&](const char* chave) { return ValorDigitado(c.projeto, chave); };
@@ -156,7 +184,7 @@ std::optional<PedidoConfiabilidade> ConfiabilidadeDoRelatorio(const Projeto& pro
 }
 
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
-                                    bool low, EscolhaForca escolha) {
+                                    bool low, EscolhaForca escolha, bool bishop) {
     ConteudoRelatorio c;
     c.projeto = projeto;
     c.arquivo = arquivo;
@@ -172,13 +200,20 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
 
     // One run of each method whose factors are typed gives the report's results, the reasons of
     // those left out and the checks.
+    c.Fatsegbishop = ValorDigitado(projeto, "Fatsegbishop");
+    c.Posrefbishop = ValorDigitado(projeto, "Posrefbishop");
+    c.TrincaBishop = TextoDigitado(projeto, "TrincaBishop") == QLatin1String("sim");
     const bool fatoresKaniraj = c.Fatsegkan && c.Posref;
+    const bool fatoresBishop = bishop && c.Fatsegbishop && c.Posrefbishop;
     const DadosAnalise dados{*c.dados,
                              {.Fatsegkan = fatoresKaniraj ? *c.Fatsegkan : 0,
                               .Posref = fatoresKaniraj ? *c.Posref : 0,
-                              .Fatseglow = c.Fatseglow.value_or(0)}};
-    const AvaliacaoMetodos metodos =
-        AvaliarMetodos(dados, {fatoresKaniraj, fatoresKaniraj, c.Fatseglow.has_value()});
+                              .Fatseglow = c.Fatseglow.value_or(0),
+                              .Fatsegbishop = c.Fatsegbishop.value_or(0),
+                              .Posrefbishop = c.Posrefbishop.value_or(0),
+                              .TrincaBishop = c.TrincaBishop}};
+    const AvaliacaoMetodos metodos = AvaliarMetodos(
+        dados, {fatoresKaniraj, fatoresKaniraj, c.Fatseglow.has_value(), fatoresBishop});
     if (kaniraj && fatoresKaniraj) {
         Kaniraj(c, metodos);
     } else {
@@ -189,6 +224,7 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
     } else {
         c.avisos << QStringLiteral("Low: %1.").arg(MotivoNaoCalculado(c, metodos, false));
     }
+    Bishop(c, metodos, bishop);
     Ancoragens(c);
 
     QString invalido;

@@ -192,8 +192,70 @@ QString SecaoLow(const ConteudoRelatorio& c, qreal fator) {
     return h + t.Html();
 }
 
+QString Nome(Saida saida) {
+    return QString::fromUtf8(Saidas[Indice(saida)].nome);
+}
+
+QString SecaoBishop(const ConteudoRelatorio& c, qreal fator) {
+    QString h = QStringLiteral("<h2>5. Resultados pelo método de Bishop</h2>");
+    if (!c.bishop) {
+        h += QStringLiteral("<p>Método de Bishop: %1.</p>").arg(naoCalculado);
+    } else {
+        const RelatoBishop& r = *c.bishop;
+        h += QStringLiteral("<p>Método simplificado de Bishop, círculos tangentes a uma "
+                            "profundidade D da camada mole, resistência não drenada do perfil na "
+                            "base de cada fatia; a força do reforço entra como momento resistente, "
+                            "FS = (MR + P·(yc − a))/MD. Fator de segurança adotado F = %1; posição "
+                            "do reforço a = %2 m; trinca de tração através do aterro: %3.</p>")
+                 .arg(Fmt(*c.Fatsegbishop), Fmt(*c.Posrefbishop),
+                      c.TrincaBishop ? QStringLiteral("sim") : QStringLiteral("não"));
+        Tabela t(fator,
+                 {QStringLiteral("Círculo crítico"), QStringLiteral("Valor"),
+                  QStringLiteral("xc (m)"), QStringLiteral("yc (m)"), QStringLiteral("D (m)")});
+        t.Linha({QStringLiteral("Menor fator de segurança sem reforço, FS0"), Fmt(r.FS0),
+                 Fmt(r.circuloFS0.xc), Fmt(r.circuloFS0.yc), Fmt(r.circuloFS0.D)});
+        if (r.semSolucao) {
+            t.Linha({QStringLiteral("Solicitação no reforço, P (kN/m)"),
+                     QStringLiteral("sem solução"), QStringLiteral("—"), QStringLiteral("—"),
+                     QStringLiteral("—")});
+        } else if (r.P > 0) {
+            t.Linha({QStringLiteral("Solicitação no reforço, P (kN/m)"), Fmt(r.P),
+                     Fmt(r.circuloP.xc), Fmt(r.circuloP.yc), Fmt(r.circuloP.D)});
+        } else {
+            t.Linha({QStringLiteral("Solicitação no reforço, P (kN/m)"), Fmt(r.P),
+                     QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—")});
+        }
+        h += t.Html();
+    }
+    // Every method's force side by side, as each counts it.
+    h += QStringLiteral("<p><b>Comparação dos métodos</b></p>");
+    Tabela comparacao(fator, {QStringLiteral("Método"), QStringLiteral("Solicitação (kN/m)"),
+                              QStringLiteral("FS0 sem reforço")});
+    const auto valor = [](bool calculado, long double v) {
+        return calculado ? Fmt(v) : naoCalculado;
+    };
+    const bool kaniraj = c.comTrinca && c.semTrinca;
+    comparacao
+        .Linha({Nome(Saida::KanirajComTrinca),
+                valor(kaniraj, kaniraj ? c.comTrinca->resultado.P : 0), QStringLiteral("—")})
+        .Linha({Nome(Saida::KanirajSemTrinca),
+                valor(kaniraj, kaniraj ? c.semTrinca->resultado.P : 0), QStringLiteral("—")})
+        .Linha({Nome(Saida::LowHorizontal),
+                valor(c.low.has_value(), c.low ? c.low->resultado.Solicsolh : 0),
+                valor(c.low.has_value(), c.low ? c.low->resultado.Fatsegsol : 0)})
+        .Linha({Nome(Saida::LowBissetriz),
+                valor(c.low.has_value(), c.low ? c.low->resultado.Solicsolb : 0),
+                QStringLiteral("—")})
+        .Linha({QStringLiteral("Bishop"),
+                c.bishop && c.bishop->semSolucao
+                    ? QStringLiteral("sem solução")
+                    : valor(c.bishop.has_value(), c.bishop ? c.bishop->P : 0),
+                valor(c.bishop.has_value(), c.bishop ? c.bishop->FS0 : 0)});
+    return h + comparacao.Html();
+}
+
 QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
-    QString h = QStringLiteral("<h2>5. Comprimentos de ancoragem</h2>");
+    QString h = QStringLiteral("<h2>6. Comprimentos de ancoragem</h2>");
     h += TabelaDigitada(c.projeto, fator,
                         {{"CoeGeo1", "Coesão na interface fundação/geotêxtil", "kPa"},
                          {"AngGeo1", "Ângulo de atrito na interface fundação/geotêxtil", "graus"},
@@ -214,7 +276,7 @@ QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
 }
 
 QString SecaoVerificacoes(const ConteudoRelatorio& c, qreal fator) {
-    QString h = QStringLiteral("<h2>6. Verificações complementares</h2>");
+    QString h = QStringLiteral("<h2>7. Verificações complementares</h2>");
     if (!c.verificacoes) {
         return h + QStringLiteral("<p>Verificações complementares: %1.</p>").arg(naoCalculado);
     }
@@ -248,7 +310,7 @@ QString SecaoVerificacoes(const ConteudoRelatorio& c, qreal fator) {
 }
 
 QString SecaoAvisos(const ConteudoRelatorio& c) {
-    QString h = QStringLiteral("<h2>7. Avisos</h2>");
+    QString h = QStringLiteral("<h2>8. Avisos</h2>");
     if (c.avisos.isEmpty()) {
         return h + QStringLiteral("<p>Nenhum aviso.</p>");
     }
@@ -290,7 +352,7 @@ QImage ImagemGrafico(QChart* grafico, QSize tamanho) {
 }
 
 QString SecaoSuperficies(const ConteudoRelatorio& c, QTextDocument& documento) {
-    QString h = QStringLiteral("<h2>8. Superfícies críticas</h2>");
+    QString h = QStringLiteral("<h2>9. Superfícies críticas</h2>");
     if (!c.dados || !(c.semTrinca || c.low)) {
         return h + QStringLiteral("<p>Nenhum método foi calculado para estes dados.</p>");
     }
@@ -353,7 +415,7 @@ QString TabelaDeSaidas(qreal fator, const TabelaDeTexto& texto) {
 QString SecaoConfiabilidade(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) {
     const ResultadoConfiabilidade& r = *c.confiabilidade;
     const PedidoConfiabilidade& p = r.pedido;
-    QString h = QStringLiteral("<h2>9. Confiabilidade</h2>");
+    QString h = QStringLiteral("<h2>10. Confiabilidade</h2>");
     Tabela entradas(fator, {QStringLiteral("Variável"), QStringLiteral("Média"),
                             QStringLiteral("CV (%)"), QStringLiteral("Distribuição")});
     for (std::size_t k = 0; k < NumeroDeAleatorias; ++k) {
@@ -407,7 +469,7 @@ QString SecaoConfiabilidade(const ConteudoRelatorio& c, QTextDocument& documento
 
 QString HtmlDoRelatorio(const ConteudoRelatorio& c, QTextDocument& documento, qreal fator) {
     return Cabecalho(c, fator) + SecaoDados(c, fator) + SecaoHipoteses() + SecaoKaniraj(c, fator) +
-           SecaoLow(c, fator) + SecaoAncoragem(c, fator) + SecaoVerificacoes(c, fator) +
-           SecaoAvisos(c) + SecaoSuperficies(c, documento) +
+           SecaoLow(c, fator) + SecaoBishop(c, fator) + SecaoAncoragem(c, fator) +
+           SecaoVerificacoes(c, fator) + SecaoAvisos(c) + SecaoSuperficies(c, documento) +
            (c.confiabilidade ? SecaoConfiabilidade(c, documento, fator) : QString());
 }

@@ -6,6 +6,7 @@
 // result appears only for the data the report shows: a method not calculated for them says
 // "não calculado", and why among the warnings. Made without any window.
 
+#include "calc/Bishop.h"
 #include "calc/Confiabilidade.h"
 #include "calc/Kaniraj.h"
 #include "calc/Low.h"
@@ -29,6 +30,10 @@ struct ConteudoRelatorio {
     // Each method's detail; none: not calculated for these data.
     std::optional<CunhasKaniraj> semTrinca, comTrinca;
     std::optional<CunhasLow> low;
+    // Bishop's inputs as typed (none: not a number) and its search; none: not calculated.
+    std::optional<long double> Fatsegbishop, Posrefbishop;
+    bool TrincaBishop = false;
+    std::optional<RelatoBishop> bishop;
     // The anchorage lengths, each none when its force is not calculated (or the inputs are not
     // all typed and valid).
     std::optional<long double> ComTr, SemTr, Horiz, Biss;
@@ -43,7 +48,8 @@ struct ConteudoRelatorio {
 // Reads the typed design and runs the methods asked for (silently, collecting their warnings)
 // and the limit-state checks with the governing force chosen.
 ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arquivo, bool kaniraj,
-                                    bool low, EscolhaForca escolha = std::nullopt);
+                                    bool low, EscolhaForca escolha = std::nullopt,
+                                    bool bishop = false);
 
 // The reliability request the report of this typed design runs: none when every value is fixed,
 // or when the request cannot run (then `problema` says why).

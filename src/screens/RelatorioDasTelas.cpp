@@ -77,6 +77,14 @@ MetodosAtuais MetodosDasTelas() {
     atuais.kaniraj = x.DadosKaniraj && F && a &&
                      RespondeKaniraj(*x.DadosKaniraj, {*problema, {.Fatsegkan = *F, .Posref = *a}});
     atuais.low = x.DadosLow && Flow && RespondeLow(*x.DadosLow, {*problema, {.Fatseglow = *Flow}});
+    const auto Fb = ValorDigitado(projeto, "Fatsegbishop");
+    const auto ab = ValorDigitado(projeto, "Posrefbishop");
+    const bool trinca = TextoDigitado(projeto, "TrincaBishop") == QLatin1String("sim");
+    atuais.bishop =
+        x.DadosBishop && Fb && ab &&
+        RespondeBishop(
+            *x.DadosBishop,
+            {*problema, {.Fatsegbishop = *Fb, .Posrefbishop = *ab, .TrincaBishop = trinca}});
     return atuais;
 }
 
@@ -85,7 +93,8 @@ ConteudoRelatorio RelatorioDasTelas() {
     const QString arquivo = ArquivoDoProjeto();
     ConteudoRelatorio conteudo = CalcularRelatorio(
         ProjetoDasTelas(), arquivo.isEmpty() ? QString() : QFileInfo(arquivo).fileName(),
-        atuais.kaniraj, atuais.low, EscolhaNaLista(Execucao().EscolhaForcaGovernante));
+        atuais.kaniraj, atuais.low, EscolhaNaLista(Execucao().EscolhaForcaGovernante),
+        atuais.bishop);
     conteudo.alterado = ProjetoAlterado();
     return conteudo;
 }

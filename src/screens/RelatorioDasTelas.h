@@ -9,7 +9,7 @@ class QWidget;
 // Which methods' last runs answer exactly the data and factors now typed: only their numbers may
 // be shown, anchored or reported.
 struct MetodosAtuais {
-    bool kaniraj = false, low = false;
+    bool kaniraj = false, low = false, bishop = false;
 };
 MetodosAtuais MetodosDasTelas();
 

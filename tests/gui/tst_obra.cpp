@@ -653,8 +653,9 @@ void TstObra::relatorioDasTelas() {
     for (const QString& numero : kaniraj + low) {
         QVERIFY2(texto.contains(numero), qPrintable(numero));
     }
-    QCOMPARE(texto.count(QStringLiteral("não calculado")), 4); // no interfaces typed: no lengths
-    QVERIFY(!texto.contains(QStringLiteral("Amostras:")));     // every value fixed: no reliability
+    // No interfaces typed: no lengths; Bishop not run: its section and its two comparison cells.
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 4 + 1 + 2);
+    QVERIFY(!texto.contains(QStringLiteral("Amostras:"))); // every value fixed: no reliability
 
     // New data typed and not run: neither method answers them.
     QVERIFY(MostrarEEsperar(Entdad));
@@ -663,8 +664,9 @@ void TstObra::relatorioDasTelas() {
     QVERIFY(MostrarEEsperar(Solkan));
     Clicar(Solkan, "bRelatorio");
     texto = TextoDoPdf(programa.arquivo);
-    // Two methods, four lengths, and why among the warnings.
-    QCOMPARE(texto.count(QStringLiteral("não calculado")), 8);
+    // Two methods, four lengths, and why among the warnings; Bishop's section; and in the
+    // comparison Kaniraj's two forces, Low's two and its FS0, Bishop's force and FS0.
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 8 + 1 + 7);
     QVERIFY(
         texto.contains(QStringLiteral("Low: não calculado para os dados e o fator digitados.")));
     QVERIFY(!texto.contains(kaniraj.at(1)));
@@ -700,9 +702,15 @@ void TstObra::relatorioSemJanelas() {
     CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, semTrinca);
     ResultadoLow low;
     CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, low);
-    for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol}) {
+    // Bishop's section, its critical circle and the methods side by side.
+    const RelatoBishop bishop = AnaliseBishop(aterroExemplo, 1.3L, 0);
+    for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol, bishop.P,
+                          bishop.circuloP.yc, bishop.FS0}) {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
+    QVERIFY(texto.contains(QStringLiteral("5. Resultados pelo método de Bishop")));
+    QVERIFY(texto.contains(QRegularExpression(
+        QStringLiteral("Bishop +%1 +%2").arg(Formato(bishop.P), Formato(bishop.FS0)))));
     // The limit-state checks of the documented design: the fill does not slide (FSd = R/PA with
     // the resistance shown), the foundation cannot carry it, and 200 kN/m reduced to 82,64 fall
     // short of Low's 97,2. Searched as a reader searches the PDF: no ligature hides a word.
