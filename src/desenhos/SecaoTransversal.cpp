@@ -19,6 +19,20 @@ namespace {
 const QColor corAterro(222, 205, 160);
 const QColor corMole(200, 200, 200);
 const QColor corReforco(30, 30, 30);
+// Bishop's circles: the force's solid, the unreinforced one dotted.
+const QPen canetaBishopP(QColor(120, 40, 150), 2, Qt::SolidLine);
+const QPen canetaBishopFS0(QColor(120, 40, 150), 2, Qt::DotLine);
+
+// Bishop's circles drawn, the force's first: none when it needs none or has no solution.
+std::vector<std::pair<CirculoBishop, QPen>> CirculosBishop(const CenarioSecao& c) {
+    std::vector<std::pair<CirculoBishop, QPen>> circulos;
+    if (!c.temBishop)
+        return circulos;
+    if (c.bishop.P > 0 && !c.bishop.semSolucao)
+        circulos.push_back({c.bishop.circuloP, canetaBishopP});
+    circulos.push_back({c.bishop.circuloFS0, canetaBishopFS0});
+    return circulos;
+}
 
 QString Numero(long double v) {
     return QString::fromStdString(FormatoGeral(std::round(v * 100) / 100));
@@ -78,21 +92,28 @@ Mundo Limites(const CenarioSecao& c, double crista) {
     const DadosEntrada& d = c.dados;
     Mundo m{-static_cast<double>(d.Largberma) - 1, static_cast<double>(d.Decl * d.Alt) + crista,
             -static_cast<double>(d.Prof), static_cast<double>(d.Alt)};
+    std::vector<Circulo> circulos;
     if (c.temKaniraj) {
         for (const ResultadoKaniraj& r : {c.semTrinca, c.comTrinca}) {
             if (const auto circulo = CirculoKaniraj(r)) {
-                if (const auto cortes = CortesNaSuperficie(*circulo)) {
-                    m.x0 = std::min(m.x0, static_cast<double>(cortes->first) - 1);
-                    m.x1 = std::max(m.x1, static_cast<double>(cortes->second) + 1);
-                }
-                // On the crest side the arc climbs through the fill up to the crest.
-                const long double acima = d.Alt - circulo->centro.y;
-                const long double quadrado = circulo->raio * circulo->raio - acima * acima;
-                const long double saida = quadrado > 0 ? circulo->centro.x + std::sqrt(quadrado)
-                                                       : circulo->centro.x + circulo->raio;
-                m.x1 = std::max(m.x1, static_cast<double>(saida) + 1);
+                circulos.push_back(*circulo);
             }
         }
+    }
+    for (const auto& [b, caneta] : CirculosBishop(c)) {
+        circulos.push_back({{b.xc, b.yc}, b.Raio()});
+    }
+    for (const Circulo& circulo : circulos) {
+        if (const auto cortes = CortesNaSuperficie(circulo)) {
+            m.x0 = std::min(m.x0, static_cast<double>(cortes->first) - 1);
+            m.x1 = std::max(m.x1, static_cast<double>(cortes->second) + 1);
+        }
+        // On the crest side the arc climbs through the fill up to the crest.
+        const long double acima = d.Alt - circulo.centro.y;
+        const long double quadrado = circulo.raio * circulo.raio - acima * acima;
+        const long double saida =
+            quadrado > 0 ? circulo.centro.x + std::sqrt(quadrado) : circulo.centro.x + circulo.raio;
+        m.x1 = std::max(m.x1, static_cast<double>(saida) + 1);
     }
     return m;
 }
@@ -134,6 +155,21 @@ std::vector<Legenda> Legendas(const CenarioSecao& c) {
                                              .arg(Numero(c.Fatsegkan));
             legendas.push_back({CanetaDe(curva), texto});
         }
+    }
+    if (c.temBishop) {
+        legendas.push_back(
+            {canetaBishopP,
+             c.bishop.semSolucao
+                 ? QStringLiteral("Bishop: há círculos que o reforço não atravessa (F = %1)")
+                       .arg(Numero(c.Fatsegbishop))
+             : c.bishop.P > 0
+                 ? QStringLiteral("Bishop: P = %1 kN/m, D = %2 m (F = %3)")
+                       .arg(Numero(c.bishop.P), Numero(c.bishop.circuloP.D), Numero(c.Fatsegbishop))
+                 : QStringLiteral("Bishop: nenhum círculo requer reforço (F = %1)")
+                       .arg(Numero(c.Fatsegbishop))});
+        legendas.push_back(
+            {canetaBishopFS0, QStringLiteral("Bishop sem reforço: FS0 = %1, D = %2 m")
+                                  .arg(Numero(c.bishop.FS0), Numero(c.bishop.circuloFS0.D))});
     }
     if (c.temLow) {
         for (const NivelLow& nivel : NiveisLow(c)) {
@@ -385,6 +421,24 @@ void DesenharEixos(QPainter& pintor, const Escala& P, const QFontMetricsF& medid
 
 } // namespace
 
+void DesenharCirculosBishop(QPainter& pintor, const CenarioSecao& c, const Escala& P) {
+    const DadosEntrada& d = c.dados;
+    QPainterPath solo;
+    solo.addRect(
+        QRectF(QPointF(P.Esquerda(), P(0, 0).y()), QPointF(P.Direita(), P(0, -d.Prof).y())));
+    solo.addPolygon(PoligonoAterro(d, P));
+    solo = solo.simplified();
+    for (const auto& [circulo, caneta] : CirculosBishop(c)) {
+        const QPointF centro = P(circulo.xc, circulo.yc);
+        pintor.setPen(caneta);
+        pintor.drawPath(ArcoDentro(solo, centro, static_cast<double>(circulo.Raio()) * P.porMetro));
+        if (circulo.yc <= P.mundo.y1) {
+            pintor.setPen(QPen(caneta.color(), 1));
+            pintor.drawEllipse(centro, 3, 3);
+        }
+    }
+}
+
 void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     const CenarioSecao& c = cenario_;
     pintor.save();
@@ -408,6 +462,7 @@ void SecaoTransversal::Desenhar(QPainter& pintor, const QRectF& area) const {
     if (c.temLow) {
         DesenharNiveisLow(pintor, c, P);
     }
+    DesenharCirculosBishop(pintor, c, P);
     DesenharEixos(pintor, P, medidas);
     DesenharLegenda(pintor, legendas, colunas, area, medidas.height());
     pintor.restore();

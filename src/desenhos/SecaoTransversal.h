@@ -21,6 +21,9 @@ struct CenarioSecao {
     bool temLow = false;
     long double Fatseglow = 0;
     ResultadoLow low;
+    bool temBishop = false;
+    long double Fatsegbishop = 0;
+    ResultadoBishop bishop;
 };
 
 class SecaoTransversal : public QWidget {

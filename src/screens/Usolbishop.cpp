@@ -7,7 +7,7 @@
 TSolbishop::TSolbishop(QWidget* parent) : TelaResultados(false, parent), ui(new Ui::TSolbishop) {
     ui->setupUi(this);
     MontarResultados(ui->StatusBar1, nullptr, nullptr, ui->bDados4, ui->bImp5, ui->bExit5, nullptr,
-                     nullptr, ui->bRelatorio);
+                     ui->bRuptura, ui->bRelatorio);
     ui->bDados4->setFocus();
 }
 

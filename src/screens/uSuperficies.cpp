@@ -57,6 +57,14 @@ void TSuperficies::Atualizar() {
         cenario.Fatseglow = curvas.Fatseglow;
         cenario.low = curvas.low->resultado;
     }
+    // Bishop's circles on the section the closed forms answer, or on its own when they answer none.
+    const bool outros = cenario.temKaniraj || cenario.temLow;
+    if (x.DadosBishop && (!outros || x.DadosBishop->problema == d)) {
+        cenario.dados = x.DadosBishop->problema;
+        cenario.temBishop = true;
+        cenario.Fatsegbishop = x.DadosBishop->fatores.Fatsegbishop;
+        cenario.bishop = x.SolucaoBishop;
+    }
     ui->Secao->DefinirCenario(cenario);
     for (auto [vista, grafico] : {std::pair{ui->GraficoForcas, GraficoForcas(curvas)},
                                   std::pair{ui->GraficoFS0, GraficoFS0(curvas)}}) {

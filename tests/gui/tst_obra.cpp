@@ -891,6 +891,25 @@ void TstObra::bishopNaTela() {
              (QStringList{Formato(r.FS0), QStringLiteral("1,3"), Formato(r.P),
                           Formato(r.circuloP.xc), Formato(r.circuloP.yc), Formato(r.circuloP.D)}));
     VerificarTextosInteiros(Janela(Solbishop));
+    // "&Ver ruptura": both circles drawn on the section, in Bishop's purple.
+    int roxos = -1;
+    QuandoModal([&roxos](QWidget* janela) {
+        const QImage imagem = Achar<QWidget>(janela, QStringLiteral("Secao"))->grab().toImage();
+        if (!qEnvironmentVariableIsEmpty("VELTRA_PNG_DIR")) {
+            imagem.save(qEnvironmentVariable("VELTRA_PNG_DIR") +
+                        QStringLiteral("/SecaoBishop.png"));
+        }
+        roxos = 0;
+        for (int y = 0; y < imagem.height(); ++y) {
+            for (int x = 0; x < imagem.width(); ++x) {
+                const QColor c = imagem.pixelColor(x, y);
+                roxos += qAbs(c.red() - 120) < 25 && c.green() < 80 && qAbs(c.blue() - 150) < 25;
+            }
+        }
+        janela->close();
+    });
+    Clicar(Solbishop, "bRuptura");
+    QVERIFY2(roxos > 200, qPrintable(QString::number(roxos)));
 
     QVERIFY(MostrarEEsperar(Metcal));
     Digitar(Metcal, "eFatsegbishop", QStringLiteral("0"));
