@@ -82,6 +82,11 @@ CunhaKaniraj Cunha(const Constantes& comum, int i, long double Di, long double d
     CunhaKaniraj cunha{Di, std::nullopt, std::nullopt, comum.X0};
 
     const long double cm = ResistenciaRepresentativa(p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont, Di);
+    // The arc factors Nf = 3.06·d^0.53 and Na = 1.53·((d + 1)^0.53 − d^0.53) are Low's stability
+    // numbers (1989); the fill's 0.22·tan φ, the moment coefficients 0.532 and 0.226 below and the
+    // criterion's 2.47, 1.47 and 1.032 are Kaniraj's fits for the maximum force along the bisector
+    // (Kaniraj, 1994, Geotextiles and Geomembranes 13), with the berm and the tension crack of
+    // Kaniraj (1994, Geotextiles and Geomembranes 13(2)).
     const long double d053 = comum.profundidades.D053(i, d);
     const long double Nf = 3.06L * d053;
     long double G, S, s;

@@ -133,14 +133,15 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
 
     const long double cm =
         ResistenciaRepresentativa(p.Prof, p.Dist, p.Superf, p.ProfZ, p.Cont, cunha.D);
-    // Fitted geometry of the critical circle for this depth ratio.
+    // Fitted geometry of the critical circle for this depth ratio and the stability numbers N1 of
+    // the foundation and N2 of the fill, with the fill's friction factor λ: Low's fits to
+    // circular analyses of embankments on soft clay (Low, 1989, J. Geotech. Engng 115(2)).
     const PotenciasDaRazao& potencias = PotenciasDasRazoes()[i - primeiraCunha];
     const long double x = r + 0.5L;
     const long double x2 = potencias.x2;
     const long double A = 1.564L * x + 0.1303L * comum.m / x;
     const long double B = x * A - x2 / 2 - comum.m / 24;
     const long double A147 = comum.talude.A147(i, A);
-    // Stability numbers of the foundation and of the fill.
     const long double r053 = potencias.r053;
     const long double N1 = 3.06L * r053 * A147 / B;
     const long double N2 = 1.53L * (potencias.r1053 - r053) * A147 / B;
@@ -157,7 +158,10 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
         return cunha;
     }
     const long double E = x2 / 2 + comum.m / 24;
-    // q = (F/FS0)^-0.68, worked out when a search first needs it; both directions share it.
+    // The force that brings the wedge to F, from the ratio FS0/F: q = (F/FS0)^-0.68, the exponent
+    // 0.32 of the criterion and the bisector's direction factor 0.28 are the fits of Low, Wong, Lim
+    // and Broms (1990, Geotextiles and Geomembranes 9). q is worked out when a search first needs
+    // it; both directions share it.
     CriterioFator criterio{x, FatorQ::DaRazao(en.fatores.Fatseglow / cunha.FS0), 0.28L, r, E};
     const BuscaRapida rapidaB(criterio);
     // A copy made after the bisector's setup carries q's estimate along.
