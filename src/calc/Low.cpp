@@ -159,8 +159,8 @@ CunhaLow Cunha(const Constantes& comum, int i, long double r, long double D,
     }
     const long double E = x2 / 2 + comum.m / 24;
     // The force that brings the wedge to F, from the ratio FS0/F: q = (F/FS0)^-0.68, the exponent
-    // 0.32 of the criterion and the bisector's direction factor 0.28 are the fits of Low, Wong, Lim
-    // and Broms (1990, Geotextiles and Geomembranes 9). q is worked out when a search first needs
+    // 0.32 of the criterion and the bisector's direction factor 0.28 are the fits of Low et al.
+    // (1990, Geotextiles and Geomembranes 9). q is worked out when a search first needs
     // it; both directions share it.
     CriterioFator criterio{x, FatorQ::DaRazao(en.fatores.Fatseglow / cunha.FS0), 0.28L, r, E};
     const BuscaRapida rapidaB(criterio);
