@@ -1,11 +1,8 @@
 // The two methods as the methods screen runs them: worked examples, the wedges examined, what each
 // rejection shows and leaves, data at the edges of the accepted range, the caller's
 // floating-point flags; and the representative strength both read from the profile.
+#include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
-#include "calc/Kanct.h"
-#include "calc/Kaniraj.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 #include "calc/Metodos.h"
 #include "data/Mensagens.h"
 #include "data/ResistenciaRepresentativa.h"
@@ -35,20 +32,10 @@ Rodada Roda(const E& x) {
     Rodada r;
     std::vector<std::string>* mensagens = &r.mensagensKaniraj;
     DefinirExibidorMensagens([&](const std::string& texto) { mensagens->push_back(texto); });
-    r.aceitosKaniraj =
-        CalcKanct(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-                  x.fatores.Fatsegkan, x.fatores.Posref, r.comTrinca);
-    CalcKanst(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-              x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-              x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-              x.fatores.Fatsegkan, x.fatores.Posref, r.semTrinca);
+    r.aceitosKaniraj = CalcKanct(x, r.comTrinca);
+    CalcKanst(x, r.semTrinca);
     mensagens = &r.mensagensLow;
-    r.aceitosLow = CalcLow(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                           x.problema.Angat, x.problema.Altberma, x.problema.Largberma,
-                           x.problema.Prof, x.problema.Dist, x.problema.Superf, x.problema.ProfZ,
-                           x.problema.Cont, x.fatores.Fatsegkan, r.low);
+    r.aceitosLow = CalcLow(ParaLow(x), r.low);
     DefinirExibidorMensagens(nullptr);
     return r;
 }
@@ -66,8 +53,6 @@ E Com(E x, auto altera) {
 
 TEST(Kaniraj, WorkedExamples) {
     const E semCoesao = Com(aterro, [](E& x) { x.problema.Coesao = 0; });
-    // A berm 2 m high and 6 m wide, a bi-linear profile, the reinforcement 0.3 m up.
-    const E comBerma{4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L};
     // A layer at which sampling the radius in steps of T/20000 once stepped over the critical
     // radius of the deepest wedges: 49.52 kN/m between 96.65 at 7.88 m and 96.78 at 7.89 m.
     const E camada78864 = Com(aterro, [](E& x) { x.problema.Prof = 7.8864L; });
@@ -92,7 +77,7 @@ TEST(Kaniraj, WorkedExamples) {
         {"fill", aterro, {72.01L, 13.88L, 3, 6}, {61.68L, 11.22L, 3, 6}, 32, 0, 0},
         // The crack leaves the fill's strength out.
         {"c = 0", semCoesao, {90.43L, 14.24L, 3, 6}, {61.68L, 11.22L, 3, 6}, 32, 0, 0},
-        {"berm", comBerma, {160.51L, 19.61L, 0, 5.75L}, {94.58L, 16.81L, 0, 6.25L}, 28, 0, 0},
+        {"berm", aterroComBerma, {160.51L, 19.61L, 0, 5.75L}, {94.58L, 16.81L, 0, 6.25L}, 28, 0, 0},
         {"T = 7.8864",
          camada78864,
          {96.73L, 17.03L, 3, 7.8864L},

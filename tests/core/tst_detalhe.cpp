@@ -4,10 +4,6 @@
 #include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
 #include "GravadorMensagens.h"
-#include "calc/Kanct.h"
-#include "calc/Kaniraj.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +20,7 @@ namespace {
 constexpr DadosAnalise exemplos[] = {
     exemplo,
     {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-    {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
+    aterroComBerma,
     {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
     {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
     {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
@@ -41,18 +37,13 @@ std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
     return dados;
 }
 
-ResultadoKaniraj Kaniraj(HipoteseKaniraj hipotese, const DadosAnalise& x) {
-    ResultadoKaniraj r{1, 2, 3, 4}; // whatever an earlier run left
+// The record the methods screen's operation leaves over whatever an earlier run left.
+ResultadoKaniraj Registro(HipoteseKaniraj hipotese, const DadosAnalise& x) {
+    ResultadoKaniraj r{1, 2, 3, 4};
     if (hipotese == HipoteseKaniraj::ComTrinca)
-        CalcKanct(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-                  x.fatores.Fatsegkan, x.fatores.Posref, r);
+        CalcKanct(x, r);
     else
-        CalcKanst(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-                  x.fatores.Fatsegkan, x.fatores.Posref, r);
+        CalcKanst(x, r);
     return r;
 }
 
@@ -61,7 +52,7 @@ TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
     int comForca = 0, semRaio = 0, cunhas = 0;
     for (const DadosAnalise& x : ExemplosECorpus(0xDE7A1)) {
         for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
-            const ResultadoKaniraj r = Kaniraj(hipotese, x);
+            const ResultadoKaniraj r = Registro(hipotese, x);
             const CunhasKaniraj detalhe = DetalheKaniraj(hipotese, x);
             // The largest force, from the shallowest depth among equals; none above zero leaves
             // zeros. X0 is the rows' and stays when nothing else does.
@@ -98,9 +89,7 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
         const DadosAnalise x = ParaLow(k);
         ResultadoLow r{1, 2, 3, 4, 5, 6};
         GravadorMensagens gravador;
-        const DadosEntrada& p = x.problema;
-        CalcLow(p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Altberma, p.Largberma, p.Prof, p.Dist,
-                p.Superf, p.ProfZ, p.Cont, x.fatores.Fatseglow, r);
+        CalcLow(x, r);
         const CunhasLow detalhe = DetalheLow(x);
         // Lowest FS0 below the entry 100, largest forces above zero, each from the first wedge
         // reaching it; the warning exactly when some wedge cannot be reinforced.

@@ -1,8 +1,7 @@
 // What the drawings that the windows and the report share show, drawn without any window.
 
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
+#include "../comum/Analises.h"
+#include "../comum/Exemplo.h"
 #include "desenhos/GraficoEstudo.h"
 #include "desenhos/GraficosRuptura.h"
 #include "desenhos/SecaoTransversal.h"
@@ -24,12 +23,12 @@ namespace {
 // The worked embankment with both methods' critical wedges, the reinforcement on the foundation.
 CenarioSecao ObraCalculada() {
     CenarioSecao c;
-    c.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+    c.dados = aterroExemplo;
     c.temKaniraj = c.temLow = true;
     c.Fatsegkan = c.Fatseglow = 1.3L;
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, c.semTrinca);
-    CalcKanct(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, c.comTrinca);
-    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, c.low);
+    c.semTrinca = Kaniraj(HipoteseKaniraj::SemTrinca, exemplo);
+    c.comTrinca = Kaniraj(HipoteseKaniraj::ComTrinca, exemplo);
+    c.low = Low(exemplo);
     return c;
 }
 
