@@ -5,13 +5,11 @@
 
 #include "support/Apoio.h"
 
+#include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
 
 #include "app/Aplicacao.h"
 #include "calc/Confiabilidade.h"
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 #include "calc/Verificacao.h"
 #include "data/EstadoExecucao.h"
 #include "data/FormatoGeral.h"
@@ -48,31 +46,6 @@ using enum IdTela;
 
 namespace {
 
-const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    "eCoesao",
-                                    "eAngat", "eAltberma", "eLargberma", "eProf",
-                                    "eDist",  "eSuperf",   "eProfZ",     "eCont"};
-
-// The worked embankment typed on the data-entry screen, then "&Métodos de cálculo".
-bool DigitarExemplo(const QString& angulo = QStringLiteral("30"),
-                    const QString& espessura = QStringLiteral("6")) {
-    if (!MostrarEEsperar(Entdad)) {
-        return false;
-    }
-    const QString textos[] = {"3", "2",       "18", "5",  angulo, "0",
-                              "0", espessura, "0",  "10", "10",   "10"};
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], textos[i]);
-    }
-    Clicar(Entdad, "bContin");
-    return EsperarAtiva(Metcal);
-}
-
-void ExecutarKaniraj() {
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
-    Clicar(Metcal, "bCalkan");
-}
-
 QString Rotulo(const QWidget* tela, const char* nome) {
     return Achar<QLabel>(tela, QString::fromLatin1(nome))->text();
 }
@@ -82,25 +55,11 @@ int Curvas(const QWidget* estudo) {
         Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart()->series().size());
 }
 
-void DigitarEm(QLineEdit* campo, const QString& texto) {
-    campo->selectAll();
-    QTest::keyClicks(campo, texto);
-}
-
-// A field of a screen that is not in front, written as a user left it.
-void Escrever(IdTela tela, const char* campo, const QString& texto) {
-    Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->setText(texto);
-}
-
 // Both methods' F = 1,3, the reinforcement on the foundation, left typed on the methods screen.
 void EscreverFatores() {
     Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
     Escrever(Metcal, "ePosref", QStringLiteral("0"));
     Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
-}
-
-QString Formato(long double v) {
-    return QString::fromStdString(FormatoGeral(v));
 }
 
 // The text of a PDF, as pdftotext reads it.
@@ -168,7 +127,17 @@ QString ExemploDocumentado(const QTemporaryDir& pasta) {
     return caminho;
 }
 
+// A run the methods screen refuses: φ and T typed, the method's F and a.
+struct Impossivel {
+    const char *angulo, *T, *F, *a;
+    bool kaniraj;
+    const char* mensagem;
+    const char* apontado; // the methods screen's field to correct, if any
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Impossivel)
 
 class TstObra : public QObject {
     Q_OBJECT
@@ -194,26 +163,16 @@ private slots:
 };
 
 void TstObra::dadosImpossiveisNaoAbremResultados_data() {
-    QTest::addColumn<QString>("angulo");
-    QTest::addColumn<QString>("T");
-    QTest::addColumn<QString>("F");
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<bool>("kaniraj");
-    QTest::addColumn<QString>("mensagem");
-    QTest::addColumn<QString>("apontado"); // the methods screen's field to correct, if any
-    const auto linha = [](const char* nome, const char* angulo, const char* T, const char* F,
-                          const char* a, bool kaniraj, const char* mensagem, const char* campo) {
-        QTest::newRow(nome) << QString::fromLatin1(angulo) << QString::fromLatin1(T)
-                            << QString::fromLatin1(F) << QString::fromLatin1(a) << kaniraj
-                            << QString::fromUtf8(mensagem) << QString::fromLatin1(campo);
-    };
-    linha("φ = 90, Kaniraj", "90", "6", "1,3", "0", true, MensagemAnguloAtrito, "");
-    linha("φ = 300, Low", "300", "6", "1,3", "0", false, MensagemAnguloAtrito, "");
-    linha("F = 0, Low", "30", "6", "0", "0", false, MensagemFatorSeguranca, "eFatseglow");
-    linha("a acima de H", "30", "6", "1,3", "3,5", true, MensagemPosicaoReforco, "ePosref");
+    QTest::addColumn<Impossivel>("caso");
     // No wedge of either method fits a layer 1 m thick under 3 m of fill.
-    linha("camada delgada, Kaniraj", "30", "1", "1,3", "0", true, MensagemCamadaDelgadaKaniraj, "");
-    linha("camada delgada, Low", "30", "1", "1,3", "0", false, MensagemCamadaDelgadaLow, "");
+    // clang-format off
+    QTest::newRow("φ = 90, Kaniraj") << Impossivel{"90", "6", "1,3", "0", true, MensagemAnguloAtrito, ""};
+    QTest::newRow("φ = 300, Low") << Impossivel{"300", "6", "1,3", "0", false, MensagemAnguloAtrito, ""};
+    QTest::newRow("F = 0, Low") << Impossivel{"30", "6", "0", "0", false, MensagemFatorSeguranca, "eFatseglow"};
+    QTest::newRow("a acima de H") << Impossivel{"30", "6", "1,3", "3,5", true, MensagemPosicaoReforco, "ePosref"};
+    QTest::newRow("camada delgada, Kaniraj") << Impossivel{"30", "1", "1,3", "0", true, MensagemCamadaDelgadaKaniraj, ""};
+    QTest::newRow("camada delgada, Low") << Impossivel{"30", "1", "1,3", "0", false, MensagemCamadaDelgadaLow, ""};
+    // clang-format on
 }
 
 // The run ends with the message: the methods screen stays in front and no results screen shows
@@ -221,33 +180,26 @@ void TstObra::dadosImpossiveisNaoAbremResultados_data() {
 // that the earlier data typed back do not bring the rejected zeros to the report; the anchorage
 // calculation finds no force to anchor; a valid run afterwards shows its results.
 void TstObra::dadosImpossiveisNaoAbremResultados() {
-    QFETCH(QString, angulo);
-    QFETCH(QString, T);
-    QFETCH(QString, F);
-    QFETCH(QString, a);
-    QFETCH(bool, kaniraj);
-    QFETCH(QString, mensagem);
-    QFETCH(QString, apontado);
+    QFETCH(Impossivel, caso);
+    const bool kaniraj = caso.kaniraj;
     ProgramaEmTeste programa;
     // An earlier valid run's forces must not survive the rejected one.
     QVERIFY(DigitarExemplo());
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
-    Digitar(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
     Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
     const IdTela resultados = kaniraj ? Solkan : Sollow;
     QVERIFY(EsperarAtiva(resultados));
     Clicar(resultados, "bGeot1"); // the reinforcement analysis opened, to be come back to
     QVERIFY(EsperarAtiva(ApresGeo));
-    QVERIFY(DigitarExemplo(angulo, T));
-    Digitar(Metcal, kaniraj ? "eFatsegkan" : "eFatseglow", F);
-    Digitar(Metcal, "ePosref", a);
+    QVERIFY(DigitarExemplo(caso.angulo, caso.T));
+    Digitar(Metcal, kaniraj ? "eFatsegkan" : "eFatseglow", caso.F);
+    Digitar(Metcal, "ePosref", caso.a);
     Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
-    QCOMPARE(programa.mensagens, QStringList{mensagem});
+    QCOMPARE(programa.mensagens, QStringList{caso.mensagem});
     QVERIFY(Janela(Metcal)->isActiveWindow());
     QVERIFY(!Janela(resultados)->isVisible());
-    if (!apontado.isEmpty()) {
-        QCOMPARE(Focado()->objectName(), apontado);
+    if (*caso.apontado) {
+        QCOMPARE(Focado()->objectName(), caso.apontado);
     }
     if (kaniraj) {
         QCOMPARE(Execucao().SolucaoComTrinca.P, 0.0L);
@@ -269,10 +221,7 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     programa.mensagens.clear();
     Execucao().OrigemKaniraj = kaniraj;
     QVERIFY(MostrarEEsperar(Geot));
-    const char* const interfaces[] = {"eCoeGeo1", "eAngGeo1", "eCoeGeo2", "eAngGeo2", "eFS1"};
-    for (const char* campo : interfaces) {
-        Digitar(Geot, campo, QStringLiteral("10"));
-    }
+    DigitarInterfaces(QStringLiteral("10 10 10 10 10"));
     Clicar(Geot, "bCalc");
     QCOMPARE(programa.mensagens.size(), 1);
     QVERIFY(programa.mensagens.at(0).contains(QStringLiteral("não foi calculado")));
@@ -324,11 +273,7 @@ void TstObra::projetoIdaEVolta() {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("aterro"));
     QVERIFY(MostrarEEsperar(Entdad));
-    const QString textos[] = {"3,0", "2", "1,8E1", "5",  "30", "",
-                              " 0 ", "6", "0",     "10", "10", "1e1"};
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], textos[i]);
-    }
+    DigitarEntdad({"3,0", "2", "1,8E1", "5", "30", "", " 0 ", "6", "0", "10", "10", "1e1"});
     Digitar(Entdad, "eDescricao", QStringLiteral("Via Norte, km 12"));
     Escrever(Metcal, "eFatsegkan", QStringLiteral("1,30"));
     Escrever(Geot, "eFS1", QStringLiteral("1,5"));
@@ -359,9 +304,7 @@ void TstObra::projetoIdaEVolta() {
         QStringList({copia, QFileInfo(arquivo + QStringLiteral(".veltra")).absoluteFilePath()}));
 
     QVERIFY(!RelatorioDasTelas().alterado);
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], QStringLiteral("7"));
-    }
+    DigitarEntdad(QStringList(12, QStringLiteral("7")));
     QVERIFY(RelatorioDasTelas().alterado); // "(com alterações não salvas)"
     programa.arquivo = arquivo + QStringLiteral(".veltra");
     programa.resposta = Resposta::Nao; // do not save the sevens
@@ -388,9 +331,7 @@ void TstObra::projetoIdaEVolta() {
     Digitar(Metcal, "ePosref", QStringLiteral("0"));
     Clicar(Metcal, "bCalkan");
     QVERIFY(EsperarAtiva(Solkan));
-    ResultadoKaniraj direto;
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, direto);
-    QCOMPARE(Execucao().SolucaoSemTrinca.P, direto.P);
+    QCOMPARE(Execucao().SolucaoSemTrinca.P, Kaniraj(HipoteseKaniraj::SemTrinca, exemplo).P);
 }
 
 // A file the program refuses and a save that fails say so once and leave every typed value.
@@ -529,9 +470,7 @@ void TstObra::rupturaDesenhada() {
         QVERIFY(DigitarExemplo(QStringLiteral("30"), QString::fromLatin1(T)));
         ExecutarKaniraj();
         QVERIFY(EsperarAtiva(Solkan));
-        QVERIFY(MostrarEEsperar(Metcal));
-        Escrever(Metcal, "eFatseglow", QString::fromLatin1(F));
-        Clicar(Metcal, "bCallow");
+        ExecutarLow(QString::fromLatin1(F));
         QVERIFY(EsperarAtiva(Sollow));
         bool visto = false;
         QStringList fora;
@@ -589,16 +528,11 @@ void TstObra::rupturaDesenhada() {
 void TstObra::profundidadesSemRaioAvisadas() {
     ProgramaEmTeste programa;
     QVERIFY(MostrarEEsperar(Entdad));
-    const QString espessa[] = {"6,78", "2,33",  "18,46", "0,84",  "37,24", "0",
-                               "0",    "26,14", "25,68", "11,23", "8,43",  "15,87"};
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], espessa[i]);
-    }
+    DigitarEntdad({"6,78", "2,33", "18,46", "0,84", "37,24", "0", "0", "26,14", "25,68", "11,23",
+                   "8,43", "15,87"});
     Clicar(Entdad, "bContin");
     QVERIFY(EsperarAtiva(Metcal));
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,36"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
-    Clicar(Metcal, "bCalkan");
+    ExecutarKaniraj(QStringLiteral("1,36"));
     QVERIFY(EsperarAtiva(Solkan));
     const QString aviso =
         QStringLiteral("em 2 (com trinca) e 8 (sem trinca) das 35 profundidades "
@@ -632,12 +566,10 @@ void TstObra::relatorioDasTelas() {
     ProgramaEmTeste programa;
     QTemporaryDir pasta;
     QVERIFY(DigitarExemplo());
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
-    Clicar(Metcal, "bCallow");
+    ExecutarLow();
     QVERIFY(EsperarAtiva(Sollow));
     const QStringList low = Textos(
         Sollow, "eFatsegsol2 eprofcunsol1 eFatsegsol3 eSolicsolh eProfcun2h eSolicsolb eProfcun2b");
-    QVERIFY(MostrarEEsperar(Metcal));
     ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
     const QStringList kaniraj =
@@ -694,10 +626,8 @@ void TstObra::relatorioSemJanelas() {
     QString erro;
     QCOMPARE(executar({QStringLiteral("--relatorio"), projeto, pdf}, erro), 0);
     const QString texto = TextoDoPdf(pdf);
-    ResultadoKaniraj semTrinca;
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, semTrinca);
-    ResultadoLow low;
-    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, low);
+    const ResultadoKaniraj semTrinca = Kaniraj(HipoteseKaniraj::SemTrinca, exemplo);
+    const ResultadoLow low = Low(exemplo);
     for (long double v : {semTrinca.P, semTrinca.Y0, low.Solicsolh, low.Fatsegsol}) {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
@@ -775,28 +705,16 @@ void TstObra::relatorioSemJanelas() {
 void TstObra::ancoragemComoNoRelatorio() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    const char* const interfaces[][2] = {{"eCoeGeo1", "5"},
-                                         {"eAngGeo1", "20"},
-                                         {"eCoeGeo2", "0"},
-                                         {"eAngGeo2", "30"},
-                                         {"eFS1", "1,5"}};
-    for (const auto& [campo, texto] : interfaces) {
-        Escrever(Geot, campo, QString::fromLatin1(texto));
-    }
     const auto ancorar = [](IdTela resultados) {
-        Clicar(resultados, "bGeot1");
-        QVERIFY(EsperarAtiva(ApresGeo));
-        Clicar(ApresGeo, "bEntGeo");
-        QVERIFY(EsperarAtiva(Geot));
+        QVERIFY(AbrirAnaliseDoReforco(resultados));
+        DigitarInterfaces(QStringLiteral("5 20 0 30 1,5"));
         Clicar(Geot, "bCalc");
     };
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
-    Clicar(Metcal, "bCallow");
+    ExecutarLow();
     QVERIFY(EsperarAtiva(Sollow));
     ancorar(Sollow);
     QVERIFY(EsperarAtiva(Sollow));
     const QStringList deLow = Textos(Sollow, "eHoriz eBiss");
-    QVERIFY(MostrarEEsperar(Metcal));
     ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
     ancorar(Solkan);
@@ -809,8 +727,6 @@ void TstObra::ancoragemComoNoRelatorio() {
     }
     QCOMPARE(deKaniraj + deLow, (QStringList{Formato(*relatorio.ComTr), Formato(*relatorio.SemTr),
                                              Formato(*relatorio.Horiz), Formato(*relatorio.Biss)}));
-    QVERIFY(!deKaniraj.contains(QString()));
-    QVERIFY(!deLow.contains(QString()));
     QCOMPARE(programa.mensagens, QStringList());
 
     // H = 3,5 m accepted and not run: the lengths for 3 m would be wrong, and the report has none.
@@ -911,11 +827,10 @@ void TstObra::estudoParametrico() {
                     .match(Rotulo(estudo, limite));
             QVERIFY2(valor.hasMatch(), qPrintable(Rotulo(estudo, limite)));
             const long double H = ParseReal(valor.captured(1).toStdString());
-            ResultadoKaniraj st;
-            ResultadoLow low;
-            CalcKanst(H, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, st);
-            CalcLow(H, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, low);
-            QVERIFY(H > 3 && (qstrcmp(limite, "lLimite1") == 0 ? st.P : low.Solicsolh) <= 100);
+            const DadosAnalise d = ComoExemplo([H](DadosEntrada& p) { p.Alt = H; });
+            QVERIFY(H > 3 &&
+                    (qstrcmp(limite, "lLimite1") == 0 ? Kaniraj(HipoteseKaniraj::SemTrinca, d).P
+                                                      : Low(d).Solicsolh) <= 100);
         }
         QVERIFY(Curvas(estudo) >= 6);
         const QStringList fora =

@@ -5,14 +5,11 @@
 
 #include "support/Apoio.h"
 
+#include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
 
 #include "calc/Ancoragem.h"
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 #include "data/EstadoExecucao.h"
-#include "data/FormatoGeral.h"
 #include "data/ParseReal.h"
 
 #include <QApplication>
@@ -25,73 +22,14 @@ using enum IdTela;
 namespace {
 const QStringList vazios{QString(), QString()};
 
-// The data-entry fields, in the order the record's values are read.
-const std::array<const char*, 12> camposEntdad{{"eAlt", "eDecl", "ePesesp", "eCoesao", "eAngat",
-                                                "eAltberma", "eLargberma", "eProf", "eDist",
-                                                "eSuperf", "eProfZ", "eCont"}};
-QString Formato(long double valor) {
-    return QString::fromStdString(FormatoGeral(valor));
-}
-
-// The worked embankment: H = 3 m, slope 2, γ = 18 kN/m3, c = 5 kPa, φ = 30°, no berm, soft layer
-// 6 m thick at 10 kPa throughout; typed on the data-entry screen (the slope as "2,0"), then
-// "&Métodos de cálculo".
-const DadosEntrada& aterroTipico = aterroExemplo;
-bool DigitarAterroTipicoEContinuar() {
-    if (!MostrarEEsperar(Entdad)) {
-        return false;
-    }
-    const char* const textos[] = {"3", "2,0", "18", "5",  "30", "0",
-                                  "0", "6",   "0",  "10", "10", "10"};
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textos[i]));
-    }
-    Clicar(Entdad, "bContin");
-    return EsperarAtiva(Metcal);
-}
-
-// The typical embankment accepted and every factor typed as 7: results set by hand with those
+// The worked embankment accepted and every factor typed as 7: results set by hand with those
 // factors count as runs that answer the typed data.
 bool DigitarComoCalculado() {
-    if (!DigitarAterroTipicoEContinuar()) {
+    if (!DigitarExemplo()) {
         return false;
     }
-    for (const char* fator : {"eFatsegkan", "ePosref", "eFatseglow"}) {
-        Digitar(Metcal, fator, QStringLiteral("7"));
-    }
+    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("7 7 7"));
     return true;
-}
-
-// The methods screen's runs; the reinforcement analysis opened from a results screen; the
-// interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
-void ExecutarKaniraj(const QString& F, const QString& a) {
-    QVERIFY(MostrarEEsperar(Metcal));
-    Digitar(Metcal, "eFatsegkan", F);
-    Digitar(Metcal, "ePosref", a);
-    Clicar(Metcal, "bCalkan");
-}
-
-void ExecutarLow(const QString& F) {
-    QVERIFY(MostrarEEsperar(Metcal));
-    Digitar(Metcal, "eFatseglow", F);
-    Clicar(Metcal, "bCallow");
-}
-
-bool AbrirAnaliseDoReforco(IdTela resultados) {
-    Clicar(resultados, "bGeot1");
-    if (!EsperarAtiva(ApresGeo)) {
-        return false;
-    }
-    Clicar(ApresGeo, "bEntGeo");
-    return EsperarAtiva(Geot);
-}
-
-void DigitarInterfaces(const QString& valores) {
-    const QStringList v = valores.split(u' ');
-    const char* const campos[] = {"eCoeGeo1", "eAngGeo1", "eCoeGeo2", "eAngGeo2", "eFS1"};
-    for (int i = 0; i < 5; ++i) {
-        Digitar(Geot, campos[i], v.value(i));
-    }
 }
 
 // A value for each data field, in the order the record is read, as a user in Brazil types it.
@@ -99,15 +37,9 @@ const std::array<long double DadosEntrada::*, 12> membros{
     {&DadosEntrada::Alt, &DadosEntrada::Decl, &DadosEntrada::Pesesp, &DadosEntrada::Coesao,
      &DadosEntrada::Angat, &DadosEntrada::Altberma, &DadosEntrada::Largberma, &DadosEntrada::Prof,
      &DadosEntrada::Dist, &DadosEntrada::Superf, &DadosEntrada::ProfZ, &DadosEntrada::Cont}};
-const char* const textosEntdad[] = {"3",    "2,5", "18,5", "5",  "30",   "0,5",
-                                    "1,25", "6",   "1,5",  "10", "12,5", "20"};
+const QStringList textosEntdad{"3",    "2,5", "18,5", "5",  "30",   "0,5",
+                               "1,25", "6",   "1,5",  "10", "12,5", "20"};
 const long double valoresEntdad[] = {3, 2.5L, 18.5L, 5, 30, 0.5L, 1.25L, 6, 1.5L, 10, 12.5L, 20};
-
-void DigitarEntdad() {
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textosEntdad[i]));
-    }
-}
 } // namespace
 
 class TstPercursos : public QObject {
@@ -130,21 +62,19 @@ void TstPercursos::usoTipicoDeKaniraj() {
     QVERIFY(EsperarAtiva(Esquema));
     Clicar(Esquema, "bCont1");
     QVERIFY(EsperarAtiva(Entdad));
-    QVERIFY(DigitarAterroTipicoEContinuar());
+    QVERIFY(DigitarExemplo());
 
     // F = 1,3, a = 0: given this embankment the reinforcement must carry 61,68 kN/m with the
     // crack and 72,01 kN/m without, both on the wedge reaching the firm layer at 6 m.
-    ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+    ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
     QVERIFY(!Janela(Metcal)->isVisible());
     QCOMPARE(Textos(Solkan, "eFatsegsol1 eDct eDst"), QStringList({"1,3", "6", "6"}));
     QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePct").toStdString()) - 61.68L) < 0.005L);
     QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePst").toStdString()) - 72.01L) < 0.005L);
     // Every field as the analyses give it, in the general format, shown from its first digit.
-    const EstadoExecucao& x = Execucao();
-    ResultadoKaniraj ct, st;
-    CalcKanct(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, ct);
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, st);
+    const ResultadoKaniraj ct = Kaniraj(HipoteseKaniraj::ComTrinca, exemplo),
+                           st = Kaniraj(HipoteseKaniraj::SemTrinca, exemplo);
     QCOMPARE(Textos(Solkan, "ePct eX0ct eY0ct eDct ePst eX0st eY0st eDst"),
              QStringList({Formato(ct.P), Formato(ct.X0), Formato(ct.Y0), Formato(ct.D),
                           Formato(st.P), Formato(st.X0), Formato(st.Y0), Formato(st.D)}));
@@ -178,7 +108,7 @@ void TstPercursos::resultadosDeLow() {
     // Low's one-wedge embankment (no cohesion, soft layer 1,5 m): only D = 1,5 m is examined; the
     // reinforcement must carry 21,06 kN/m horizontally and 17,82 kN/m along the bisector, and
     // unreinforced the embankment stands at 1,1172.
-    DadosDoProblema = aterroTipico;
+    DadosDoProblema = aterroExemplo;
     DadosDoProblema.Coesao = 0;
     DadosDoProblema.Prof = 1.5L;
     ExecutarLow(QStringLiteral("1,30"));
@@ -190,13 +120,12 @@ void TstPercursos::resultadosDeLow() {
 
     // The typical embankment with a berm, which Low's method does not use: each field shows this
     // run's value, and the methods screen's copy keeps the berm of the last Kaniraj run.
-    DadosDoProblema = aterroTipico;
+    DadosDoProblema = aterroExemplo;
     DadosDoProblema.Altberma = 1;
     DadosDoProblema.Largberma = 4;
     ExecutarLow(QStringLiteral("1,5"));
     QVERIFY(EsperarAtiva(Sollow));
-    ResultadoLow r;
-    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.5L, r);
+    const ResultadoLow r = Low({aterroExemplo, {0, 0, 1.5L}});
     QCOMPARE(Textos(Sollow, "eFatsegsol2 eprofcunsol1 eFatsegsol3 eSolicsolh eProfcun2h eSolicsolb "
                             "eProfcun2b"),
              QStringList({Formato(r.Fatsegsol), Formato(r.Profcunsol), "1,5", Formato(r.Solicsolh),
@@ -254,12 +183,12 @@ void TstPercursos::erroDeConversao() {
     EstadoExecucao& x = Execucao();
     if (tela == Entdad) {
         QVERIFY(MostrarEEsperar(Entdad));
-        DigitarEntdad();
+        DigitarEntdad(textosEntdad);
         for (auto membro : membros) {
             DadosDoProblema.*membro = 99; // a value no typing here produces
         }
     } else if (tela == Metcal) {
-        QVERIFY(DigitarAterroTipicoEContinuar());
+        QVERIFY(DigitarExemplo());
         x.CopiaDadosEntrada.Largberma = 2.5L;
     } else {
         QVERIFY(DigitarComoCalculado());
@@ -268,7 +197,7 @@ void TstPercursos::erroDeConversao() {
     }
     x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = x.SolucaoSemTrinca.P = x.SolucaoLow.Solicsolh = 5;
-    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroExemplo, {7, 7, 7}}; // as after accepted runs
     x.Comprimentos = {1, 2, 3, 4};
     QStringList campo;
     for (const QString& par : digitado.split(u'|')) {
@@ -332,10 +261,9 @@ void TstPercursos::saidasDosMetodos() {
     QFETCH(QString, acao);
     QFETCH(IdTela, destino);
     ProgramaEmTeste programa;
-    QVERIFY(DigitarAterroTipicoEContinuar());
+    QVERIFY(DigitarExemplo());
     Tela* metcal = Janela(Metcal);
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
+    DigitarCampos(Metcal, "eFatsegkan ePosref", QStringLiteral("1,3 0"));
     if (focoEmSair) {
         // Backwards from the first field onto "&Sair": entering it does nothing yet.
         QTest::keyClick(Achar(metcal, QStringLiteral("eFatsegkan")), Qt::Key_Backtab);
@@ -376,16 +304,14 @@ void TstPercursos::saidasDosMetodos() {
 void TstPercursos::tecladoNosCampos() {
     ProgramaEmTeste programa;
     QVERIFY(MostrarEEsperar(Entdad));
-    DigitarEntdad();
+    DigitarEntdad(textosEntdad);
     for (const char* campo : camposEntdad) {
         DadosDoProblema.Cont = 0;
         QVERIFY(MostrarEEsperar(Entdad));
         QTest::keyClick(Achar(Janela(Entdad), QString::fromLatin1(campo)), Qt::Key_Return);
         QVERIFY2(DadosDoProblema.Cont == 20 && EsperarAtiva(Metcal), campo);
     }
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
-    Digitar(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
     for (const char* campo : {"eFatsegkan", "ePosref", "eFatseglow"}) {
         QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Return);
         QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Enter);
@@ -441,7 +367,7 @@ void TstPercursos::voltaATelaQueAbriu() {
     x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;
     x.SolucaoLow.Solicsolh = kanirajAbre ? 300 : P1;
     x.SolucaoLow.Solicsolb = kanirajAbre ? 400 : P2;
-    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroExemplo, {7, 7, 7}}; // as after accepted runs
     const IdTela volta = kanirajAbre ? Solkan : Sollow, outra = kanirajAbre ? Sollow : Solkan;
     const auto comprimentos = [](IdTela tela) {
         return Textos(tela, tela == Solkan ? "eComTr eSemTr" : "eHoriz eBiss");
@@ -477,7 +403,7 @@ void TstPercursos::voltaATelaQueAbriu() {
         QCOMPARE(comprimentos(volta), vazios);
     }
     if (kanirajAbre) {
-        ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+        ExecutarKaniraj();
     } else {
         ExecutarLow(QStringLiteral("1,3"));
     }

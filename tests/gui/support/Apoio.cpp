@@ -1,6 +1,7 @@
 #include "Apoio.h"
 
 #include "data/EstadoExecucao.h"
+#include "data/FormatoGeral.h"
 #include "data/Mensagens.h"
 #include "screens/Projetos.h"
 
@@ -93,6 +94,68 @@ void Digitar(IdTela tela, const char* campo, const QString& texto) {
     QLineEdit* e = Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo));
     e->clear();
     QTest::keyClicks(e, texto);
+}
+
+void DigitarCampos(IdTela tela, const char* campos, const QString& textos) {
+    const QStringList nomes = QString::fromLatin1(campos).split(u' ');
+    const QStringList valores = textos.split(u' ');
+    for (qsizetype i = 0; i < nomes.size(); ++i) {
+        Digitar(tela, qPrintable(nomes[i]), valores.value(i));
+    }
+}
+
+void DigitarEm(QLineEdit* campo, const QString& texto) {
+    campo->selectAll();
+    QTest::keyClicks(campo, texto);
+}
+
+void Escrever(IdTela tela, const char* campo, const QString& texto) {
+    Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->setText(texto);
+}
+
+void DigitarEntdad(const QStringList& textos) {
+    for (int i = 0; i < 12; ++i) {
+        Digitar(IdTela::Entdad, camposEntdad[i], textos.value(i));
+    }
+}
+
+bool DigitarExemplo(const QString& angulo, const QString& espessura) {
+    if (!MostrarEEsperar(IdTela::Entdad)) {
+        return false;
+    }
+    DigitarEntdad({"3", "2,0", "18", "5", angulo, "0", "0", espessura, "0", "10", "10", "10"});
+    Clicar(IdTela::Entdad, "bContin");
+    return EsperarAtiva(IdTela::Metcal);
+}
+
+void ExecutarKaniraj(const QString& F, const QString& a) {
+    QVERIFY(MostrarEEsperar(IdTela::Metcal));
+    Digitar(IdTela::Metcal, "eFatsegkan", F);
+    Digitar(IdTela::Metcal, "ePosref", a);
+    Clicar(IdTela::Metcal, "bCalkan");
+}
+
+void ExecutarLow(const QString& F) {
+    QVERIFY(MostrarEEsperar(IdTela::Metcal));
+    Digitar(IdTela::Metcal, "eFatseglow", F);
+    Clicar(IdTela::Metcal, "bCallow");
+}
+
+bool AbrirAnaliseDoReforco(IdTela resultados) {
+    Clicar(resultados, "bGeot1");
+    if (!EsperarAtiva(IdTela::ApresGeo)) {
+        return false;
+    }
+    Clicar(IdTela::ApresGeo, "bEntGeo");
+    return EsperarAtiva(IdTela::Geot);
+}
+
+void DigitarInterfaces(const QString& valores) {
+    DigitarCampos(IdTela::Geot, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1", valores);
+}
+
+QString Formato(long double valor) {
+    return QString::fromStdString(FormatoGeral(valor));
 }
 
 QString Texto(IdTela tela, const char* campo) {

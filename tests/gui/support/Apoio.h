@@ -62,9 +62,36 @@ QWidget* Focado();
 void Clicar(IdTela tela, const char* botao);
 // Clears the field and types the text key by key.
 void Digitar(IdTela tela, const char* campo, const QString& texto);
+// Each text typed in the field named in the same place; names and texts separated by blanks.
+void DigitarCampos(IdTela tela, const char* campos, const QString& textos);
+// Selects the field's text and types over it.
+void DigitarEm(QLineEdit* campo, const QString& texto);
+// A field of a screen that is not in front, written as a user left it.
+void Escrever(IdTela tela, const char* campo, const QString& texto);
 QString Texto(IdTela tela, const char* campo);
 // The texts of the fields named, separated by blanks.
 QStringList Textos(IdTela tela, const char* campos);
+// The data-entry fields, in the order the record's values are read.
+inline const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    "eCoesao",
+                                           "eAngat", "eAltberma", "eLargberma", "eProf",
+                                           "eDist",  "eSuperf",   "eProfZ",     "eCont"};
+// The twelve texts typed on the data-entry screen, in that order.
+void DigitarEntdad(const QStringList& textos);
+// The worked embankment of Exemplo.h typed on the data-entry screen (the slope as "2,0"), then
+// "&Métodos de cálculo"; whether the methods screen became active.
+bool DigitarExemplo(const QString& angulo = QStringLiteral("30"),
+                    const QString& espessura = QStringLiteral("6"));
+// The methods screen's runs, from wherever the user is.
+void ExecutarKaniraj(const QString& F = QStringLiteral("1,3"),
+                     const QString& a = QStringLiteral("0"));
+void ExecutarLow(const QString& F = QStringLiteral("1,3"));
+// "&Geotêxteis" on the results screen, then "&Continuar": whether the anchorage screen is active.
+bool AbrirAnaliseDoReforco(IdTela resultados);
+// The interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
+void DigitarInterfaces(const QString& valores);
+// A number as the result fields write it.
+QString Formato(long double valor);
+
 // No label, button or group title of the window is cut; its image is kept as
 // <VELTRA_PNG_DIR>/<object name>.png for a person to look at.
 void VerificarTextosInteiros(QWidget* tela);
