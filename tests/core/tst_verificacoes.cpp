@@ -13,19 +13,11 @@ namespace {
 // without cohesion at 30°; a reinforcement of 200 kN/m with reduction factors 1.1, 2 and 1.1.
 EntradaVerificacoes Exemplo(long double T = 6) {
     const DadosAnalise d = ComoExemplo([T](DadosEntrada& p) { p.Prof = T; });
-    return {.problema = d.problema,
-            .CoeGeo2 = 0,
-            .AngGeo2 = 30,
-            .FSdesl = 1.5L,
-            .FSext = 2,
-            .FScap = 2,
-            .Tult = 200,
-            .FRid = 1.1L,
-            .FRfl = 2,
-            .FRdq = 1.1L,
-            .Epsadm = 5,
-            .escolha = std::nullopt,
-            .metodos = AvaliarMetodos(d)};
+    // clang-format off
+    return {.problema = d.problema, .CoeGeo2 = 0, .AngGeo2 = 30, .FSdesl = 1.5L, .FSext = 2,
+            .FScap = 2, .Tult = 200, .FRid = 1.1L, .FRfl = 2, .FRdq = 1.1L, .Epsadm = 5,
+            .escolha = std::nullopt, .metodos = AvaliarMetodos(d)};
+    // clang-format on
 }
 
 TEST(Verificacoes, WorkedEmbankment) {
