@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -211,20 +210,6 @@ TEST_F(ArquivoProjeto, FailedWriteSaysWhySoAndLeavesTheOldFile) {
     Projeto lido;
     ASSERT_TRUE(LerProjeto(bom, lido).ok);
     EXPECT_EQ(lido, Digitado());
-}
-
-TEST_F(ArquivoProjeto, DocumentedExampleOpens) {
-    QFile doc(QStringLiteral(VELTRA_FONTES "/docs/formato-veltra.md"));
-    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
-    const QString texto = QString::fromUtf8(doc.readAll());
-    const auto bloco = QRegularExpression(QStringLiteral("```json\\n(.*?)```"),
-                                          QRegularExpression::DotMatchesEverythingOption)
-                           .match(texto);
-    ASSERT_TRUE(bloco.hasMatch());
-    Projeto lido;
-    const Desfecho d = JsonParaProjeto(bloco.captured(1).toUtf8(), QStringLiteral("ex"), lido);
-    ASSERT_TRUE(d.ok) << d.mensagem.toStdString();
-    EXPECT_EQ(lido.valores[12], QStringLiteral("1,3"));
 }
 
 } // namespace
