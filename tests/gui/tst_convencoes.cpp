@@ -15,26 +15,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QStatusBar>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
-#include <climits>
 #include <new>
 #include <stdexcept>
 #include <tuple>
@@ -90,16 +83,7 @@ void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volt
     QVERIFY(tela->isActiveWindow());
     VerificarTextosInteiros(tela);
     // Inside the screen's available area, title bar included, whatever the screen.
-    const QRect area = tela->screen()->availableGeometry();
-    QVERIFY2(area.contains(tela->frameGeometry()),
-             qPrintable(QStringLiteral("%1 em %2x%3+%4+%5, tela %6x%7")
-                            .arg(tela->objectName())
-                            .arg(tela->frameGeometry().width())
-                            .arg(tela->frameGeometry().height())
-                            .arg(tela->frameGeometry().x())
-                            .arg(tela->frameGeometry().y())
-                            .arg(area.width())
-                            .arg(area.height())));
+    QVERIFY(tela->screen()->availableGeometry().contains(tela->frameGeometry()));
     const QStringList repetidos = AceleradoresRepetidos(tela);
     QVERIFY2(repetidos.isEmpty(), qPrintable(repetidos.join(u'\n')));
     QTest::keyClick(tela, Qt::Key_Escape);

@@ -12,7 +12,6 @@
 #include "calc/Confiabilidade.h"
 #include "calc/Verificacao.h"
 #include "data/EstadoExecucao.h"
-#include "data/FormatoGeral.h"
 #include "data/ParseReal.h"
 #include "desenhos/SecaoTransversal.h"
 #include "relatorio/ProjetoDigitado.h"
@@ -26,7 +25,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QLayout>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
@@ -35,7 +33,6 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -102,14 +99,8 @@ QStringList ForaDosEixos(const QChart* grafico) {
 
 // Pixels of the intact fill's red (Kaniraj without crack) in a picture.
 int PixelsVermelhos(const QImage& imagem) {
-    int n = 0;
-    for (int y = 0; y < imagem.height(); ++y) {
-        for (int x = 0; x < imagem.width(); ++x) {
-            const QColor c = imagem.pixelColor(x, y);
-            n += c.red() > 140 && c.green() < 70 && c.blue() < 70;
-        }
-    }
-    return n;
+    return Pixels(imagem,
+                  [](const QColor& c) { return c.red() > 140 && c.green() < 70 && c.blue() < 70; });
 }
 
 // The example of the design file's documentation, written to a file.

@@ -158,6 +158,17 @@ QString Formato(long double valor) {
     return QString::fromStdString(FormatoGeral(valor));
 }
 
+int Pixels(const QImage& imagem, const std::function<bool(const QColor&)>& conta, QRect onde) {
+    onde = onde.isNull() ? imagem.rect() : onde;
+    int n = 0;
+    for (int y = onde.top(); y <= onde.bottom(); ++y) {
+        for (int x = onde.left(); x <= onde.right(); ++x) {
+            n += conta(imagem.pixelColor(x, y));
+        }
+    }
+    return n;
+}
+
 QString Texto(IdTela tela, const char* campo) {
     return Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->text();
 }

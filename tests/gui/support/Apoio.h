@@ -8,6 +8,7 @@
 #include "screens/Tela.h"
 #include "screens/Telas.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -91,6 +92,9 @@ bool AbrirAnaliseDoReforco(IdTela resultados);
 void DigitarInterfaces(const QString& valores);
 // A number as the result fields write it.
 QString Formato(long double valor);
+
+// How many pixels of the rectangle of the picture (all of it, by default) `conta` accepts.
+int Pixels(const QImage& imagem, const std::function<bool(const QColor&)>& conta, QRect onde = {});
 
 // No label, button or group title of the window is cut; its image is kept as
 // <VELTRA_PNG_DIR>/<object name>.png for a person to look at.
