@@ -84,7 +84,7 @@ void TstJanelas::catalogo() {
             abertas << modal;
             catalogoFica =
                 catalogoFica && Janela(fEns)->isVisible() && Tela::TelaAtiva() == Janela(fEns);
-            QTest::mouseClick(Achar<QPushButton>(modal, QStringLiteral("bFechar")), Qt::LeftButton);
+            Clicar(modal, "bFechar");
             if (modal->isVisible()) {
                 modal->close(); // a failed close must not leave the test waiting
             }

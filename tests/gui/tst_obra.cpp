@@ -480,8 +480,7 @@ void TstObra::rupturaDesenhada() {
             // the fill: about as much of the intact fill's red in both.
             QTemporaryDir pasta;
             programa.arquivo = pasta.filePath(QStringLiteral("ruptura.svg"));
-            QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bSalvarImagem")),
-                              Qt::LeftButton);
+            Clicar(janela, "bSalvarImagem");
             auto* quadro = Achar<QWidget>(janela, QStringLiteral("Quadro"));
             QImage svg(quadro->size(), QImage::Format_RGB32);
             svg.fill(Qt::white);
@@ -491,8 +490,7 @@ void TstObra::rupturaDesenhada() {
             const double razao = static_cast<double>(PixelsVermelhos(svg)) /
                                  PixelsVermelhos(quadro->grab().toImage());
             visto = visto && razao > 0.8 && razao < 1.25;
-            QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")),
-                              Qt::LeftButton);
+            Clicar(janela, "bFechar");
         });
         Clicar(Sollow, "bRuptura");
         QVERIFY(visto);
@@ -507,7 +505,7 @@ void TstObra::rupturaDesenhada() {
     QuandoModal([&](QWidget* janela) {
         const CenarioSecao& c = Achar<SecaoTransversal>(janela, QStringLiteral("Secao"))->Cenario();
         visto = c.temKaniraj && !c.temLow && c.dados.Angat == 25;
-        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")), Qt::LeftButton);
+        Clicar(janela, "bFechar");
     });
     Clicar(Solkan, "bRuptura");
     QVERIFY(visto);
@@ -537,7 +535,7 @@ void TstObra::profundidadesSemRaioAvisadas() {
     QString nota;
     QuandoModal([&](QWidget* janela) {
         nota = Achar<QLabel>(janela, QStringLiteral("lNota"))->text();
-        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bFechar")), Qt::LeftButton);
+        Clicar(janela, "bFechar");
     });
     Clicar(Solkan, "bRuptura");
     QVERIFY(nota.contains(aviso));
@@ -804,12 +802,9 @@ void TstObra::estudoParametrico() {
         VerificarTextosInteiros(estudo);
 
         // H from 1,5 to 4,5 m around the typed 3 m; the forces of the typed embankment.
-        QCOMPARE(Achar<QLineEdit>(estudo, QStringLiteral("eDe"))->text(), QStringLiteral("1,5"));
-        QCOMPARE(Achar<QLineEdit>(estudo, QStringLiteral("eAte"))->text(), QStringLiteral("4,5"));
-        QCOMPARE(Rotulo(estudo, "lProjeto0"), QStringLiteral("61,68 kN/m"));
-        QCOMPARE(Rotulo(estudo, "lProjeto1"), QStringLiteral("72,01 kN/m"));
-        QCOMPARE(Rotulo(estudo, "lProjeto2"), QStringLiteral("97,20 kN/m"));
-        QCOMPARE(Rotulo(estudo, "lProjeto3"), QStringLiteral("56,70 kN/m"));
+        QCOMPARE(
+            Textos(estudo, "eDe eAte lProjeto0 lProjeto1 lProjeto2 lProjeto3"),
+            (QStringList{"1,5", "4,5", "61,68 kN/m", "72,01 kN/m", "97,20 kN/m", "56,70 kN/m"}));
         // GT-W 100 at 100 kN/m: each force holds above 3 m, up to a height that, typed as shown
         // and run, gives a force within the strength.
         for (const char* limite : {"lLimite1", "lLimite2"}) {
@@ -828,7 +823,7 @@ void TstObra::estudoParametrico() {
             ForaDosEixos(Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart());
         QVERIFY2(fora.isEmpty(), qPrintable(fora.join(u'\n')));
 
-        QTest::mouseClick(Achar<QPushButton>(estudo, QStringLiteral("bCsv")), Qt::LeftButton);
+        Clicar(estudo, "bCsv");
         QFile arquivo(csv);
         QVERIFY(arquivo.open(QIODevice::ReadOnly));
         const QList<QByteArray> linhas = arquivo.readAll().split('\n');
@@ -837,16 +832,15 @@ void TstObra::estudoParametrico() {
                                        "Pb (kN/m)"));
 
         // More points than the budget: computed in the background, then drawn; or cancelled.
-        auto* pontos = Achar<QLineEdit>(estudo, QStringLiteral("ePontos"));
-        DigitarEm(pontos, QStringLiteral("2000"));
+        DigitarEm(estudo, "ePontos", QStringLiteral("2000"));
         QVERIFY(Achar<QWidget>(estudo, QStringLiteral("pbProgresso"))->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(Curvas(estudo) >= 6, 20000);
         QVERIFY(!Achar<QWidget>(estudo, QStringLiteral("pbProgresso"))->isVisible());
-        DigitarEm(pontos, QStringLiteral("1999"));
-        QTest::mouseClick(Achar<QPushButton>(estudo, QStringLiteral("bCancelar")), Qt::LeftButton);
+        DigitarEm(estudo, "ePontos", QStringLiteral("1999"));
+        Clicar(estudo, "bCancelar");
         QVERIFY(Rotulo(estudo, "lMensagem").startsWith(QStringLiteral("Cálculo interrompido.")));
         QCOMPARE(Curvas(estudo), 0);
-        DigitarEm(pontos, QStringLiteral("200"));
+        DigitarEm(estudo, "ePontos", QStringLiteral("200"));
 
         // What cannot be computed says why, and nothing of the curve before stays.
         const auto semCurva = [estudo](const QString& mensagem) {
@@ -855,9 +849,9 @@ void TstObra::estudoParametrico() {
             QCOMPARE(Rotulo(estudo, "lProjeto1"), QStringLiteral("\u2013"));
             QVERIFY(!Achar<QPushButton>(estudo, QStringLiteral("bCsv"))->isEnabled());
         };
-        DigitarEm(Achar<QLineEdit>(estudo, QStringLiteral("eAte")), QStringLiteral("1"));
+        DigitarEm(estudo, "eAte", QStringLiteral("1"));
         semCurva(QStringLiteral("O início do intervalo deve ser menor que o fim."));
-        DigitarEm(Achar<QLineEdit>(estudo, QStringLiteral("eDe")), QStringLiteral("a"));
+        DigitarEm(estudo, "eDe", QStringLiteral("a"));
         semCurva(QStringLiteral("\u00abDe\u00bb não é um número válido."));
     });
     Clicar(Metcal, "bEstudo");
@@ -879,17 +873,12 @@ void TstObra::verificacoesAoDigitar() {
         const auto fechar = qScopeGuard([janela] { janela->close(); });
         VerificarTextosInteiros(janela);
         const auto linha = [janela](int i) {
-            return Rotulo(janela, qPrintable(QStringLiteral("lVerificacao%1_1").arg(i))) +
-                   QLatin1Char(' ') +
-                   Rotulo(janela, qPrintable(QStringLiteral("lVerificacao%1_3").arg(i)));
+            const QString nomes = QStringLiteral("lVerificacao%1_1 lVerificacao%1_3").arg(i);
+            return Textos(janela, qPrintable(nomes)).join(u' ');
         };
-        for (const auto& [campo, texto] : {std::pair{"eTult", "200"}, std::pair{"eFRid", "1,1"},
-                                           std::pair{"eFRfl", "2"}, std::pair{"eFRdq", "1,1"}}) {
-            DigitarEm(Achar<QLineEdit>(janela, QString::fromLatin1(campo)),
-                      QString::fromUtf8(texto));
-        }
+        DigitarEm(janela, "eTult eFRid eFRfl eFRdq", QStringLiteral("200 1,1 2 1,1"));
         vistos << linha(2) << linha(5) << linha(6);
-        DigitarEm(Achar<QLineEdit>(janela, QStringLiteral("eTult")), QStringLiteral("300"));
+        DigitarEm(janela, "eTult", QStringLiteral("300"));
         vistos << linha(6);
         auto* forca = Achar<QComboBox>(janela, QStringLiteral("cbForca"));
         forca->setCurrentIndex(2); // Kaniraj sem trinca
@@ -927,9 +916,6 @@ void TstObra::confiabilidadeNaJanela() {
     }
     QuandoModal([&](QWidget* janela) {
         const auto fechar = qScopeGuard([janela] { janela->close(); });
-        const auto campo = [janela](const char* nome) {
-            return Achar<QLineEdit>(janela, QString::fromLatin1(nome));
-        };
         auto* csv = Achar<QPushButton>(janela, QStringLiteral("bCsv"));
         auto* tabela = Achar<QTableWidget>(janela, QStringLiteral("tResultados"));
         const auto mediasVistas = [tabela] {
@@ -943,11 +929,9 @@ void TstObra::confiabilidadeNaJanela() {
         QVERIFY(!csv->isEnabled());
 
         // A long run started, then the values changed before it ends: only the last is shown.
-        DigitarEm(campo("eAmostras"), QStringLiteral("200000"));
-        DigitarEm(campo("eCVCS"), QStringLiteral("20"));
+        DigitarEm(janela, "eAmostras eCVCS", QStringLiteral("200000 20"));
         QVERIFY(Achar<QWidget>(janela, QStringLiteral("pbProgresso"))->isVisible());
-        DigitarEm(campo("eSemente"), QStringLiteral("7"));
-        DigitarEm(campo("eAmostras"), QStringLiteral("300"));
+        DigitarEm(janela, "eSemente eAmostras", QStringLiteral("7 300"));
         QTRY_VERIFY_WITH_TIMEOUT(csv->isEnabled(), 20000);
         QCOMPARE(mediasVistas(), medias);
         QVERIFY(!Achar<QWidget>(janela, QStringLiteral("lMensagem"))->isVisible());
@@ -957,8 +941,8 @@ void TstObra::confiabilidadeNaJanela() {
         QVERIFY(arquivo.open(QIODevice::ReadOnly));
         QCOMPARE(arquivo.readAll().count('\n'), 301);
 
-        DigitarEm(campo("eAmostras"), QStringLiteral("200000"));
-        QTest::mouseClick(Achar<QPushButton>(janela, QStringLiteral("bCancelar")), Qt::LeftButton);
+        DigitarEm(janela, "eAmostras", QStringLiteral("200000"));
+        Clicar(janela, "bCancelar");
         QVERIFY(Rotulo(janela, "lMensagem").startsWith(QStringLiteral("Cálculo interrompido.")));
         QVERIFY(!csv->isEnabled());
         QCOMPARE(mediasVistas(), QStringList(5));

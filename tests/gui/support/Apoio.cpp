@@ -87,7 +87,11 @@ QWidget* Focado() {
 }
 
 void Clicar(IdTela tela, const char* botao) {
-    QTest::mouseClick(Achar<QPushButton>(Janela(tela), QString::fromLatin1(botao)), Qt::LeftButton);
+    Clicar(Janela(tela), botao);
+}
+
+void Clicar(const QWidget* janela, const char* botao) {
+    QTest::mouseClick(Achar<QPushButton>(janela, QString::fromLatin1(botao)), Qt::LeftButton);
 }
 
 void Digitar(IdTela tela, const char* campo, const QString& texto) {
@@ -104,9 +108,14 @@ void DigitarCampos(IdTela tela, const char* campos, const QString& textos) {
     }
 }
 
-void DigitarEm(QLineEdit* campo, const QString& texto) {
-    campo->selectAll();
-    QTest::keyClicks(campo, texto);
+void DigitarEm(const QWidget* janela, const char* campos, const QString& textos) {
+    const QStringList nomes = QString::fromLatin1(campos).split(u' ');
+    const QStringList valores = textos.split(u' ');
+    for (qsizetype i = 0; i < nomes.size(); ++i) {
+        QLineEdit* campo = Achar<QLineEdit>(janela, nomes[i]);
+        campo->selectAll();
+        QTest::keyClicks(campo, valores.value(i));
+    }
 }
 
 void Escrever(IdTela tela, const char* campo, const QString& texto) {
@@ -174,9 +183,14 @@ QString Texto(IdTela tela, const char* campo) {
 }
 
 QStringList Textos(IdTela tela, const char* campos) {
+    return Textos(Janela(tela), campos);
+}
+
+QStringList Textos(const QWidget* janela, const char* nomes) {
     QStringList textos;
-    for (const QString& campo : QString::fromLatin1(campos).split(u' ')) {
-        textos << Achar<QLineEdit>(Janela(tela), campo)->text();
+    for (const QString& nome : QString::fromLatin1(nomes).split(u' ')) {
+        const auto* campo = qobject_cast<const QLineEdit*>(Achar(janela, nome));
+        textos << (campo ? campo->text() : Achar<QLabel>(janela, nome)->text());
     }
     return textos;
 }

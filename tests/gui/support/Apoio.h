@@ -61,17 +61,21 @@ bool EsperarAtiva(QWidget* janela);
 
 QWidget* Focado();
 void Clicar(IdTela tela, const char* botao);
+void Clicar(const QWidget* janela, const char* botao);
 // Clears the field and types the text key by key.
 void Digitar(IdTela tela, const char* campo, const QString& texto);
 // Each text typed in the field named in the same place; names and texts separated by blanks.
 void DigitarCampos(IdTela tela, const char* campos, const QString& textos);
-// Selects the field's text and types over it.
-void DigitarEm(QLineEdit* campo, const QString& texto);
+// In each field of the window named, its text selected and typed over; names and texts separated
+// by blanks.
+void DigitarEm(const QWidget* janela, const char* campos, const QString& textos);
 // A field of a screen that is not in front, written as a user left it.
 void Escrever(IdTela tela, const char* campo, const QString& texto);
 QString Texto(IdTela tela, const char* campo);
 // The texts of the fields named, separated by blanks.
 QStringList Textos(IdTela tela, const char* campos);
+// The same of a window's fields and labels.
+QStringList Textos(const QWidget* janela, const char* nomes);
 // The data-entry fields, in the order the record's values are read.
 inline const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    "eCoesao",
                                            "eAngat", "eAltberma", "eLargberma", "eProf",
