@@ -1,8 +1,8 @@
 // The conventions every screen shares, checked on the nineteen in turn in one running program: no
 // text cut by its control, the first focus, Tab through the form's tab stops with the focus texts
-// the form gives them, Esc, the frame, the print button, and what becomes of the screen when
-// another one becomes active. Then
-// the shell around them: the buttons that only open another screen, activation from outside the
+// the form gives them, every focus text and hint whole in the status bar, Esc, the frame, the
+// print button, and what becomes of the screen when another one becomes active. Then the shell
+// around them: the buttons that only open another screen, activation from outside the
 // program, the close box, the focus kept, the error handler and its message box, printing, the
 // start and the end of the program.
 
@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -51,9 +52,6 @@ QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
     return pdf.readAll();
 }
 
-// The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
-// then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
-// on a screen with focus texts any other stop leaves the bar as it was.
 // The buttons' accelerator letters that more than one button takes; captions the program
 // always had may share one (the methods screen's two "&Hipóteses").
 QStringList AceleradoresRepetidos(const QWidget* tela) {
@@ -78,6 +76,10 @@ QStringList AceleradoresRepetidos(const QWidget* tela) {
     return repetidos;
 }
 
+// The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
+// then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
+// on a screen with focus texts any other stop leaves the bar as it was.
+// Last, every focus text and hint of the screen fits its status bar whole.
 void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volta,
                    const QString& imprimir, QStringList& mensagens) {
     QVERIFY(tela->isActiveWindow());
@@ -117,6 +119,17 @@ void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volt
         anterior = tela->TextoStatus();
     }
     QCOMPARE(textos, comTexto);
+    if (auto* painel = tela->findChild<QLabel*>(QStringLiteral("Painel"))) {
+        QStringList dicas{tela->statusTip()};
+        for (QWidget* w : tela->findChildren<QWidget*>()) {
+            dicas << w->property(PropriedadeTextoStatus).toString() << w->statusTip();
+        }
+        for (const QString& dica : dicas) {
+            tela->EscreverStatus(dica);
+            QVERIFY2(painel->heightForWidth(painel->width()) <= painel->height(), qPrintable(dica));
+            QVERIFY2(painel->geometry().bottom() <= tela->height(), qPrintable(dica));
+        }
+    }
 }
 
 // Runs the action from inside the program's event loop and returns the loop's exit code (7 when

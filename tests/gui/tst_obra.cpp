@@ -135,7 +135,7 @@ class TstObra : public QObject {
 private slots:
     void dadosImpossiveisNaoAbremResultados_data();
     void dadosImpossiveisNaoAbremResultados();
-    void textosDaBarraInteiros();
+    void resultadoLongoNaDica();
     void projetoIdaEVolta();
     void projetoRecusadoOuNaoGravadoNaoMudaNada();
     void perguntaAntesDePerder_data();
@@ -224,30 +224,9 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     QVERIFY(EsperarAtiva(resultados));
 }
 
-// Every focus text and mouse-over hint fits the status bar whole, and a result longer than its
-// field can show is its tooltip.
-void TstObra::textosDaBarraInteiros() {
+// A result longer than its field can show is its tooltip.
+void TstObra::resultadoLongoNaDica() {
     ProgramaEmTeste programa;
-    for (int i = 0; i < NumeroDeTelas; ++i) {
-        Tela* tela = Janela(static_cast<IdTela>(i));
-        auto* painel = tela->findChild<QLabel*>(QStringLiteral("Painel"));
-        if (!painel) {
-            continue;
-        }
-        tela->show();
-        QVERIFY(QTest::qWaitForWindowExposed(tela));
-        QStringList textos{tela->statusTip()};
-        for (QWidget* w : tela->findChildren<QWidget*>()) {
-            textos << w->property(PropriedadeTextoStatus).toString() << w->statusTip();
-        }
-        for (const QString& texto : textos) {
-            tela->EscreverStatus(texto);
-            QVERIFY2(painel->heightForWidth(painel->width()) <= painel->height(),
-                     qPrintable(tela->objectName() + QStringLiteral(": ") + texto));
-            QVERIFY2(painel->geometry().bottom() <= tela->height(), qPrintable(texto));
-        }
-        tela->hide();
-    }
     QVERIFY(DigitarExemplo());
     ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
