@@ -52,13 +52,6 @@ int Curvas(const QWidget* estudo) {
         Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart()->series().size());
 }
 
-// Both methods' F = 1,3, the reinforcement on the foundation, left typed on the methods screen.
-void EscreverFatores() {
-    Escrever(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Escrever(Metcal, "ePosref", QStringLiteral("0"));
-    Escrever(Metcal, "eFatseglow", QStringLiteral("1,3"));
-}
-
 // The text of a PDF, as pdftotext reads it.
 QString TextoDoPdf(const QString& arquivo) {
     QProcess p;
@@ -176,7 +169,6 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     ProgramaEmTeste programa;
     // An earlier valid run's forces must not survive the rejected one.
     QVERIFY(DigitarExemplo());
-    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
     Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
     const IdTela resultados = kaniraj ? Solkan : Sollow;
     QVERIFY(EsperarAtiva(resultados));
@@ -201,7 +193,6 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
 
     // The earlier data typed back, the other method run: the report has no answer of this one.
     QVERIFY(DigitarExemplo());
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
     Clicar(Metcal, kaniraj ? "bCallow" : "bCalkan");
     QVERIFY(EsperarAtiva(kaniraj ? Sollow : Solkan));
     const ConteudoRelatorio relatorio = RelatorioDasTelas();
@@ -219,7 +210,6 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     QVERIFY(!Janela(resultados)->isVisible());
 
     QVERIFY(DigitarExemplo());
-    Digitar(Metcal, kaniraj ? "ePosref" : "eFatseglow", kaniraj ? "0" : "1,3");
     Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
     QVERIFY(EsperarAtiva(resultados));
 }
@@ -723,7 +713,6 @@ void TstObra::relatorioAmostraEmSegundoPlano() {
     ProgramaEmTeste programa;
     QTemporaryDir pasta;
     QVERIFY(DigitarExemplo());
-    EscreverFatores();
     Escrever(Confiabilidade, "eCVCS", QStringLiteral("20"));
     Escrever(Confiabilidade, "eAmostras", QStringLiteral("200000"));
     ExecutarKaniraj();
@@ -772,7 +761,6 @@ void TstObra::semImpressoraSalvaPdf() {
 void TstObra::estudoParametrico() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    EscreverFatores();
     QTemporaryDir pasta;
     const QString csv = pasta.filePath(QStringLiteral("estudo.csv"));
     programa.arquivo = csv;
@@ -844,7 +832,6 @@ void TstObra::estudoParametrico() {
 void TstObra::verificacoesAoDigitar() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    EscreverFatores();
     Escrever(Geot, "eCoeGeo2", QStringLiteral("0"));
     Escrever(Geot, "eAngGeo2", QStringLiteral("30"));
     QStringList vistos;
@@ -879,7 +866,6 @@ void TstObra::verificacoesAoDigitar() {
 void TstObra::confiabilidadeNaJanela() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
-    EscreverFatores();
     QTemporaryDir pasta;
     programa.arquivo = pasta.filePath(QStringLiteral("amostras"));
     // The means of the forces and of FS0 of 300 samples, semente 7, CS varying alone by 20 %.

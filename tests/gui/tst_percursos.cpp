@@ -263,7 +263,6 @@ void TstPercursos::saidasDosMetodos() {
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
     Tela* metcal = Janela(Metcal);
-    DigitarCampos(Metcal, "eFatsegkan ePosref", QStringLiteral("1,3 0"));
     if (focoEmSair) {
         // Backwards from the first field onto "&Sair": entering it does nothing yet.
         QTest::keyClick(Achar(metcal, QStringLiteral("eFatsegkan")), Qt::Key_Backtab);

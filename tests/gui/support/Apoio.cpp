@@ -134,7 +134,11 @@ bool DigitarExemplo(const QString& angulo, const QString& espessura) {
     }
     DigitarEntdad({"3", "2,0", "18", "5", angulo, "0", "0", espessura, "0", "10", "10", "10"});
     Clicar(IdTela::Entdad, "bContin");
-    return EsperarAtiva(IdTela::Metcal);
+    if (!EsperarAtiva(IdTela::Metcal)) {
+        return false;
+    }
+    DigitarCampos(IdTela::Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
+    return true;
 }
 
 void ExecutarKaniraj(const QString& F, const QString& a) {
