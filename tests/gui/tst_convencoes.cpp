@@ -157,7 +157,6 @@ private slots:
     void focoEStatusNaVolta();
     void erroNaCaixaDeMensagemReal();
     void trabalhoEmSegundoPlano();
-    void ajusteAPagina_data();
     void ajusteAPagina();
     void paginaComATelaNoCanto();
     void fimDoProgramaComCodigoZero_data();
@@ -428,31 +427,22 @@ void TstConvencoes::trabalhoEmSegundoPlano() {
     programa->mensagens.clear();
 }
 
-void TstConvencoes::ajusteAPagina_data() {
-    QTest::addColumn<QSize>("imagem");
-    QTest::addColumn<QSize>("pagina");
-    QTest::addColumn<QSize>("impresso");
-    // A4 at 600 dpi less margins: a screen wider in proportion than the page prints across the
-    // full width (3510,73 rounds up), a narrower one over the full height; w·P/h equal to W is not
-    // less than W. Rounding to the nearest, halves up; products beyond 32 bits.
-    const auto linha = [](QSize imagem, QSize pagina, QSize impresso) {
-        QTest::addRow("%d", imagem.width()) << imagem << pagina << impresso;
-    };
-    linha({522, 385}, {4760, 6779}, {4760, 3511});
-    linha({369, 328}, {6779, 4760}, {5355, 4760});
-    linha({400, 200}, {800, 400}, {800, 400});
-    linha({3, 2}, {10, 1}, {2, 1});
-    linha({4, 3}, {10, 1}, {1, 1});
-    linha({5, 6}, {2, 100}, {2, 2});
-    linha({5, 13}, {1, 100}, {1, 3});
-    linha({30000, 20000}, {100000, 100000}, {100000, 66667});
-}
-
+// A4 at 600 dpi less margins: a screen wider in proportion than the page prints across the full
+// width (3510,73 rounds up), a narrower one over the full height; w·P/h equal to W is not less
+// than W. Rounding to the nearest, halves up; products beyond 32 bits. Each row: the screen's
+// image, the page, the image as printed.
 void TstConvencoes::ajusteAPagina() {
-    QFETCH(QSize, imagem);
-    QFETCH(QSize, pagina);
-    QFETCH(QSize, impresso);
-    QCOMPARE(AjustarAPagina(imagem, pagina), impresso);
+    const QSize casos[][3] = {{{522, 385}, {4760, 6779}, {4760, 3511}},
+                              {{369, 328}, {6779, 4760}, {5355, 4760}},
+                              {{400, 200}, {800, 400}, {800, 400}},
+                              {{3, 2}, {10, 1}, {2, 1}},
+                              {{4, 3}, {10, 1}, {1, 1}},
+                              {{5, 6}, {2, 100}, {2, 2}},
+                              {{5, 13}, {1, 100}, {1, 3}},
+                              {{30000, 20000}, {100000, 100000}, {100000, 66667}}};
+    for (const auto& [imagem, pagina, impresso] : casos) {
+        QCOMPARE(AjustarAPagina(imagem, pagina), impresso);
+    }
 }
 
 // Read back at 40 dpi (A4: 331 × 468 pixels), the geometry screen, wider in proportion than the
