@@ -19,27 +19,6 @@ namespace {
 
 using E = DadosAnalise;
 
-// The records over what an earlier run left in them, and the messages of each method.
-struct Rodada {
-    ResultadoKaniraj comTrinca{1, 2, 3, 4}, semTrinca{1, 2, 3, 4};
-    ResultadoLow low{1, 2, 3, 4, 5, 6};
-    std::vector<std::string> mensagensKaniraj, mensagensLow;
-    bool aceitosKaniraj = false, aceitosLow = false; // results to show
-};
-
-// Kaniraj with the crack first (the one that speaks), then intact, then Low (which never reads a).
-Rodada Roda(const E& x) {
-    Rodada r;
-    std::vector<std::string>* mensagens = &r.mensagensKaniraj;
-    DefinirExibidorMensagens([&](const std::string& texto) { mensagens->push_back(texto); });
-    r.aceitosKaniraj = CalcKanct(x, r.comTrinca);
-    CalcKanst(x, r.semTrinca);
-    mensagens = &r.mensagensLow;
-    r.aceitosLow = CalcLow(ParaLow(x), r.low);
-    DefinirExibidorMensagens(nullptr);
-    return r;
-}
-
 std::array<long double, 4> Valores(const ResultadoKaniraj& r) {
     return {r.P, r.Y0, r.X0, r.D};
 }

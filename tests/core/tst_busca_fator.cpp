@@ -3,7 +3,6 @@
 // corpus of embankments and on criteria built to sit on zero. A larger corpus runs on demand:
 //     veltra_core_tests --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_*'
 #include "CorpusAterros.h"
-#include "GravadorMensagens.h"
 #include "calc/BuscaFator.h"
 #include "calc/Low.h"
 

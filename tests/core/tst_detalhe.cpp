@@ -3,7 +3,6 @@
 // corpus. And a run's answer is its own, whatever ran before it.
 #include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
-#include "GravadorMensagens.h"
 
 #include <gtest/gtest.h>
 
@@ -37,22 +36,13 @@ std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
     return dados;
 }
 
-// The record the methods screen's operation leaves over whatever an earlier run left.
-ResultadoKaniraj Registro(HipoteseKaniraj hipotese, const DadosAnalise& x) {
-    ResultadoKaniraj r{1, 2, 3, 4};
-    if (hipotese == HipoteseKaniraj::ComTrinca)
-        CalcKanct(x, r);
-    else
-        CalcKanst(x, r);
-    return r;
-}
-
 TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
-    GravadorMensagens gravador;
     int comForca = 0, semRaio = 0, cunhas = 0;
     for (const DadosAnalise& x : ExemplosECorpus(0xDE7A1)) {
+        const Rodada rodada = Roda(x);
         for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
-            const ResultadoKaniraj r = Registro(hipotese, x);
+            const ResultadoKaniraj& r =
+                hipotese == HipoteseKaniraj::ComTrinca ? rodada.comTrinca : rodada.semTrinca;
             const CunhasKaniraj detalhe = DetalheKaniraj(hipotese, x);
             // The largest force, from the shallowest depth among equals; none above zero leaves
             // zeros. X0 is the rows' and stays when nothing else does.
@@ -87,9 +77,7 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
     std::map<MotivoCunhaLow, int> motivos;
     for (const DadosAnalise& k : ExemplosECorpus(0xDE7A2)) {
         const DadosAnalise x = ParaLow(k);
-        ResultadoLow r{1, 2, 3, 4, 5, 6};
-        GravadorMensagens gravador;
-        CalcLow(x, r);
+        const Rodada rodada = Roda(k);
         const CunhasLow detalhe = DetalheLow(x);
         // Lowest FS0 below the entry 100, largest forces above zero, each from the first wedge
         // reaching it; the warning exactly when some wedge cannot be reinforced.
@@ -116,9 +104,9 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
             }
             ++motivos[c.motivo];
         }
-        EXPECT_TRUE(MesmosBits(r, e)) << Descreve(k);
-        const bool avisou =
-            !gravador.mensagens.empty() && gravador.mensagens.back() == MensagemCunhasSemReforco;
+        EXPECT_TRUE(MesmosBits(rodada.low, e)) << Descreve(k);
+        const auto& avisos = rodada.mensagensLow;
+        const bool avisou = !avisos.empty() && avisos.back() == MensagemCunhasSemReforco;
         EXPECT_EQ(avisou, semSolucao) << Descreve(k);
         if (detalhe.relato.situacao != SituacaoDados::Aceitos) {
             EXPECT_TRUE(detalhe.cunhas.empty()) << Descreve(k);

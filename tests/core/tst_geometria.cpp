@@ -1,6 +1,4 @@
 // The cross-section the failure drawing rests on, against points computed by hand.
-#include "GravadorMensagens.h"
-
 #include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
 #include "calc/Geometria.h"
@@ -39,7 +37,6 @@ TEST(Geometria, GroundFollowsTheSlopesAndTheBerm) {
 // 6.5, X0 = 0). The circle touches the horizontal at depth D below X0, its centre stands R − D
 // above the foundation surface, and it cuts the surface at X0 ± √(D·(2R − D)).
 TEST(Geometria, CriticalCirclesOfTheWorkedEmbankments) {
-    GravadorMensagens gravador;
     const struct {
         DadosAnalise dados;
         bool comTrinca;
@@ -49,11 +46,8 @@ TEST(Geometria, CriticalCirclesOfTheWorkedEmbankments) {
                     {aterroComBerma, false, 0, 5.75L, 19.61L},
                     {aterroComBerma, true, 0, 6.25L, 16.81L}};
     for (const auto& e : exemplos) {
-        ResultadoKaniraj r;
-        if (e.comTrinca)
-            CalcKanct(e.dados, r);
-        else
-            CalcKanst(e.dados, r);
+        const Rodada rodada = Roda(e.dados);
+        const ResultadoKaniraj& r = e.comTrinca ? rodada.comTrinca : rodada.semTrinca;
         const auto circulo = CirculoKaniraj(r);
         ASSERT_TRUE(circulo.has_value());
         EXPECT_EQ(circulo->centro.x, e.X0);
