@@ -145,9 +145,9 @@ long double Cunha(int i) {
     return i / 80.0L * 3;
 }
 
-// H = 3, slope 2, γ = 18, cohesionless fill of φ = 30 on a linear 10 kPa profile, F = 1.3.
-constexpr E umaCunha{3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0};
-constexpr E variasCunhas{3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0};
+// The worked embankment with a cohesionless fill, on a layer 1.5 m or 6 m thick.
+const E umaCunha = ComoExemplo([](DadosEntrada& p) { p.Coesao = 0, p.Prof = 1.5L; });
+const E variasCunhas = ComoExemplo([](DadosEntrada& p) { p.Coesao = 0; });
 
 const std::vector<std::string> cunhasSemReforco{
     "Há cunhas que o reforço não leva ao fator de segurança adotado; as solicitações mostradas não "

@@ -16,17 +16,15 @@ namespace {
 // The worked examples: the embankment of the examples, without cohesion, with a berm and a
 // bi-linear profile, on a strong foundation, on one wedge's layer, bi-linear, deep; a berm too
 // wide; data rejected.
-constexpr DadosAnalise exemplos[] = {
-    exemplo,
-    {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-    aterroComBerma,
-    {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
-    {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
-    {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
-    {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
-    {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
-    {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-};
+constexpr DadosAnalise exemplos[] = {exemplo,
+                                     {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+                                     aterroComBerma,
+                                     {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
+                                     {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
+                                     {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
+                                     {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
+                                     {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
+                                     {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0}};
 
 std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
     std::vector<DadosAnalise> dados(std::begin(exemplos), std::end(exemplos));
@@ -128,18 +126,12 @@ TEST(Analises, ARunDoesNotDependOnTheRunsBeforeIt) {
     Gerador g(0x10E5);
     for (int i = 0; i < 40; ++i) {
         const DadosAnalise x = Aterro(g);
-        ResultadoKaniraj depois[2], sozinho[2];
-        ResultadoLow depoisLow, sozinhoLow;
-        auto analisa = [&](ResultadoKaniraj(&kaniraj)[2], ResultadoLow& low) {
-            AnaliseKaniraj(HipoteseKaniraj::ComTrinca, x, kaniraj[0]);
-            AnaliseKaniraj(HipoteseKaniraj::SemTrinca, x, kaniraj[1]);
-            AnaliseLow(ParaLow(x), low);
-        };
-        analisa(depois, depoisLow);
-        std::thread([&] { analisa(sozinho, sozinhoLow); }).join();
-        EXPECT_TRUE(MesmosBits(depois[0], sozinho[0])) << Descreve(x);
-        EXPECT_TRUE(MesmosBits(depois[1], sozinho[1])) << Descreve(x);
-        EXPECT_TRUE(MesmosBits(depoisLow, sozinhoLow)) << Descreve(x);
+        const Rodada depois = Roda(x);
+        Rodada sozinho;
+        std::thread([&] { sozinho = Roda(x); }).join();
+        EXPECT_TRUE(MesmosBits(depois.comTrinca, sozinho.comTrinca)) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois.semTrinca, sozinho.semTrinca)) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois.low, sozinho.low)) << Descreve(x);
     }
 }
 

@@ -14,9 +14,7 @@
 
 namespace {
 
-// The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, no berm, a 6 m layer at 10 kPa,
-// F = 1.3 for both methods, the reinforcement at the base.
-
+// A study of the worked embankment of Exemplo.h.
 PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, long double R = 100) {
     return {exemplo, v, de, ate, pontos, R};
 }

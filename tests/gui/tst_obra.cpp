@@ -336,21 +336,17 @@ void TstObra::perguntaAntesDePerder_data() {
     QTest::addColumn<bool>("salvarCancelado"); // "Sim", then the save dialog cancelled
     QTest::addColumn<bool>("feito");
     QTest::addColumn<bool>("salvo");
-    const auto linha = [](const char* acao, bool alterado, Resposta r, bool cancelado, bool feito,
-                          bool salvo) {
-        QTest::addRow("%s, %s%s%s", acao, alterado ? "alterado" : "nada digitado",
-                      r == Resposta::Sim   ? ", Sim"
-                      : r == Resposta::Nao ? ", Não"
-                                           : ", Cancelar",
-                      cancelado ? ", diálogo cancelado" : "")
+    const auto linha = [](const char* acao, const char* caso, bool alterado, Resposta r,
+                          bool cancelado, bool feito, bool salvo) {
+        QTest::addRow("%s, %s", acao, caso)
             << QString::fromLatin1(acao) << alterado << r << cancelado << feito << salvo;
     };
     for (const char* acao : {"sair", "abrir", "soltar"}) {
-        linha(acao, false, Resposta::Cancelar, false, true, false);
-        linha(acao, true, Resposta::Nao, false, true, false);
-        linha(acao, true, Resposta::Cancelar, false, false, false);
-        linha(acao, true, Resposta::Sim, false, true, true);
-        linha(acao, true, Resposta::Sim, true, false, false);
+        linha(acao, "nada digitado", false, Resposta::Cancelar, false, true, false);
+        linha(acao, "alterado, Não", true, Resposta::Nao, false, true, false);
+        linha(acao, "alterado, Cancelar", true, Resposta::Cancelar, false, false, false);
+        linha(acao, "alterado, Sim", true, Resposta::Sim, false, true, true);
+        linha(acao, "alterado, Sim, diálogo cancelado", true, Resposta::Sim, true, false, false);
     }
 }
 
