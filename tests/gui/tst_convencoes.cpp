@@ -34,9 +34,12 @@
 #include <tuple>
 
 using enum IdTela;
-Q_DECLARE_METATYPE(Tela::Tipo)
 
 namespace {
+// The screen; its kind; its tab stops, from the first focus; how many of them have a focus text;
+// whether Tab on the last stop comes back to the first; its print button.
+using Convencao = std::tuple<IdTela, Tela::Tipo, QString, int, bool, QString>;
+
 // The screen's image printed on an A4 PDF page without margins: the file, empty if none was
 // written.
 QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
@@ -80,8 +83,9 @@ QStringList AceleradoresRepetidos(const QWidget* tela) {
 // then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
 // on a screen with focus texts any other stop leaves the bar as it was.
 // Last, every focus text and hint of the screen fits its status bar whole.
-void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volta,
-                   const QString& imprimir, QStringList& mensagens) {
+void VerificarTela(Tela* tela, const Convencao& convencao, QStringList& mensagens) {
+    const auto& [id, tipo, paradas, comTexto, volta, imprimir] = convencao;
+    const QStringList ordem = paradas.split(u' ');
     QVERIFY(tela->isActiveWindow());
     VerificarTextosInteiros(tela);
     // Inside the screen's available area, title bar included, whatever the screen.
@@ -175,16 +179,10 @@ void TstConvencoes::initTestCase() {
 }
 
 void TstConvencoes::cadaTela_data() {
-    QTest::addColumn<IdTela>("id");
-    QTest::addColumn<Tela::Tipo>("tipo");
-    QTest::addColumn<QString>("ordem"); // the tab stops, from the first focus
-    QTest::addColumn<int>("comTexto");  // how many of them have a focus text
-    QTest::addColumn<bool>("volta");    // Tab on the last stop comes back to the first
-    QTest::addColumn<QString>("imprimir");
+    QTest::addColumn<Convencao>("caso");
     const auto linha = [](const char* nome, IdTela id, Tela::Tipo tipo, const char* ordem,
                           int comTexto, bool volta, const char* imprimir) {
-        QTest::newRow(nome) << id << tipo << QString::fromLatin1(ordem) << comTexto << volta
-                            << QString::fromLatin1(imprimir);
+        QTest::newRow(nome) << Convencao{id, tipo, ordem, comTexto, volta, imprimir};
     };
     using enum Tela::Tipo;
     const char* const folha = "bFechar";
@@ -231,14 +229,10 @@ void TstConvencoes::cadaTela_data() {
 // modal window runs over its opener, which stays on screen as the active screen and is the active
 // window again once the modal window's close box ends the run.
 void TstConvencoes::cadaTela() {
-    QFETCH(IdTela, id);
-    QFETCH(Tela::Tipo, tipo);
-    QFETCH(QString, ordem);
-    QFETCH(int, comTexto);
-    QFETCH(bool, volta);
-    QFETCH(QString, imprimir);
+    QFETCH(Convencao, caso);
+    const IdTela id = std::get<0>(caso);
+    const Tela::Tipo tipo = std::get<1>(caso);
     Tela* tela = Janela(id);
-    const QStringList paradas = ordem.split(u' ');
     // The sketch, the drawing of the failure, the study and the checks resize.
     QCOMPARE(tela->minimumSize() == tela->maximumSize(), id != Esquema && id != Superficies &&
                                                              id != Estudo && id != Verificacoes &&
@@ -249,7 +243,7 @@ void TstConvencoes::cadaTela() {
         QuandoModal([&](QWidget* modal) {
             abridorFica = modal == tela && Janela(Esquema)->isVisible() &&
                           Tela::TelaAtiva() == Janela(Esquema);
-            VerificarTela(tela, paradas, comTexto, volta, imprimir, programa->mensagens);
+            VerificarTela(tela, caso, programa->mensagens);
             tela->close();
         });
         Telas::MostrarModal(id);
@@ -260,7 +254,7 @@ void TstConvencoes::cadaTela() {
         return;
     }
     QVERIFY(MostrarEEsperar(id));
-    VerificarTela(tela, paradas, comTexto, volta, imprimir, programa->mensagens);
+    VerificarTela(tela, caso, programa->mensagens);
     const IdTela outra = id == Apres ? Esquema : Apres;
     QVERIFY(MostrarEEsperar(outra));
     QCOMPARE(tela->isVisible(), tipo != Tela::Tipo::Normal);
@@ -272,14 +266,13 @@ void TstConvencoes::cadaTela() {
     QVERIFY(programa->mensagens.isEmpty());
 }
 
+// The screen, its button, the screen it opens, whether the screen pressed stays on screen.
+using Botao = std::tuple<IdTela, const char*, IdTela, bool>;
+
 void TstConvencoes::botoesQueAbremOutraTela_data() {
-    QTest::addColumn<IdTela>("de");
-    QTest::addColumn<QString>("botao");
-    QTest::addColumn<IdTela>("para");
-    QTest::addColumn<bool>("deFica"); // the screen pressed stays on screen
+    QTest::addColumn<Botao>("caso");
     const auto linha = [](IdTela de, const char* botao, IdTela para, bool deFica) {
-        QTest::addRow("%d %s", int(de), botao)
-            << de << QString::fromLatin1(botao) << para << deFica;
+        QTest::addRow("%d %s", int(de), botao) << Botao{de, botao, para, deFica};
     };
     linha(Apres, "bIni", Esquema, true);
     linha(Esquema, "bCont1", Entdad, false);
@@ -298,12 +291,10 @@ void TstConvencoes::botoesQueAbremOutraTela_data() {
 }
 
 void TstConvencoes::botoesQueAbremOutraTela() {
-    QFETCH(IdTela, de);
-    QFETCH(QString, botao);
-    QFETCH(IdTela, para);
-    QFETCH(bool, deFica);
+    QFETCH(Botao, caso);
+    const auto& [de, botao, para, deFica] = caso;
     QVERIFY(MostrarEEsperar(de));
-    Clicar(de, qPrintable(botao));
+    Clicar(de, botao);
     QVERIFY(EsperarAtiva(para));
     QCOMPARE(Janela(de)->isVisible(), deFica);
     QVERIFY(programa->mensagens.isEmpty());

@@ -39,6 +39,8 @@
 #include <QValueAxis>
 #include <QXYSeries>
 
+#include <tuple>
+
 using enum IdTela;
 
 namespace {
@@ -120,8 +122,6 @@ struct Impossivel {
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(Impossivel)
 
 class TstObra : public QObject {
     Q_OBJECT
@@ -329,17 +329,16 @@ void TstObra::projetoRecusadoOuNaoGravadoNaoMudaNada() {
     QVERIFY(antes != digitado);
 }
 
+// What the user does (leave, open a design, drop one on the opening screen); whether anything was
+// typed; the answer; whether the save dialog is then cancelled; whether the action is done; whether
+// the design is saved.
+using Perda = std::tuple<QString, bool, Resposta, bool, bool, bool>;
+
 void TstObra::perguntaAntesDePerder_data() {
-    QTest::addColumn<QString>("acao"); // leave, open a design, drop one on the opening screen
-    QTest::addColumn<bool>("alterado");
-    QTest::addColumn<Resposta>("resposta");
-    QTest::addColumn<bool>("salvarCancelado"); // "Sim", then the save dialog cancelled
-    QTest::addColumn<bool>("feito");
-    QTest::addColumn<bool>("salvo");
+    QTest::addColumn<Perda>("caso");
     const auto linha = [](const char* acao, const char* caso, bool alterado, Resposta r,
                           bool cancelado, bool feito, bool salvo) {
-        QTest::addRow("%s, %s", acao, caso)
-            << QString::fromLatin1(acao) << alterado << r << cancelado << feito << salvo;
+        QTest::addRow("%s, %s", acao, caso) << Perda{acao, alterado, r, cancelado, feito, salvo};
     };
     for (const char* acao : {"sair", "abrir", "soltar"}) {
         linha(acao, "nada digitado", false, Resposta::Cancelar, false, true, false);
@@ -354,12 +353,8 @@ void TstObra::perguntaAntesDePerder_data() {
 // another design or dropping one on the opening screen asks first; Cancelar, or a save dialog
 // cancelled after Sim, keeps the program as it was, every typed value in place.
 void TstObra::perguntaAntesDePerder() {
-    QFETCH(QString, acao);
-    QFETCH(bool, alterado);
-    QFETCH(Resposta, resposta);
-    QFETCH(bool, salvarCancelado);
-    QFETCH(bool, feito);
-    QFETCH(bool, salvo);
+    QFETCH(Perda, caso);
+    const auto& [acao, alterado, resposta, salvarCancelado, feito, salvo] = caso;
     ProgramaEmTeste programa;
     QTemporaryDir pasta;
     const QString outro = ExemploDocumentado(pasta);

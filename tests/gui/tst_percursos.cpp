@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include <array>
+#include <tuple>
 
 using enum IdTela;
 
@@ -136,18 +137,16 @@ void TstPercursos::resultadosDeLow() {
     QVERIFY(programa.mensagens.isEmpty());
 }
 
+// The screen and its button; what is typed (field=text|..., over fields typed well); the values
+// stored before the press stopped; the field with the cursor after the message; the message.
+using Conversao = std::tuple<IdTela, QString, QString, int, QString, QString>;
+
 void TstPercursos::erroDeConversao_data() {
-    QTest::addColumn<IdTela>("tela");
-    QTest::addColumn<QString>("botao");
-    QTest::addColumn<QString>("digitado"); // field=text|..., over fields typed well
-    QTest::addColumn<int>("lidos");        // values stored before the press stopped
-    QTest::addColumn<QString>("apontado"); // the field with the cursor after the message
-    QTest::addColumn<QString>("mensagem");
+    QTest::addColumn<Conversao>("caso");
     const auto linha = [](const char* nome, IdTela tela, const char* botao, const char* digitado,
                           int lidos, const char* apontado,
                           const QString& mensagem = mensagemConversao) {
-        QTest::newRow(nome) << tela << QString::fromLatin1(botao) << QString::fromUtf8(digitado)
-                            << lidos << QString::fromLatin1(apontado) << mensagem;
+        QTest::newRow(nome) << Conversao{tela, botao, digitado, lidos, apontado, mensagem};
     };
     // A point is not the decimal separator here. Kaniraj reads F, then a; Low reads its F. The
     // anchorage's refusals: interfaces without strength, and FS1 near the largest extended real.
@@ -173,12 +172,8 @@ void TstPercursos::erroDeConversao_data() {
 }
 
 void TstPercursos::erroDeConversao() {
-    QFETCH(IdTela, tela);
-    QFETCH(QString, botao);
-    QFETCH(QString, digitado);
-    QFETCH(int, lidos);
-    QFETCH(QString, apontado);
-    QFETCH(QString, mensagem);
+    QFETCH(Conversao, caso);
+    const auto& [tela, botao, digitado, lidos, apontado, mensagem] = caso;
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
     if (tela == Entdad) {
@@ -332,19 +327,18 @@ void TstPercursos::tecladoNosCampos() {
     QCOMPARE(altura->selectedText(), QStringLiteral("3"));
 }
 
+// Whether Kaniraj's results open the analysis; before it (0) the flag of another, finished
+// analysis, or (1, 2) one opened from Kaniraj's (Low's) results and abandoned; the two forces; each
+// length shown, the force over 100 ("1,00" below 1 m); the results screen's way out.
+using Volta = std::tuple<bool, int, double, double, QStringList, const char*>;
+
 void TstPercursos::voltaATelaQueAbriu_data() {
-    QTest::addColumn<bool>("kanirajAbre");
-    QTest::addColumn<int>("antes"); // 0: the flag of another, finished analysis; 1, 2: one
-                                    // opened from Kaniraj's (Low's) results and abandoned
-    QTest::addColumn<double>("P1");
-    QTest::addColumn<double>("P2");
-    QTest::addColumn<QStringList>("textos"); // each length the force over 100, "1,00" below 1 m
-    QTest::addColumn<QString>("saida");
+    QTest::addColumn<Volta>("caso");
     // clang-format off
-    QTest::newRow("Low depois de Kaniraj abandonado") << false << 1 << 100.01 << 2106.0 << QStringList({"1,0001", "21,06"}) << "bExit4";
-    QTest::newRow("Kaniraj depois de Low abandonado") << true << 2 << 100.0 << 99.99 << QStringList({"1", "1,00"}) << "bDados2";
-    QTest::newRow("Low, origem antiga Kaniraj") << false << 0 << 300.0 << 0.0 << QStringList({"3", "1,00"}) << "bDados3";
-    QTest::newRow("Kaniraj, origem antiga Low") << true << 0 << -50.0 << 250.0 << QStringList({"1,00", "2,5"}) << "bExit3";
+    QTest::newRow("Low depois de Kaniraj abandonado") << Volta{false, 1, 100.01, 2106.0, {"1,0001", "21,06"}, "bExit4"};
+    QTest::newRow("Kaniraj depois de Low abandonado") << Volta{true, 2, 100.0, 99.99, {"1", "1,00"}, "bDados2"};
+    QTest::newRow("Low, origem antiga Kaniraj") << Volta{false, 0, 300.0, 0.0, {"3", "1,00"}, "bDados3"};
+    QTest::newRow("Kaniraj, origem antiga Low") << Volta{true, 0, -50.0, 250.0, {"1,00", "2,5"}, "bExit3"};
     // clang-format on
 }
 
@@ -352,12 +346,8 @@ void TstPercursos::voltaATelaQueAbriu_data() {
 // other results screen untouched; leaving the screen in any way empties the lengths; a new run
 // then shows its own results, and the analysis, still open, still returns there.
 void TstPercursos::voltaATelaQueAbriu() {
-    QFETCH(bool, kanirajAbre);
-    QFETCH(int, antes);
-    QFETCH(double, P1);
-    QFETCH(double, P2);
-    QFETCH(QStringList, textos);
-    QFETCH(QString, saida);
+    QFETCH(Volta, caso);
+    const auto& [kanirajAbre, antes, P1, P2, textos, saida] = caso;
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
     QVERIFY(DigitarComoCalculado());
@@ -396,7 +386,7 @@ void TstPercursos::voltaATelaQueAbriu() {
         if (vez < 2) {
             QVERIFY(MostrarEEsperar(Geot)); // back onto the analysis, open behind
         } else {
-            Clicar(volta, qPrintable(saida));
+            Clicar(volta, saida);
         }
         QTRY_VERIFY(!Janela(volta)->isVisible());
         QCOMPARE(comprimentos(volta), vazios);

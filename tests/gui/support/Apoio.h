@@ -17,8 +17,6 @@
 #include <functional>
 #include <memory>
 
-Q_DECLARE_METATYPE(IdTela)
-
 inline const QString mensagemConversao =
     QStringLiteral("Nenhum campo pode ficar vazio, e todos devem conter números.");
 inline const QString semImpressora = QStringLiteral("Nenhuma impressora disponível.");
