@@ -163,7 +163,6 @@ private slots:
     void trabalhoEmSegundoPlano();
     void ajusteAPagina();
     void paginaComATelaNoCanto();
-    void fimDoProgramaComCodigoZero_data();
     void fimDoProgramaComCodigoZero();
     void cleanupTestCase();
 };
@@ -278,7 +277,6 @@ void TstConvencoes::botoesQueAbremOutraTela_data() {
     linha(Esquema, "bCont1", Entdad, false);
     linha(Esquema, "bSair", Apres, false);
     linha(Entdad, "bExit", Apres, false);
-    linha(Solkan, "bDados2", Entdad, false);
     linha(Solkan, "bExit3", Apres, false);
     linha(Sollow, "bDados3", Entdad, false);
     linha(Sollow, "bExit4", Apres, false);
@@ -461,27 +459,23 @@ void TstConvencoes::paginaComATelaNoCanto() {
     }
 }
 
-void TstConvencoes::fimDoProgramaComCodigoZero_data() {
-    QTest::addColumn<bool>("pelaCaixaDeFechar");
-    QTest::newRow("caixa de fechar") << true;
-    QTest::newRow("Sair") << false;
-}
-
-// With another screen still on screen, closing the main screen ends the program.
+// With another screen still on screen, closing the main screen by its close box, or "&Sair", ends
+// the program.
 void TstConvencoes::fimDoProgramaComCodigoZero() {
-    QFETCH(bool, pelaCaixaDeFechar);
-    QVERIFY(MostrarEEsperar(Geot));
-    QVERIFY(MostrarEEsperar(Apres));
-    QVERIFY(Janela(Geot)->isVisible());
-    const int codigo = ExecutarAteOFim([pelaCaixaDeFechar] {
-        if (pelaCaixaDeFechar) {
-            Janela(Apres)->close();
-        } else {
-            Clicar(Apres, "bSair");
-        }
-    });
-    QCOMPARE(codigo, 0);
-    QVERIFY(!Janela(Apres)->isVisible());
+    for (const bool pelaCaixaDeFechar : {true, false}) {
+        QVERIFY(MostrarEEsperar(Geot));
+        QVERIFY(MostrarEEsperar(Apres));
+        QVERIFY(Janela(Geot)->isVisible());
+        const int codigo = ExecutarAteOFim([pelaCaixaDeFechar] {
+            if (pelaCaixaDeFechar) {
+                Janela(Apres)->close();
+            } else {
+                Clicar(Apres, "bSair");
+            }
+        });
+        QCOMPARE(codigo, 0);
+        QVERIFY(!Janela(Apres)->isVisible());
+    }
 }
 
 void TstConvencoes::cleanupTestCase() {

@@ -113,13 +113,10 @@ QString ExemploDocumentado(const QTemporaryDir& pasta) {
     return caminho;
 }
 
-// A run the methods screen refuses: φ and T typed, the method's F and a.
-struct Impossivel {
-    const char *angulo, *T, *F, *a;
-    bool kaniraj;
-    const char* mensagem;
-    const char* apontado; // the methods screen's field to correct, if any
-};
+// A run the methods screen refuses: φ and T typed, the method's F and a, whether Kaniraj's, the
+// message, the methods screen's field to correct (if any).
+using Impossivel =
+    std::tuple<const char*, const char*, const char*, const char*, bool, const char*, QString>;
 
 } // namespace
 
@@ -148,15 +145,15 @@ private slots:
 
 void TstObra::dadosImpossiveisNaoAbremResultados_data() {
     QTest::addColumn<Impossivel>("caso");
+    const auto linha = [](const char* nome, Impossivel caso) { QTest::newRow(nome) << caso; };
+    linha("φ = 90, Kaniraj", {"90", "6", "1,3", "0", true, MensagemAnguloAtrito, ""});
+    linha("φ = 300, Low", {"300", "6", "1,3", "0", false, MensagemAnguloAtrito, ""});
+    linha("F = 0, Low", {"30", "6", "0", "0", false, MensagemFatorSeguranca, "eFatseglow"});
+    linha("a acima de H", {"30", "6", "1,3", "3,5", true, MensagemPosicaoReforco, "ePosref"});
     // No wedge of either method fits a layer 1 m thick under 3 m of fill.
-    // clang-format off
-    QTest::newRow("φ = 90, Kaniraj") << Impossivel{"90", "6", "1,3", "0", true, MensagemAnguloAtrito, ""};
-    QTest::newRow("φ = 300, Low") << Impossivel{"300", "6", "1,3", "0", false, MensagemAnguloAtrito, ""};
-    QTest::newRow("F = 0, Low") << Impossivel{"30", "6", "0", "0", false, MensagemFatorSeguranca, "eFatseglow"};
-    QTest::newRow("a acima de H") << Impossivel{"30", "6", "1,3", "3,5", true, MensagemPosicaoReforco, "ePosref"};
-    QTest::newRow("camada delgada, Kaniraj") << Impossivel{"30", "1", "1,3", "0", true, MensagemCamadaDelgadaKaniraj, ""};
-    QTest::newRow("camada delgada, Low") << Impossivel{"30", "1", "1,3", "0", false, MensagemCamadaDelgadaLow, ""};
-    // clang-format on
+    linha("camada delgada, Kaniraj",
+          {"30", "1", "1,3", "0", true, MensagemCamadaDelgadaKaniraj, ""});
+    linha("camada delgada, Low", {"30", "1", "1,3", "0", false, MensagemCamadaDelgadaLow, ""});
 }
 
 // The run ends with the message: the methods screen stays in front and no results screen shows
@@ -165,7 +162,7 @@ void TstObra::dadosImpossiveisNaoAbremResultados_data() {
 // calculation finds no force to anchor; a valid run afterwards shows its results.
 void TstObra::dadosImpossiveisNaoAbremResultados() {
     QFETCH(Impossivel, caso);
-    const bool kaniraj = caso.kaniraj;
+    const auto& [angulo, T, F, a, kaniraj, mensagem, apontado] = caso;
     ProgramaEmTeste programa;
     // An earlier valid run's forces must not survive the rejected one.
     QVERIFY(DigitarExemplo());
@@ -174,15 +171,15 @@ void TstObra::dadosImpossiveisNaoAbremResultados() {
     QVERIFY(EsperarAtiva(resultados));
     Clicar(resultados, "bGeot1"); // the reinforcement analysis opened, to be come back to
     QVERIFY(EsperarAtiva(ApresGeo));
-    QVERIFY(DigitarExemplo(caso.angulo, caso.T));
-    Digitar(Metcal, kaniraj ? "eFatsegkan" : "eFatseglow", caso.F);
-    Digitar(Metcal, "ePosref", caso.a);
+    QVERIFY(DigitarExemplo(angulo, T));
+    Digitar(Metcal, kaniraj ? "eFatsegkan" : "eFatseglow", F);
+    Digitar(Metcal, "ePosref", a);
     Clicar(Metcal, kaniraj ? "bCalkan" : "bCallow");
-    QCOMPARE(programa.mensagens, QStringList{caso.mensagem});
+    QCOMPARE(programa.mensagens, QStringList{mensagem});
     QVERIFY(Janela(Metcal)->isActiveWindow());
     QVERIFY(!Janela(resultados)->isVisible());
-    if (*caso.apontado) {
-        QCOMPARE(Focado()->objectName(), caso.apontado);
+    if (!apontado.isEmpty()) {
+        QCOMPARE(Focado()->objectName(), apontado);
     }
     if (kaniraj) {
         QCOMPARE(Execucao().SolucaoComTrinca.P, 0.0L);
@@ -633,14 +630,13 @@ void TstObra::relatorioSemJanelas() {
     const struct {
         QString projeto, pdf, linha;
     } falhas[] = {
-        {pasta.filePath(QStringLiteral("falta.veltra")), pdf,
-         QStringLiteral("Não foi possível abrir «falta.veltra»: o arquivo não existe.")},
+        {pasta.filePath("falta.veltra"), pdf,
+         "Não foi possível abrir «falta.veltra»: o arquivo não existe."},
         {ruim.fileName(), pdf,
-         QStringLiteral("Não foi possível abrir «ruim.veltra»: o arquivo não é um projeto do "
-                        "Veltra (não é JSON válido).")},
-        {projeto, semPasta + QStringLiteral("/obra.pdf"),
-         QStringLiteral("Não foi possível gravar o memorial em «obra.pdf»: a pasta «%1» não "
-                        "existe.")
+         "Não foi possível abrir «ruim.veltra»: o arquivo não é um projeto do Veltra (não é JSON "
+         "válido)."},
+        {projeto, semPasta + "/obra.pdf",
+         QString("Não foi possível gravar o memorial em «obra.pdf»: a pasta «%1» não existe.")
              .arg(semPasta)},
     };
     for (const auto& falha : falhas) {

@@ -233,28 +233,28 @@ void TstPercursos::erroDeConversao() {
     QCOMPARE(x.Comprimentos.Biss, 4.0L);
 }
 
+// Whether the focus is first on "&Sair"; a control clicked, or keys; the screen the user reaches.
+using Caminho = std::tuple<bool, QString, IdTela>;
+
 void TstPercursos::saidasDosMetodos_data() {
-    QTest::addColumn<bool>("focoEmSair");
-    QTest::addColumn<QString>("acao"); // a control clicked, or keys
-    QTest::addColumn<IdTela>("destino");
-    QTest::newRow("Hipóteses de Kaniraj") << false << "bEsq1" << Esquema;
-    QTest::newRow("Hipóteses de Low") << false << "bEsq2" << Esquema;
-    QTest::newRow("Dados") << false << "bDados1" << Entdad;
-    QTest::newRow("Sair") << false << "bExit2" << Apres;
+    QTest::addColumn<Caminho>("caso");
+    QTest::newRow("Hipóteses de Kaniraj") << Caminho{false, "bEsq1", Esquema};
+    QTest::newRow("Hipóteses de Low") << Caminho{false, "bEsq2", Esquema};
+    QTest::newRow("Dados") << Caminho{false, "bDados1", Entdad};
+    QTest::newRow("Sair") << Caminho{false, "bExit2", Apres};
     // The focus leaving "&Sair" for another control of the screen acts as "&Sair".
-    QTest::newRow("Sair, Tab") << true << "Tab" << Apres;
-    QTest::newRow("Sair, Backtab") << true << "Backtab" << Apres;
-    QTest::newRow("Sair, clique em Calcular") << true << "bCalkan" << Apres;
-    QTest::newRow("Sair, clique no campo F") << true << "eFatsegkan" << Apres;
+    QTest::newRow("Sair, Tab") << Caminho{true, "Tab", Apres};
+    QTest::newRow("Sair, Backtab") << Caminho{true, "Backtab", Apres};
+    QTest::newRow("Sair, clique em Calcular") << Caminho{true, "bCalkan", Apres};
+    QTest::newRow("Sair, clique no campo F") << Caminho{true, "eFatsegkan", Apres};
     // The focus leaving with the window is not; Alt+C presses "&Calcular" without leaving "&Sair".
-    QTest::newRow("Sair, outra janela ativada") << true << "" << Esquema;
-    QTest::newRow("Sair, Alt+C") << true << "Alt+C" << Solkan;
+    QTest::newRow("Sair, outra janela ativada") << Caminho{true, "", Esquema};
+    QTest::newRow("Sair, Alt+C") << Caminho{true, "Alt+C", Solkan};
 }
 
 void TstPercursos::saidasDosMetodos() {
-    QFETCH(bool, focoEmSair);
-    QFETCH(QString, acao);
-    QFETCH(IdTela, destino);
+    QFETCH(Caminho, caso);
+    const auto& [focoEmSair, acao, destino] = caso;
     ProgramaEmTeste programa;
     QVERIFY(DigitarExemplo());
     Tela* metcal = Janela(Metcal);
