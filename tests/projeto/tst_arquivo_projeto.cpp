@@ -19,12 +19,6 @@ protected:
 
     QString Caminho(const char* nome) const { return pasta.filePath(QString::fromUtf8(nome)); }
 
-    static void Gravar(const QString& caminho, const QByteArray& conteudo) {
-        QFile arquivo(caminho);
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-        arquivo.write(conteudo);
-    }
-
     QTemporaryDir pasta;
 };
 
@@ -159,7 +153,10 @@ TEST_F(ArquivoProjeto, UnknownMembersAreIgnoredAndTheDescriptionIsOptional) {
 
 TEST_F(ArquivoProjeto, LargeOrMissingFilesAreRefusedWithoutReadingThem) {
     const QString grande = Caminho("grande.veltra");
-    Gravar(grande, QByteArray(TamanhoMaximoArquivo + 1, ' '));
+    QFile arquivo(grande);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(QByteArray(TamanhoMaximoArquivo + 1, ' '));
+    arquivo.close();
     Projeto projeto = Digitado();
     Desfecho d = LerProjeto(grande, projeto);
     EXPECT_FALSE(d.ok);
