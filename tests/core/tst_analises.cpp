@@ -19,10 +19,6 @@ namespace {
 
 using E = DadosAnalise;
 
-std::array<long double, 4> Valores(const ResultadoKaniraj& r) {
-    return {r.P, r.Y0, r.X0, r.D};
-}
-
 constexpr E aterro = exemplo;
 
 E Com(E x, auto altera) {
@@ -308,9 +304,8 @@ TEST(Verificacao, RejectionsShowOneMessageAndLeaveNoEarlierValues) {
             EXPECT_TRUE(r.mensagensKaniraj.empty());
         } else {
             EXPECT_EQ(r.mensagensKaniraj, std::vector<std::string>{caso.kaniraj});
-            const std::array<long double, 4> zerados{0, 0, 0, 0};
-            EXPECT_EQ(Valores(r.comTrinca), zerados);
-            EXPECT_EQ(Valores(r.semTrinca), zerados);
+            for (const ResultadoKaniraj& k : {r.comTrinca, r.semTrinca})
+                EXPECT_EQ((std::array{k.P, k.Y0, k.X0, k.D}), (std::array<long double, 4>{}));
         }
         if (caso.low == nullptr) {
             EXPECT_TRUE(r.mensagensLow.empty());

@@ -1,4 +1,4 @@
-// The conventions every screen shares, checked on the nineteen in turn in one running program: no
+// The conventions every screen shares, checked on each in turn in one running program: no
 // text cut by its control, the first focus, Tab through the form's tab stops with the focus texts
 // the form gives them, every focus text and hint whole in the status bar, Esc, the frame, the
 // print button, and what becomes of the screen when another one becomes active. Then the shell

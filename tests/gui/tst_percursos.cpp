@@ -22,16 +22,8 @@ using enum IdTela;
 namespace {
 const QStringList vazios{QString(), QString()};
 
-// The worked embankment accepted and every factor typed as 7: results set by hand with those
-// factors count as runs that answer the typed data.
-bool DigitarComoCalculado() {
-    if (!DigitarExemplo()) {
-        return false;
-    }
-    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("7 7 7"));
-    return true;
-}
-
+// Every factor typed as 7: results set by hand with those factors answer the typed data.
+const QString comoCalculado = QStringLiteral("7 7 7");
 // A value for each data field, in the order the record is read, as a user in Brazil types it.
 const std::array<long double DadosEntrada::*, 12> membros{
     {&DadosEntrada::Alt, &DadosEntrada::Decl, &DadosEntrada::Pesesp, &DadosEntrada::Coesao,
@@ -183,7 +175,7 @@ void TstPercursos::erroDeConversao() {
         QVERIFY(DigitarExemplo());
         x.CopiaDadosEntrada.Largberma = 2.5L;
     } else {
-        QVERIFY(DigitarComoCalculado());
+        QVERIFY(DigitarExemplo("30", "6", comoCalculado));
         QVERIFY(MostrarEEsperar(Geot));
         DigitarInterfaces(QStringLiteral("50 0 50 0 1"));
     }
@@ -347,7 +339,7 @@ void TstPercursos::voltaATelaQueAbriu() {
     const auto& [kanirajAbre, antes, P1, P2, textos, saida] = caso;
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
-    QVERIFY(DigitarComoCalculado());
+    QVERIFY(DigitarExemplo("30", "6", comoCalculado));
     x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = kanirajAbre ? P1 : 100;
     x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;

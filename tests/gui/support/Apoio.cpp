@@ -128,7 +128,7 @@ void DigitarEntdad(const QStringList& textos) {
     }
 }
 
-bool DigitarExemplo(const QString& angulo, const QString& espessura) {
+bool DigitarExemplo(const QString& angulo, const QString& espessura, const QString& fatores) {
     if (!MostrarEEsperar(IdTela::Entdad)) {
         return false;
     }
@@ -137,7 +137,7 @@ bool DigitarExemplo(const QString& angulo, const QString& espessura) {
     if (!EsperarAtiva(IdTela::Metcal)) {
         return false;
     }
-    DigitarCampos(IdTela::Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
+    DigitarCampos(IdTela::Metcal, "eFatsegkan ePosref eFatseglow", fatores);
     return true;
 }
 

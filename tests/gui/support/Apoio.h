@@ -81,10 +81,11 @@ inline const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    
 // The twelve texts typed on the data-entry screen, in that order.
 void DigitarEntdad(const QStringList& textos);
 // The worked embankment of Exemplo.h typed on the data-entry screen (the slope as "2,0"), then
-// "&Métodos de cálculo" and its factors, F = 1,3 for both methods and a = 0; whether the methods
-// screen became active.
+// "&Métodos de cálculo" and its factors, Kaniraj's F and a and Low's F (F = 1,3, a = 0); whether
+// the methods screen became active.
 bool DigitarExemplo(const QString& angulo = QStringLiteral("30"),
-                    const QString& espessura = QStringLiteral("6"));
+                    const QString& espessura = QStringLiteral("6"),
+                    const QString& fatores = QStringLiteral("1,3 0 1,3"));
 // The methods screen's runs, from wherever the user is.
 void ExecutarKaniraj(const QString& F = QStringLiteral("1,3"),
                      const QString& a = QStringLiteral("0"));
