@@ -54,7 +54,7 @@ void TstPercursos::usoTipicoDeKaniraj() {
     QVERIFY(EsperarAtiva(Esquema));
     Clicar(Esquema, "bCont1");
     QVERIFY(EsperarAtiva(Entdad));
-    QVERIFY(DigitarExemplo());
+    QVERIFY(DigitarExemplo("30", "6", "")); // Kaniraj's factors typed below, Low's left empty
 
     // F = 1,3, a = 0: given this embankment the reinforcement must carry 61,68 kN/m with the
     // crack and 72,01 kN/m without, both on the wedge reaching the firm layer at 6 m.
@@ -172,7 +172,7 @@ void TstPercursos::erroDeConversao() {
             DadosDoProblema.*membro = 99; // a value no typing here produces
         }
     } else if (tela == Metcal) {
-        QVERIFY(DigitarExemplo());
+        QVERIFY(DigitarExemplo("30", "6", ""));
         x.CopiaDadosEntrada.Largberma = 2.5L;
     } else {
         QVERIFY(DigitarExemplo("30", "6", comoCalculado));
@@ -245,7 +245,7 @@ void TstPercursos::saidasDosMetodos() {
     QFETCH(Caminho, caso);
     const auto& [focoEmSair, acao, destino] = caso;
     ProgramaEmTeste programa;
-    QVERIFY(DigitarExemplo());
+    QVERIFY(DigitarExemplo("30", "6", "1,3 0")); // Low's F left empty
     Tela* metcal = Janela(Metcal);
     if (focoEmSair) {
         // Backwards from the first field onto "&Sair": entering it does nothing yet.
