@@ -18,6 +18,10 @@ inline constexpr DadosEntrada aterroExemplo{.Alt = 3,
                                             .Cont = 10};
 inline constexpr Fatores fatoresExemplo{.Fatsegkan = 1.3L, .Posref = 0, .Fatseglow = 1.3L};
 inline constexpr DadosAnalise exemplo{aterroExemplo, fatoresExemplo};
+// Another of the examples: H = 4 m, slope 1.5, a berm 2 m high and 6 m wide, a bi-linear profile
+// (Z = 3 m), Kaniraj's F = 1.4 with the reinforcement 0.3 m up.
+inline constexpr DadosAnalise aterroComBerma{4,  1.5L, 19, 5, 28, 2,    6,
+                                             10, 3,    15, 8, 25, 1.4L, 0.3L};
 
 // The example with some of its values changed, as in `ComoExemplo([](DadosEntrada& p) {...})`.
 template <class Altera> DadosAnalise ComoExemplo(Altera&& altera) {

@@ -1,8 +1,7 @@
 #pragma once
 
 // Generated embankments for the tests that compare two computations over many data sets.
-#include "calc/Kaniraj.h"
-#include "calc/Low.h"
+#include "../comum/Analises.h"
 
 #include <cmath>
 #include <cstdint>
@@ -89,12 +88,6 @@ inline DadosAnalise Aterro(Gerador& g) {
         p.Superf = p.ProfZ = p.Cont = p.Coesao = p.Angat = 0;
     else if (extremo < 0.08L)
         x.fatores.Fatsegkan = g.Uniforme(3, 20);
-    x.fatores.Fatseglow = x.fatores.Fatsegkan;
-    return x;
-}
-
-// The same embankment for Low's analysis, at Kaniraj's safety factor.
-inline DadosAnalise ParaLow(DadosAnalise x) {
     x.fatores.Fatseglow = x.fatores.Fatsegkan;
     return x;
 }

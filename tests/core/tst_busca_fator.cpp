@@ -3,7 +3,6 @@
 // corpus of embankments and on criteria built to sit on zero. A larger corpus runs on demand:
 //     veltra_core_tests --gtest_also_run_disabled_tests --gtest_filter='*DISABLED_*'
 #include "CorpusAterros.h"
-#include "GravadorMensagens.h"
 #include "calc/BuscaFator.h"
 #include "calc/Low.h"
 
@@ -15,6 +14,10 @@
 
 namespace {
 
+bool MesmoPasso(const PassoFator& a, const PassoFator& b) {
+    return a.fim == b.fim && a.j == b.j;
+}
+
 // Both searches at every wedge and direction: the scan's answer goes on; disagreements and the
 // ways the scan stopped are counted.
 std::int64_t divergencias = 0;
@@ -23,7 +26,7 @@ PassoFator AmbasAsBuscas(const CriterioFator& criterio, int de) {
     // The fast search first, while Low's q is still only a ratio to estimate from.
     const PassoFator rapida = BuscaFator(criterio, de);
     const PassoFator linear = BuscaFatorLinear(criterio, de);
-    divergencias += rapida.fim != linear.fim || rapida.j != linear.j;
+    divergencias += !MesmoPasso(rapida, linear);
     ++fins[linear.fim];
     return linear;
 }
@@ -108,35 +111,25 @@ TEST(BuscaFator, MatchesTheScanWhereTheCriterionGrazesZero) {
         if (!(c.q >= 0 && c.q <= 1))
             continue;
         ++casos;
+        SCOPED_TRACE(testing::Message() << "x=" << c.x << " q=" << c.q << " β=" << c.beta
+                                        << " r=" << c.r << " E=" << c.E << " jt=" << jt);
         // A neighbouring wedge's answer lying before the start is no answer.
-        const PassoFator depois = BuscaFatorLinear(c, jt + 2);
-        const PassoFator depoisComPalpite = BuscaRapida(c).Busca(jt + 2, jt + 1);
-        EXPECT_TRUE(depoisComPalpite.fim == depois.fim && depoisComPalpite.j == depois.j)
-            << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r << " E=" << c.E
-            << " jt=" << jt << " scan: " << depois.j << ", fast: " << depoisComPalpite.j;
+        EXPECT_TRUE(MesmoPasso(BuscaRapida(c).Busca(jt + 2, jt + 1), BuscaFatorLinear(c, jt + 2)));
         for (int de : {0, std::max(0, jt - 3)}) {
             const PassoFator linear = BuscaFatorLinear(c, de);
-            const PassoFator rapida = BuscaFator(c, de);
             encontrados += linear.fim == FimBuscaFator::Encontrado;
-            EXPECT_TRUE(rapida.fim == linear.fim && rapida.j == linear.j)
-                << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r << " E=" << c.E
-                << " de=" << de << " jt=" << jt << " scan: " << linear.j << ", fast: " << rapida.j;
+            EXPECT_TRUE(MesmoPasso(BuscaFator(c, de), linear)) << "de=" << de;
             // Looking first where a neighbouring wedge's answer was, on either side of this one.
-            for (int palpite : {jt - 1, jt, jt + 1, jt + 7}) {
-                const PassoFator comPalpite = BuscaRapida(c).Busca(de, palpite);
-                EXPECT_TRUE(comPalpite.fim == linear.fim && comPalpite.j == linear.j)
-                    << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r
-                    << " E=" << c.E << " de=" << de << " palpite=" << palpite
-                    << " scan: " << linear.j << ", fast: " << comPalpite.j;
-            }
+            for (int palpite : {jt - 1, jt, jt + 1, jt + 7})
+                EXPECT_TRUE(MesmoPasso(BuscaRapida(c).Busca(de, palpite), linear))
+                    << "de=" << de << " palpite=" << palpite;
             // Where the search is told that the scan accepts by J, it does, from any start up to J.
             for (int J : {jt, jt + 1}) {
                 if (de > J || !BuscaRapida(c).AceitaAte(J))
                     continue;
                 ++aceitos;
                 EXPECT_TRUE(linear.fim == FimBuscaFator::Encontrado && linear.j <= J)
-                    << "x=" << c.x << " q=" << c.q << " β=" << c.beta << " r=" << c.r
-                    << " E=" << c.E << " de=" << de << " J=" << J << " scan: " << linear.j;
+                    << "de=" << de << " J=" << J << " scan: " << linear.j;
             }
         }
     }

@@ -12,7 +12,7 @@
 
 namespace {
 
-// The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, a 6 m layer at 10 kPa, F = 1.3.
+// The places of the random variables and of the outputs.
 constexpr std::size_t gama = 0, c = 1, phi = 2, CS = 3, CZ = 4, CF = 5, T = 6;
 constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3, fs0 = 4;
 using enum EstadoResposta;

@@ -3,11 +3,6 @@
 // corpus. And a run's answer is its own, whatever ran before it.
 #include "../comum/Exemplo.h"
 #include "CorpusAterros.h"
-#include "GravadorMensagens.h"
-#include "calc/Kanct.h"
-#include "calc/Kaniraj.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +16,15 @@ namespace {
 // The worked examples: the embankment of the examples, without cohesion, with a berm and a
 // bi-linear profile, on a strong foundation, on one wedge's layer, bi-linear, deep; a berm too
 // wide; data rejected.
-constexpr DadosAnalise exemplos[] = {
-    exemplo,
-    {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-    {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L},
-    {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
-    {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
-    {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
-    {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
-    {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
-    {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
-};
+constexpr DadosAnalise exemplos[] = {exemplo,
+                                     {3, 2, 18, 0, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0},
+                                     aterroComBerma,
+                                     {3, 2, 18, 10, 30, 0, 0, 10, 0, 10, 10, 30, 1.3L, 0},
+                                     {3, 2, 18, 0, 30, 0, 0, 1.5L, 0, 10, 10, 10, 1.3L, 0},
+                                     {3, 2, 18, 5, 30, 0, 0, 6, 2, 10, 8, 20, 1.3L, 0},
+                                     {3, 2, 18, 0, 30, 0, 0, 12, 0, 10, 10, 10, 1.3L, 0},
+                                     {5, 2, 18, 5, 30, 0, 10, 5, 0, 10, 10, 10, 1.3L, 0},
+                                     {0, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0}};
 
 std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
     std::vector<DadosAnalise> dados(std::begin(exemplos), std::end(exemplos));
@@ -41,27 +34,13 @@ std::vector<DadosAnalise> ExemplosECorpus(std::uint64_t semente) {
     return dados;
 }
 
-ResultadoKaniraj Kaniraj(HipoteseKaniraj hipotese, const DadosAnalise& x) {
-    ResultadoKaniraj r{1, 2, 3, 4}; // whatever an earlier run left
-    if (hipotese == HipoteseKaniraj::ComTrinca)
-        CalcKanct(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-                  x.fatores.Fatsegkan, x.fatores.Posref, r);
-    else
-        CalcKanst(x.problema.Alt, x.problema.Decl, x.problema.Pesesp, x.problema.Coesao,
-                  x.problema.Angat, x.problema.Altberma, x.problema.Largberma, x.problema.Prof,
-                  x.problema.Dist, x.problema.Superf, x.problema.ProfZ, x.problema.Cont,
-                  x.fatores.Fatsegkan, x.fatores.Posref, r);
-    return r;
-}
-
 TEST(DetalheKaniraj, RecordIsTheLargestForceOfTheDepths) {
-    GravadorMensagens gravador;
     int comForca = 0, semRaio = 0, cunhas = 0;
     for (const DadosAnalise& x : ExemplosECorpus(0xDE7A1)) {
+        const Rodada rodada = Roda(x);
         for (auto hipotese : {HipoteseKaniraj::ComTrinca, HipoteseKaniraj::SemTrinca}) {
-            const ResultadoKaniraj r = Kaniraj(hipotese, x);
+            const ResultadoKaniraj& r =
+                hipotese == HipoteseKaniraj::ComTrinca ? rodada.comTrinca : rodada.semTrinca;
             const CunhasKaniraj detalhe = DetalheKaniraj(hipotese, x);
             // The largest force, from the shallowest depth among equals; none above zero leaves
             // zeros. X0 is the rows' and stays when nothing else does.
@@ -96,11 +75,7 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
     std::map<MotivoCunhaLow, int> motivos;
     for (const DadosAnalise& k : ExemplosECorpus(0xDE7A2)) {
         const DadosAnalise x = ParaLow(k);
-        ResultadoLow r{1, 2, 3, 4, 5, 6};
-        GravadorMensagens gravador;
-        const DadosEntrada& p = x.problema;
-        CalcLow(p.Alt, p.Decl, p.Pesesp, p.Coesao, p.Angat, p.Altberma, p.Largberma, p.Prof, p.Dist,
-                p.Superf, p.ProfZ, p.Cont, x.fatores.Fatseglow, r);
+        const Rodada rodada = Roda(k);
         const CunhasLow detalhe = DetalheLow(x);
         // Lowest FS0 below the entry 100, largest forces above zero, each from the first wedge
         // reaching it; the warning exactly when some wedge cannot be reinforced.
@@ -127,9 +102,9 @@ TEST(DetalheLow, RecordIsTheExtremeOfTheWedges) {
             }
             ++motivos[c.motivo];
         }
-        EXPECT_TRUE(MesmosBits(r, e)) << Descreve(k);
-        const bool avisou =
-            !gravador.mensagens.empty() && gravador.mensagens.back() == MensagemCunhasSemReforco;
+        EXPECT_TRUE(MesmosBits(rodada.low, e)) << Descreve(k);
+        const auto& avisos = rodada.mensagensLow;
+        const bool avisou = !avisos.empty() && avisos.back() == MensagemCunhasSemReforco;
         EXPECT_EQ(avisou, semSolucao) << Descreve(k);
         if (detalhe.relato.situacao != SituacaoDados::Aceitos) {
             EXPECT_TRUE(detalhe.cunhas.empty()) << Descreve(k);
@@ -151,18 +126,12 @@ TEST(Analises, ARunDoesNotDependOnTheRunsBeforeIt) {
     Gerador g(0x10E5);
     for (int i = 0; i < 40; ++i) {
         const DadosAnalise x = Aterro(g);
-        ResultadoKaniraj depois[2], sozinho[2];
-        ResultadoLow depoisLow, sozinhoLow;
-        auto analisa = [&](ResultadoKaniraj(&kaniraj)[2], ResultadoLow& low) {
-            AnaliseKaniraj(HipoteseKaniraj::ComTrinca, x, kaniraj[0]);
-            AnaliseKaniraj(HipoteseKaniraj::SemTrinca, x, kaniraj[1]);
-            AnaliseLow(ParaLow(x), low);
-        };
-        analisa(depois, depoisLow);
-        std::thread([&] { analisa(sozinho, sozinhoLow); }).join();
-        EXPECT_TRUE(MesmosBits(depois[0], sozinho[0])) << Descreve(x);
-        EXPECT_TRUE(MesmosBits(depois[1], sozinho[1])) << Descreve(x);
-        EXPECT_TRUE(MesmosBits(depoisLow, sozinhoLow)) << Descreve(x);
+        const Rodada depois = Roda(x);
+        Rodada sozinho;
+        std::thread([&] { sozinho = Roda(x); }).join();
+        EXPECT_TRUE(MesmosBits(depois.comTrinca, sozinho.comTrinca)) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois.semTrinca, sozinho.semTrinca)) << Descreve(x);
+        EXPECT_TRUE(MesmosBits(depois.low, sozinho.low)) << Descreve(x);
     }
 }
 

@@ -1,10 +1,7 @@
 // The cross-section the failure drawing rests on, against points computed by hand.
-#include "GravadorMensagens.h"
-
+#include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
 #include "calc/Geometria.h"
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +11,7 @@ namespace {
 
 TEST(Geometria, GroundFollowsTheSlopesAndTheBerm) {
     const DadosEntrada& semBerma = aterroExemplo;
-    const DadosEntrada comBerma{4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25};
+    const DadosEntrada& comBerma = aterroComBerma.problema;
     const struct {
         const DadosEntrada& d;
         long double x, cota;
@@ -40,25 +37,17 @@ TEST(Geometria, GroundFollowsTheSlopesAndTheBerm) {
 // 6.5, X0 = 0). The circle touches the horizontal at depth D below X0, its centre stands R − D
 // above the foundation surface, and it cuts the surface at X0 ± √(D·(2R − D)).
 TEST(Geometria, CriticalCirclesOfTheWorkedEmbankments) {
-    GravadorMensagens gravador;
     const struct {
-        long double H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F, a;
+        DadosAnalise dados;
         bool comTrinca;
         long double X0, D, R; // R to 0.005 m, as the results screen shows it
-    } exemplos[] = {
-        {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, false, 3, 6, 13.88L},
-        {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, true, 3, 6, 11.22L},
-        {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L, false, 0, 5.75L, 19.61L},
-        {4, 1.5L, 19, 5, 28, 2, 6, 10, 3, 15, 8, 25, 1.4L, 0.3L, true, 0, 6.25L, 16.81L},
-    };
+    } exemplos[] = {{exemplo, false, 3, 6, 13.88L},
+                    {exemplo, true, 3, 6, 11.22L},
+                    {aterroComBerma, false, 0, 5.75L, 19.61L},
+                    {aterroComBerma, true, 0, 6.25L, 16.81L}};
     for (const auto& e : exemplos) {
-        ResultadoKaniraj r;
-        if (e.comTrinca)
-            CalcKanct(e.H, e.n, e.gama, e.c, e.phi, e.hb, e.b, e.T, e.Z, e.CS, e.CZ, e.CF, e.F, e.a,
-                      r);
-        else
-            CalcKanst(e.H, e.n, e.gama, e.c, e.phi, e.hb, e.b, e.T, e.Z, e.CS, e.CZ, e.CF, e.F, e.a,
-                      r);
+        const Rodada rodada = Roda(e.dados);
+        const ResultadoKaniraj& r = e.comTrinca ? rodada.comTrinca : rodada.semTrinca;
         const auto circulo = CirculoKaniraj(r);
         ASSERT_TRUE(circulo.has_value());
         EXPECT_EQ(circulo->centro.x, e.X0);

@@ -14,9 +14,7 @@
 
 namespace {
 
-// The worked embankment: H = 3 m, slope 2, γ = 18, c = 5, φ = 30, no berm, a 6 m layer at 10 kPa,
-// F = 1.3 for both methods, the reinforcement at the base.
-
+// A study of the worked embankment of Exemplo.h.
 PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, long double R = 100) {
     return {exemplo, v, de, ate, pontos, R};
 }
@@ -25,20 +23,19 @@ constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 
 
 // The forces straight from the analyses, the variable set field by field here.
 Solicitacoes Direto(const DadosAnalise& d) {
-    const DadosAnalise &k = d, &l = d; // each method reads its own factors
     Solicitacoes P;
     ResultadoKaniraj r;
-    if (AnaliseKaniraj(HipoteseKaniraj::ComTrinca, k, r).desfecho == DesfechoKaniraj::Calculado)
+    if (AnaliseKaniraj(HipoteseKaniraj::ComTrinca, d, r).desfecho == DesfechoKaniraj::Calculado)
         P[comTrinca] = r.P;
-    if (AnaliseKaniraj(HipoteseKaniraj::SemTrinca, k, r).desfecho == DesfechoKaniraj::Calculado)
+    if (AnaliseKaniraj(HipoteseKaniraj::SemTrinca, d, r).desfecho == DesfechoKaniraj::Calculado)
         P[semTrinca] = r.P;
     ResultadoLow rl;
-    const RelatoLow relato = AnaliseLow(l, rl);
+    const RelatoLow relato = AnaliseLow(d, rl);
     if (relato.situacao == SituacaoDados::Aceitos) {
         if (!relato.haCunhaSemSolucao)
             P[horizontal] = rl.Solicsolh;
         bool todas = true;
-        for (const CunhaLow& c : DetalheLow(l).cunhas)
+        for (const CunhaLow& c : DetalheLow(d).cunhas)
             todas &= c.Pb.has_value();
         if (todas)
             P[bissetriz] = rl.Solicsolb;
@@ -125,33 +122,29 @@ TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
         TipoLimite esperado[NumeroDeForcas];
         int cruzamentos[NumeroDeForcas];
     } tabela[] = {
+        // clang-format off
         // Every force grows with the height: how high can it go with 80 kN/m?
         {Pedido(Variavel::H, 1.5L, 6, 60, 80), {Maximo, Maximo, Maximo, Maximo}, {1, 1, 1, 1}},
         // Low's horizontal force passes 100 kN/m between the last two points, 2.979 and 3.02 m.
-        {Pedido(Variavel::H, 1, 3.02L, 50, 100),
-         {SempreAtende, SempreAtende, Maximo, SempreAtende},
+        {Pedido(Variavel::H, 1, 3.02L, 50, 100), {SempreAtende, SempreAtende, Maximo, SempreAtende},
          {0, 0, 1, 0}},
         // A stronger clay needs less: from which CS on do 60 kN/m do?
         {Pedido(Variavel::CS, 2, 30, 40, 60), {Minimo, Minimo, Minimo, Minimo}, {1, 1, 1, 1}},
         // With the crack only the foundation resists: the fill's friction changes nothing.
-        {Pedido(Variavel::phi, 10, 40, 30, 85),
-         {SempreAtende, Minimo, Minimo, SempreAtende},
+        {Pedido(Variavel::phi, 10, 40, 30, 85), {SempreAtende, Minimo, Minimo, SempreAtende},
          {0, 1, 1, 0}},
         // Past some 15 m of clay the deepest circles need radii beyond 10·H and drop out: the
         // intact fill's force rises past 190 kN/m and falls back under it.
-        {Pedido(Variavel::T, 10, 20, 21, 190),
-         {Maximo, Maximo, NuncaAtende, SempreAtende},
+        {Pedido(Variavel::T, 10, 20, 21, 190), {Maximo, Maximo, NuncaAtende, SempreAtende},
          {1, 2, 0, 0}},
-        {Pedido(Variavel::H, 2, 4, 10, 1e6),
-         {SempreAtende, SempreAtende, SempreAtende, SempreAtende},
+        {Pedido(Variavel::H, 2, 4, 10, 1e6), {SempreAtende, SempreAtende, SempreAtende, SempreAtende},
          {0, 0, 0, 0}},
-        {Pedido(Variavel::H, 3, 4, 10, 1e-3L),
-         {NuncaAtende, NuncaAtende, NuncaAtende, NuncaAtende},
+        {Pedido(Variavel::H, 3, 4, 10, 1e-3L), {NuncaAtende, NuncaAtende, NuncaAtende, NuncaAtende},
          {0, 0, 0, 0}},
         // Kaniraj's circles cannot pass a berm that wide anywhere in the range.
-        {Pedido(Variavel::b, 30, 40, 5, 100),
-         {SemValores, SemValores, SempreAtende, SempreAtende},
+        {Pedido(Variavel::b, 30, 40, 5, 100), {SemValores, SemValores, SempreAtende, SempreAtende},
          {0, 0, 0, 0}},
+        // clang-format on
     };
     for (const auto& linha : tabela) {
         const PedidoEstudo& pedido = linha.pedido;

@@ -13,19 +13,11 @@ namespace {
 // without cohesion at 30°; a reinforcement of 200 kN/m with reduction factors 1.1, 2 and 1.1.
 EntradaVerificacoes Exemplo(long double T = 6) {
     const DadosAnalise d = ComoExemplo([T](DadosEntrada& p) { p.Prof = T; });
-    return {.problema = d.problema,
-            .CoeGeo2 = 0,
-            .AngGeo2 = 30,
-            .FSdesl = 1.5L,
-            .FSext = 2,
-            .FScap = 2,
-            .Tult = 200,
-            .FRid = 1.1L,
-            .FRfl = 2,
-            .FRdq = 1.1L,
-            .Epsadm = 5,
-            .escolha = std::nullopt,
-            .metodos = AvaliarMetodos(d)};
+    // clang-format off
+    return {.problema = d.problema, .CoeGeo2 = 0, .AngGeo2 = 30, .FSdesl = 1.5L, .FSext = 2,
+            .FScap = 2, .Tult = 200, .FRid = 1.1L, .FRfl = 2, .FRdq = 1.1L, .Epsadm = 5,
+            .escolha = std::nullopt, .metodos = AvaliarMetodos(d)};
+    // clang-format on
 }
 
 TEST(Verificacoes, WorkedEmbankment) {
@@ -82,38 +74,34 @@ TEST(Verificacoes, EachRequirementHoldsAtItsBoundary) {
 }
 
 TEST(Verificacoes, WhatCannotBeCheckedSaysWhy) {
+    using V = EntradaVerificacoes;
+    using R = ResultadoVerificacoes;
+    using enum Veredito;
     struct Caso {
         const char* nome;
-        void (*muda)(EntradaVerificacoes&);
-        LinhaVerificacao ResultadoVerificacoes::*linha;
+        void (*muda)(V&);
+        LinhaVerificacao R::*linha;
         Veredito veredito;
         const char* motivo; // the start of the reason
     };
+    // clang-format off
     const Caso casos[] = {
-        {"no interface", [](EntradaVerificacoes& e) { e.AngGeo2.reset(); },
-         &ResultadoVerificacoes::deslizamento, Veredito::NaoVerificado,
+        {"no interface", [](V& e) { e.AngGeo2.reset(); }, &R::deslizamento, NaoVerificado,
          "faltam ou não valem, na tela de ancoragem: o ângulo de atrito da interface"},
-        {"no Tult", [](EntradaVerificacoes& e) { e.Tult.reset(); },
-         &ResultadoVerificacoes::resistencia, Veredito::NaoVerificado, "faltam ou não valem: Tult"},
-        {"factor below 1", [](EntradaVerificacoes& e) { e.FRfl = 0.9L; },
-         &ResultadoVerificacoes::resistencia, Veredito::NaoVerificado, "faltam ou não valem: FRfl"},
-        {"no strain", [](EntradaVerificacoes& e) { e.Epsadm.reset(); },
-         &ResultadoVerificacoes::rigidez, Veredito::NaoVerificado, "Epsadm"},
-        {"φ = 90", [](EntradaVerificacoes& e) { e.problema.Angat = 90; },
-         &ResultadoVerificacoes::capacidade, Veredito::NaoVerificado,
+        {"no Tult", [](V& e) { e.Tult.reset(); }, &R::resistencia, NaoVerificado,
+         "faltam ou não valem: Tult"},
+        {"factor below 1", [](V& e) { e.FRfl = 0.9L; }, &R::resistencia, NaoVerificado,
+         "faltam ou não valem: FRfl"},
+        {"no strain", [](V& e) { e.Epsadm.reset(); }, &R::rigidez, NaoVerificado, "Epsadm"},
+        {"φ = 90", [](V& e) { e.problema.Angat = 90; }, &R::capacidade, NaoVerificado,
          "O ângulo de atrito do aterro"},
         // Low's deepest wedges of a 12 m layer: no reinforcement brings them to F.
-        {"Low unsolvable",
-         [](EntradaVerificacoes& e) {
-             e.metodos = AvaliarMetodos(ComoExemplo([](DadosEntrada& p) { p.Prof = 12; }));
-         },
-         &ResultadoVerificacoes::resistencia, Veredito::NaoAtende, "há cunhas de Low horizontal"},
-        {"refused by the methods",
-         [](EntradaVerificacoes& e) {
-             e.metodos = AvaliarMetodos(ComoExemplo([](DadosEntrada& p) { p.Prof = 1; }));
-         },
-         &ResultadoVerificacoes::governante, Veredito::NaoVerificado, "A camada mole é delgada"},
+        {"Low unsolvable", [](V& e) { e.metodos = Exemplo(12).metodos; }, &R::resistencia,
+         NaoAtende, "há cunhas de Low horizontal"},
+        {"refused by the methods", [](V& e) { e.metodos = Exemplo(1).metodos; }, &R::governante,
+         NaoVerificado, "A camada mole é delgada"},
     };
+    // clang-format on
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
         EntradaVerificacoes e = Exemplo();

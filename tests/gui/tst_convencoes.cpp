@@ -1,8 +1,8 @@
-// The conventions every screen shares, checked on the nineteen in turn in one running program: no
+// The conventions every screen shares, checked on each in turn in one running program: no
 // text cut by its control, the first focus, Tab through the form's tab stops with the focus texts
-// the form gives them, Esc, the frame, the print button, and what becomes of the screen when
-// another one becomes active. Then
-// the shell around them: the buttons that only open another screen, activation from outside the
+// the form gives them, every focus text and hint whole in the status bar, Esc, the frame, the
+// print button, and what becomes of the screen when another one becomes active. Then the shell
+// around them: the buttons that only open another screen, activation from outside the
 // program, the close box, the focus kept, the error handler and its message box, printing, the
 // start and the end of the program.
 
@@ -15,9 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
@@ -25,24 +23,23 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QStatusBar>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
-#include <climits>
 #include <new>
 #include <stdexcept>
 #include <tuple>
 
 using enum IdTela;
-Q_DECLARE_METATYPE(Tela::Tipo)
 
 namespace {
+// The screen; its kind; its tab stops, from the first focus; how many of them have a focus text;
+// whether Tab on the last stop comes back to the first; its print button.
+using Convencao = std::tuple<IdTela, Tela::Tipo, QString, int, bool, QString>;
+
 // The screen's image printed on an A4 PDF page without margins: the file, empty if none was
 // written.
 QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
@@ -58,9 +55,6 @@ QByteArray ImprimirEmPdf(QWidget* tela, const QString& arquivo) {
     return pdf.readAll();
 }
 
-// The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
-// then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
-// on a screen with focus texts any other stop leaves the bar as it was.
 // The buttons' accelerator letters that more than one button takes; captions the program
 // always had may share one (the methods screen's two "&Hipóteses").
 QStringList AceleradoresRepetidos(const QWidget* tela) {
@@ -85,21 +79,17 @@ QStringList AceleradoresRepetidos(const QWidget* tela) {
     return repetidos;
 }
 
-void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volta,
-                   const QString& imprimir, QStringList& mensagens) {
+// The active screen as the user finds it: its first focus, Esc closing nothing, the print button,
+// then Tab through the stops in order. A stop whose form gives it a focus text writes that text;
+// on a screen with focus texts any other stop leaves the bar as it was.
+// Last, every focus text and hint of the screen fits its status bar whole.
+void VerificarTela(Tela* tela, const Convencao& convencao, QStringList& mensagens) {
+    const auto& [id, tipo, paradas, comTexto, volta, imprimir] = convencao;
+    const QStringList ordem = paradas.split(u' ');
     QVERIFY(tela->isActiveWindow());
     VerificarTextosInteiros(tela);
     // Inside the screen's available area, title bar included, whatever the screen.
-    const QRect area = tela->screen()->availableGeometry();
-    QVERIFY2(area.contains(tela->frameGeometry()),
-             qPrintable(QStringLiteral("%1 em %2x%3+%4+%5, tela %6x%7")
-                            .arg(tela->objectName())
-                            .arg(tela->frameGeometry().width())
-                            .arg(tela->frameGeometry().height())
-                            .arg(tela->frameGeometry().x())
-                            .arg(tela->frameGeometry().y())
-                            .arg(area.width())
-                            .arg(area.height())));
+    QVERIFY(tela->screen()->availableGeometry().contains(tela->frameGeometry()));
     const QStringList repetidos = AceleradoresRepetidos(tela);
     QVERIFY2(repetidos.isEmpty(), qPrintable(repetidos.join(u'\n')));
     QTest::keyClick(tela, Qt::Key_Escape);
@@ -133,6 +123,17 @@ void VerificarTela(Tela* tela, const QStringList& ordem, int comTexto, bool volt
         anterior = tela->TextoStatus();
     }
     QCOMPARE(textos, comTexto);
+    if (auto* painel = tela->findChild<QLabel*>(QStringLiteral("Painel"))) {
+        QStringList dicas{tela->statusTip()};
+        for (QWidget* w : tela->findChildren<QWidget*>()) {
+            dicas << w->property(PropriedadeTextoStatus).toString() << w->statusTip();
+        }
+        for (const QString& dica : dicas) {
+            tela->EscreverStatus(dica);
+            QVERIFY2(painel->heightForWidth(painel->width()) <= painel->height(), qPrintable(dica));
+            QVERIFY2(painel->geometry().bottom() <= tela->height(), qPrintable(dica));
+        }
+    }
 }
 
 // Runs the action from inside the program's event loop and returns the loop's exit code (7 when
@@ -160,35 +161,27 @@ private slots:
     void focoEStatusNaVolta();
     void erroNaCaixaDeMensagemReal();
     void trabalhoEmSegundoPlano();
-    void ajusteAPagina_data();
     void ajusteAPagina();
     void paginaComATelaNoCanto();
-    void fimDoProgramaComCodigoZero_data();
     void fimDoProgramaComCodigoZero();
     void cleanupTestCase();
 };
 
-// At start-up only the opening screen is shown, active, with "&Iniciar" focused.
+// At start-up only the opening screen is shown, and active; "&Iniciar" focused is cadaTela's first
+// row.
 void TstConvencoes::initTestCase() {
     programa = std::make_unique<ProgramaEmTeste>();
     for (int i = 0; i < NumeroDeTelas; ++i) {
         QCOMPARE(Janela(IdTela(i))->isVisible(), IdTela(i) == Apres);
     }
     QCOMPARE(Tela::TelaAtiva(), Janela(Apres));
-    QCOMPARE(Focado(), Achar(Janela(Apres), QStringLiteral("bIni")));
 }
 
 void TstConvencoes::cadaTela_data() {
-    QTest::addColumn<IdTela>("id");
-    QTest::addColumn<Tela::Tipo>("tipo");
-    QTest::addColumn<QString>("ordem"); // the tab stops, from the first focus
-    QTest::addColumn<int>("comTexto");  // how many of them have a focus text
-    QTest::addColumn<bool>("volta");    // Tab on the last stop comes back to the first
-    QTest::addColumn<QString>("imprimir");
+    QTest::addColumn<Convencao>("caso");
     const auto linha = [](const char* nome, IdTela id, Tela::Tipo tipo, const char* ordem,
                           int comTexto, bool volta, const char* imprimir) {
-        QTest::newRow(nome) << id << tipo << QString::fromLatin1(ordem) << comTexto << volta
-                            << QString::fromLatin1(imprimir);
+        QTest::newRow(nome) << Convencao{id, tipo, ordem, comTexto, volta, imprimir};
     };
     using enum Tela::Tipo;
     const char* const folha = "bFechar";
@@ -237,14 +230,10 @@ void TstConvencoes::cadaTela_data() {
 // modal window runs over its opener, which stays on screen as the active screen and is the active
 // window again once the modal window's close box ends the run.
 void TstConvencoes::cadaTela() {
-    QFETCH(IdTela, id);
-    QFETCH(Tela::Tipo, tipo);
-    QFETCH(QString, ordem);
-    QFETCH(int, comTexto);
-    QFETCH(bool, volta);
-    QFETCH(QString, imprimir);
+    QFETCH(Convencao, caso);
+    const IdTela id = std::get<0>(caso);
+    const Tela::Tipo tipo = std::get<1>(caso);
     Tela* tela = Janela(id);
-    const QStringList paradas = ordem.split(u' ');
     // The sketch, the drawing of the failure, the study and the checks resize.
     QCOMPARE(tela->minimumSize() == tela->maximumSize(), id != Esquema && id != Superficies &&
                                                              id != Estudo && id != Verificacoes &&
@@ -255,7 +244,7 @@ void TstConvencoes::cadaTela() {
         QuandoModal([&](QWidget* modal) {
             abridorFica = modal == tela && Janela(Esquema)->isVisible() &&
                           Tela::TelaAtiva() == Janela(Esquema);
-            VerificarTela(tela, paradas, comTexto, volta, imprimir, programa->mensagens);
+            VerificarTela(tela, caso, programa->mensagens);
             tela->close();
         });
         Telas::MostrarModal(id);
@@ -266,7 +255,7 @@ void TstConvencoes::cadaTela() {
         return;
     }
     QVERIFY(MostrarEEsperar(id));
-    VerificarTela(tela, paradas, comTexto, volta, imprimir, programa->mensagens);
+    VerificarTela(tela, caso, programa->mensagens);
     const IdTela outra = id == Apres ? Esquema : Apres;
     QVERIFY(MostrarEEsperar(outra));
     QCOMPARE(tela->isVisible(), tipo != Tela::Tipo::Normal);
@@ -278,20 +267,18 @@ void TstConvencoes::cadaTela() {
     QVERIFY(programa->mensagens.isEmpty());
 }
 
+// The screen, its button, the screen it opens, whether the screen pressed stays on screen.
+using Botao = std::tuple<IdTela, const char*, IdTela, bool>;
+
 void TstConvencoes::botoesQueAbremOutraTela_data() {
-    QTest::addColumn<IdTela>("de");
-    QTest::addColumn<QString>("botao");
-    QTest::addColumn<IdTela>("para");
-    QTest::addColumn<bool>("deFica"); // the screen pressed stays on screen
+    QTest::addColumn<Botao>("caso");
     const auto linha = [](IdTela de, const char* botao, IdTela para, bool deFica) {
-        QTest::addRow("%d %s", int(de), botao)
-            << de << QString::fromLatin1(botao) << para << deFica;
+        QTest::addRow("%d %s", int(de), botao) << Botao{de, botao, para, deFica};
     };
     linha(Apres, "bIni", Esquema, true);
     linha(Esquema, "bCont1", Entdad, false);
     linha(Esquema, "bSair", Apres, false);
     linha(Entdad, "bExit", Apres, false);
-    linha(Solkan, "bDados2", Entdad, false);
     linha(Solkan, "bExit3", Apres, false);
     linha(Sollow, "bDados3", Entdad, false);
     linha(Sollow, "bExit4", Apres, false);
@@ -304,12 +291,10 @@ void TstConvencoes::botoesQueAbremOutraTela_data() {
 }
 
 void TstConvencoes::botoesQueAbremOutraTela() {
-    QFETCH(IdTela, de);
-    QFETCH(QString, botao);
-    QFETCH(IdTela, para);
-    QFETCH(bool, deFica);
+    QFETCH(Botao, caso);
+    const auto& [de, botao, para, deFica] = caso;
     QVERIFY(MostrarEEsperar(de));
-    Clicar(de, qPrintable(botao));
+    Clicar(de, botao);
     QVERIFY(EsperarAtiva(para));
     QCOMPARE(Janela(de)->isVisible(), deFica);
     QVERIFY(programa->mensagens.isEmpty());
@@ -433,31 +418,22 @@ void TstConvencoes::trabalhoEmSegundoPlano() {
     programa->mensagens.clear();
 }
 
-void TstConvencoes::ajusteAPagina_data() {
-    QTest::addColumn<QSize>("imagem");
-    QTest::addColumn<QSize>("pagina");
-    QTest::addColumn<QSize>("impresso");
-    // A4 at 600 dpi less margins: a screen wider in proportion than the page prints across the
-    // full width (3510,73 rounds up), a narrower one over the full height; w·P/h equal to W is not
-    // less than W. Rounding to the nearest, halves up; products beyond 32 bits.
-    const auto linha = [](QSize imagem, QSize pagina, QSize impresso) {
-        QTest::addRow("%d", imagem.width()) << imagem << pagina << impresso;
-    };
-    linha({522, 385}, {4760, 6779}, {4760, 3511});
-    linha({369, 328}, {6779, 4760}, {5355, 4760});
-    linha({400, 200}, {800, 400}, {800, 400});
-    linha({3, 2}, {10, 1}, {2, 1});
-    linha({4, 3}, {10, 1}, {1, 1});
-    linha({5, 6}, {2, 100}, {2, 2});
-    linha({5, 13}, {1, 100}, {1, 3});
-    linha({30000, 20000}, {100000, 100000}, {100000, 66667});
-}
-
+// A4 at 600 dpi less margins: a screen wider in proportion than the page prints across the full
+// width (3510,73 rounds up), a narrower one over the full height; w·P/h equal to W is not less
+// than W. Rounding to the nearest, halves up; products beyond 32 bits. Each row: the screen's
+// image, the page, the image as printed.
 void TstConvencoes::ajusteAPagina() {
-    QFETCH(QSize, imagem);
-    QFETCH(QSize, pagina);
-    QFETCH(QSize, impresso);
-    QCOMPARE(AjustarAPagina(imagem, pagina), impresso);
+    const QSize casos[][3] = {{{522, 385}, {4760, 6779}, {4760, 3511}},
+                              {{369, 328}, {6779, 4760}, {5355, 4760}},
+                              {{400, 200}, {800, 400}, {800, 400}},
+                              {{3, 2}, {10, 1}, {2, 1}},
+                              {{4, 3}, {10, 1}, {1, 1}},
+                              {{5, 6}, {2, 100}, {2, 2}},
+                              {{5, 13}, {1, 100}, {1, 3}},
+                              {{30000, 20000}, {100000, 100000}, {100000, 66667}}};
+    for (const auto& [imagem, pagina, impresso] : casos) {
+        QCOMPARE(AjustarAPagina(imagem, pagina), impresso);
+    }
 }
 
 // Read back at 40 dpi (A4: 331 × 468 pixels), the geometry screen, wider in proportion than the
@@ -485,27 +461,23 @@ void TstConvencoes::paginaComATelaNoCanto() {
     }
 }
 
-void TstConvencoes::fimDoProgramaComCodigoZero_data() {
-    QTest::addColumn<bool>("pelaCaixaDeFechar");
-    QTest::newRow("caixa de fechar") << true;
-    QTest::newRow("Sair") << false;
-}
-
-// With another screen still on screen, closing the main screen ends the program.
+// With another screen still on screen, closing the main screen by its close box, or "&Sair", ends
+// the program.
 void TstConvencoes::fimDoProgramaComCodigoZero() {
-    QFETCH(bool, pelaCaixaDeFechar);
-    QVERIFY(MostrarEEsperar(Geot));
-    QVERIFY(MostrarEEsperar(Apres));
-    QVERIFY(Janela(Geot)->isVisible());
-    const int codigo = ExecutarAteOFim([pelaCaixaDeFechar] {
-        if (pelaCaixaDeFechar) {
-            Janela(Apres)->close();
-        } else {
-            Clicar(Apres, "bSair");
-        }
-    });
-    QCOMPARE(codigo, 0);
-    QVERIFY(!Janela(Apres)->isVisible());
+    for (const bool pelaCaixaDeFechar : {true, false}) {
+        QVERIFY(MostrarEEsperar(Geot));
+        QVERIFY(MostrarEEsperar(Apres));
+        QVERIFY(Janela(Geot)->isVisible());
+        const int codigo = ExecutarAteOFim([pelaCaixaDeFechar] {
+            if (pelaCaixaDeFechar) {
+                Janela(Apres)->close();
+            } else {
+                Clicar(Apres, "bSair");
+            }
+        });
+        QCOMPARE(codigo, 0);
+        QVERIFY(!Janela(Apres)->isVisible());
+    }
 }
 
 void TstConvencoes::cleanupTestCase() {

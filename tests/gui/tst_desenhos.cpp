@@ -1,8 +1,9 @@
 // What the drawings that the windows and the report share show, drawn without any window.
 
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
+#include "support/Apoio.h"
+
+#include "../comum/Analises.h"
+#include "../comum/Exemplo.h"
 #include "desenhos/GraficoEstudo.h"
 #include "desenhos/GraficosRuptura.h"
 #include "desenhos/SecaoTransversal.h"
@@ -24,24 +25,13 @@ namespace {
 // The worked embankment with both methods' critical wedges, the reinforcement on the foundation.
 CenarioSecao ObraCalculada() {
     CenarioSecao c;
-    c.dados = {3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10};
+    c.dados = aterroExemplo;
     c.temKaniraj = c.temLow = true;
     c.Fatsegkan = c.Fatseglow = 1.3L;
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, c.semTrinca);
-    CalcKanct(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, 0, c.comTrinca);
-    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.3L, c.low);
+    c.semTrinca = Kaniraj(HipoteseKaniraj::SemTrinca, exemplo);
+    c.comTrinca = Kaniraj(HipoteseKaniraj::ComTrinca, exemplo);
+    c.low = Low(exemplo);
     return c;
-}
-
-// The pixels of the rectangle that `conta` accepts.
-template <typename Condicao> int Pixels(const QImage& imagem, const QRect& onde, Condicao conta) {
-    int n = 0;
-    for (int y = onde.top(); y <= onde.bottom(); ++y) {
-        for (int x = onde.left(); x <= onde.right(); ++x) {
-            n += conta(imagem.pixel(x, y));
-        }
-    }
-    return n;
 }
 
 } // namespace
@@ -84,11 +74,11 @@ void TstDesenhos::secaoComTodasAsPartes() {
         {"Low FS0", cor(Saida::FS0), 150, true},
     };
     for (const auto& p : partes) {
-        const auto daCor = [&p](QRgb pixel) { return pixel == p.cor; };
-        const int embaixo = Pixels(imagem, desenho, daCor);
+        const auto daCor = [&p](const QColor& c) { return c.rgb() == p.cor; };
+        const int embaixo = Pixels(imagem, daCor, desenho);
         QVERIFY2(embaixo >= p.minimo,
                  qPrintable(QStringLiteral("%1: %2").arg(p.parte).arg(embaixo)));
-        QVERIFY2(!p.naLegenda || Pixels(imagem, legenda, daCor) > 5, p.parte);
+        QVERIFY2(!p.naLegenda || Pixels(imagem, daCor, legenda) > 5, p.parte);
     }
     int camada = imagem.width();
     for (int y = desenho.top(); y <= desenho.bottom(); ++y) {
@@ -97,8 +87,8 @@ void TstDesenhos::secaoComTodasAsPartes() {
         }
     }
     const QRect esquerda(0, desenho.top(), camada - 2, desenho.height());
-    const int eixo =
-        Pixels(imagem, esquerda, [](QRgb pixel) { return pixel != qRgb(255, 255, 255); });
+    const int eixo = Pixels(
+        imagem, [](const QColor& c) { return c != Qt::white; }, esquerda);
     QVERIFY2(eixo > 60, qPrintable(QString::number(eixo)));
 }
 

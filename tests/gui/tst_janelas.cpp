@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <tuple>
+
 using enum IdTela;
 
 namespace {
@@ -84,7 +86,7 @@ void TstJanelas::catalogo() {
             abertas << modal;
             catalogoFica =
                 catalogoFica && Janela(fEns)->isVisible() && Tela::TelaAtiva() == Janela(fEns);
-            QTest::mouseClick(Achar<QPushButton>(modal, QStringLiteral("bFechar")), Qt::LeftButton);
+            Clicar(modal, "bFechar");
             if (modal->isVisible()) {
                 modal->close(); // a failed close must not leave the test waiting
             }
@@ -185,31 +187,30 @@ void TstJanelas::feitasIgual() {
     QCOMPARE(textos.size(), 1 + 4); // the sheets' lack of one, and four texts
 }
 
+// The screen a text opens over, its button, the text, whether the text can be typed into.
+using JanelaDeTexto = std::tuple<IdTela, const char*, IdTela, bool>;
+
 void TstJanelas::textos_data() {
-    QTest::addColumn<IdTela>("abridor");
-    QTest::addColumn<QString>("botao");
-    QTest::addColumn<IdTela>("texto");
-    QTest::addColumn<bool>("editavel");
-    QTest::newRow("Hipóteses de Kaniraj") << Esquema << "bKan" << HipKan << false;
-    QTest::newRow("Hipóteses de Low") << Esquema << "bLow" << HipLow << false;
-    QTest::newRow("Bibliografia") << Esquema << "bBibl" << Bibl << false;
-    QTest::newRow("Ajuda do fator de segurança") << Geot << "bFS" << fAjuda1 << true;
+    QTest::addColumn<JanelaDeTexto>("caso");
+    QTest::newRow("Hipóteses de Kaniraj") << JanelaDeTexto{Esquema, "bKan", HipKan, false};
+    QTest::newRow("Hipóteses de Low") << JanelaDeTexto{Esquema, "bLow", HipLow, false};
+    QTest::newRow("Bibliografia") << JanelaDeTexto{Esquema, "bBibl", Bibl, false};
+    QTest::newRow("Ajuda do fator de segurança") << JanelaDeTexto{Geot, "bFS", fAjuda1, true};
 }
 
 // Each text opens modally over its opener (the references near the geometry screen's lower
 // right). A reference can be read, not changed, and Enter in it does nothing; the help can be
 // typed into. Tab leaves the text for the close button, whose Enter ends the modal run.
 void TstJanelas::textos() {
-    QFETCH(IdTela, abridor);
-    QFETCH(QString, botao);
-    QFETCH(IdTela, texto);
-    QFETCH(bool, editavel);
+    QFETCH(JanelaDeTexto, caso);
+    const auto& [abridor, botao, texto, podeDigitar] = caso;
+    const bool editavel = podeDigitar; // a copy for the modal step to capture
     Tela* tela = Janela(texto);
     Tela* sob = Janela(abridor);
     auto* memo = Achar<QPlainTextEdit>(tela, QStringLiteral("Memo1"));
     const QString antes = memo->toPlainText();
     QVERIFY(MostrarEEsperar(abridor));
-    bool aberto = false, abaixoADireita = false, abertoDepoisDoEnter = false, tabNoBotao = false;
+    bool aberto = false, abaixoADireita = false, abertoDepoisDoEnter = false;
     QuandoModal([&](QWidget* modal) {
         aberto = modal == tela && sob->isVisible() && Tela::TelaAtiva() == sob;
         const QRect fora = sob->frameGeometry(), dentro = tela->frameGeometry();
@@ -222,18 +223,16 @@ void TstJanelas::textos() {
             QTest::keyClick(memo, Qt::Key_Enter);
         }
         abertoDepoisDoEnter = tela->isVisible() && QApplication::activeModalWidget() == tela;
-        QTest::keyClick(memo, Qt::Key_Tab);
-        tabNoBotao = qobject_cast<QPushButton*>(Focado()) != nullptr;
+        QTest::keyClick(memo, Qt::Key_Tab); // onto the close button (cadaTela: the tab order)
         QTest::keyClick(Focado(), Qt::Key_Return);
         if (tela->isVisible()) {
             tela->close(); // a failed close must not leave the test waiting
         }
     });
-    Clicar(abridor, qPrintable(botao));
+    Clicar(abridor, botao);
     QVERIFY(aberto);
     QVERIFY(abaixoADireita || abridor != Esquema);
     QVERIFY(abertoDepoisDoEnter);
-    QVERIFY(tabNoBotao);
     QVERIFY(!tela->isVisible());
     QCOMPARE(memo->toPlainText() != antes, editavel);
     QTRY_COMPARE(QApplication::activeWindow(), sob);

@@ -5,109 +5,33 @@
 
 #include "support/Apoio.h"
 
+#include "../comum/Analises.h"
 #include "../comum/Exemplo.h"
 
 #include "calc/Ancoragem.h"
-#include "calc/Kanct.h"
-#include "calc/Kanst.h"
-#include "calc/Low.h"
 #include "data/EstadoExecucao.h"
-#include "data/FormatoGeral.h"
-#include "data/ParseReal.h"
 
 #include <QApplication>
 #include <QWindow>
 
 #include <array>
+#include <tuple>
 
 using enum IdTela;
 
 namespace {
 const QStringList vazios{QString(), QString()};
 
-// The data-entry fields, in the order the record's values are read.
-const std::array<const char*, 12> camposEntdad{{"eAlt", "eDecl", "ePesesp", "eCoesao", "eAngat",
-                                                "eAltberma", "eLargberma", "eProf", "eDist",
-                                                "eSuperf", "eProfZ", "eCont"}};
-QString Formato(long double valor) {
-    return QString::fromStdString(FormatoGeral(valor));
-}
-
-// The worked embankment: H = 3 m, slope 2, γ = 18 kN/m3, c = 5 kPa, φ = 30°, no berm, soft layer
-// 6 m thick at 10 kPa throughout; typed on the data-entry screen (the slope as "2,0"), then
-// "&Métodos de cálculo".
-const DadosEntrada& aterroTipico = aterroExemplo;
-bool DigitarAterroTipicoEContinuar() {
-    if (!MostrarEEsperar(Entdad)) {
-        return false;
-    }
-    const char* const textos[] = {"3", "2,0", "18", "5",  "30", "0",
-                                  "0", "6",   "0",  "10", "10", "10"};
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textos[i]));
-    }
-    Clicar(Entdad, "bContin");
-    return EsperarAtiva(Metcal);
-}
-
-// The typical embankment accepted and every factor typed as 7: results set by hand with those
-// factors count as runs that answer the typed data.
-bool DigitarComoCalculado() {
-    if (!DigitarAterroTipicoEContinuar()) {
-        return false;
-    }
-    for (const char* fator : {"eFatsegkan", "ePosref", "eFatseglow"}) {
-        Digitar(Metcal, fator, QStringLiteral("7"));
-    }
-    return true;
-}
-
-// The methods screen's runs; the reinforcement analysis opened from a results screen; the
-// interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
-void ExecutarKaniraj(const QString& F, const QString& a) {
-    QVERIFY(MostrarEEsperar(Metcal));
-    Digitar(Metcal, "eFatsegkan", F);
-    Digitar(Metcal, "ePosref", a);
-    Clicar(Metcal, "bCalkan");
-}
-
-void ExecutarLow(const QString& F) {
-    QVERIFY(MostrarEEsperar(Metcal));
-    Digitar(Metcal, "eFatseglow", F);
-    Clicar(Metcal, "bCallow");
-}
-
-bool AbrirAnaliseDoReforco(IdTela resultados) {
-    Clicar(resultados, "bGeot1");
-    if (!EsperarAtiva(ApresGeo)) {
-        return false;
-    }
-    Clicar(ApresGeo, "bEntGeo");
-    return EsperarAtiva(Geot);
-}
-
-void DigitarInterfaces(const QString& valores) {
-    const QStringList v = valores.split(u' ');
-    const char* const campos[] = {"eCoeGeo1", "eAngGeo1", "eCoeGeo2", "eAngGeo2", "eFS1"};
-    for (int i = 0; i < 5; ++i) {
-        Digitar(Geot, campos[i], v.value(i));
-    }
-}
-
+// Every factor typed as 7: results set by hand with those factors answer the typed data.
+const QString comoCalculado = QStringLiteral("7 7 7");
 // A value for each data field, in the order the record is read, as a user in Brazil types it.
 const std::array<long double DadosEntrada::*, 12> membros{
     {&DadosEntrada::Alt, &DadosEntrada::Decl, &DadosEntrada::Pesesp, &DadosEntrada::Coesao,
      &DadosEntrada::Angat, &DadosEntrada::Altberma, &DadosEntrada::Largberma, &DadosEntrada::Prof,
      &DadosEntrada::Dist, &DadosEntrada::Superf, &DadosEntrada::ProfZ, &DadosEntrada::Cont}};
-const char* const textosEntdad[] = {"3",    "2,5", "18,5", "5",  "30",   "0,5",
-                                    "1,25", "6",   "1,5",  "10", "12,5", "20"};
+const QStringList textosEntdad{"3",    "2,5", "18,5", "5",  "30",   "0,5",
+                               "1,25", "6",   "1,5",  "10", "12,5", "20"};
 const long double valoresEntdad[] = {3, 2.5L, 18.5L, 5, 30, 0.5L, 1.25L, 6, 1.5L, 10, 12.5L, 20};
-
-void DigitarEntdad() {
-    for (int i = 0; i < 12; ++i) {
-        Digitar(Entdad, camposEntdad[i], QString::fromLatin1(textosEntdad[i]));
-    }
-}
 } // namespace
 
 class TstPercursos : public QObject {
@@ -130,21 +54,17 @@ void TstPercursos::usoTipicoDeKaniraj() {
     QVERIFY(EsperarAtiva(Esquema));
     Clicar(Esquema, "bCont1");
     QVERIFY(EsperarAtiva(Entdad));
-    QVERIFY(DigitarAterroTipicoEContinuar());
+    QVERIFY(DigitarExemplo("30", "6", "")); // Kaniraj's factors typed below, Low's left empty
 
     // F = 1,3, a = 0: given this embankment the reinforcement must carry 61,68 kN/m with the
     // crack and 72,01 kN/m without, both on the wedge reaching the firm layer at 6 m.
-    ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+    ExecutarKaniraj();
     QVERIFY(EsperarAtiva(Solkan));
     QVERIFY(!Janela(Metcal)->isVisible());
     QCOMPARE(Textos(Solkan, "eFatsegsol1 eDct eDst"), QStringList({"1,3", "6", "6"}));
-    QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePct").toStdString()) - 61.68L) < 0.005L);
-    QVERIFY(qAbs(ParseReal(Texto(Solkan, "ePst").toStdString()) - 72.01L) < 0.005L);
     // Every field as the analyses give it, in the general format, shown from its first digit.
-    const EstadoExecucao& x = Execucao();
-    ResultadoKaniraj ct, st;
-    CalcKanct(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, ct);
-    CalcKanst(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, x.Fatsegkan, 0, st);
+    const ResultadoKaniraj ct = Kaniraj(HipoteseKaniraj::ComTrinca, exemplo),
+                           st = Kaniraj(HipoteseKaniraj::SemTrinca, exemplo);
     QCOMPARE(Textos(Solkan, "ePct eX0ct eY0ct eDct ePst eX0st eY0st eDst"),
              QStringList({Formato(ct.P), Formato(ct.X0), Formato(ct.Y0), Formato(ct.D),
                           Formato(st.P), Formato(st.X0), Formato(st.Y0), Formato(st.D)}));
@@ -178,7 +98,7 @@ void TstPercursos::resultadosDeLow() {
     // Low's one-wedge embankment (no cohesion, soft layer 1,5 m): only D = 1,5 m is examined; the
     // reinforcement must carry 21,06 kN/m horizontally and 17,82 kN/m along the bisector, and
     // unreinforced the embankment stands at 1,1172.
-    DadosDoProblema = aterroTipico;
+    DadosDoProblema = aterroExemplo;
     DadosDoProblema.Coesao = 0;
     DadosDoProblema.Prof = 1.5L;
     ExecutarLow(QStringLiteral("1,30"));
@@ -190,13 +110,12 @@ void TstPercursos::resultadosDeLow() {
 
     // The typical embankment with a berm, which Low's method does not use: each field shows this
     // run's value, and the methods screen's copy keeps the berm of the last Kaniraj run.
-    DadosDoProblema = aterroTipico;
+    DadosDoProblema = aterroExemplo;
     DadosDoProblema.Altberma = 1;
     DadosDoProblema.Largberma = 4;
     ExecutarLow(QStringLiteral("1,5"));
     QVERIFY(EsperarAtiva(Sollow));
-    ResultadoLow r;
-    CalcLow(3, 2, 18, 5, 30, 0, 0, 6, 0, 10, 10, 10, 1.5L, r);
+    const ResultadoLow r = Low({aterroExemplo, {0, 0, 1.5L}});
     QCOMPARE(Textos(Sollow, "eFatsegsol2 eprofcunsol1 eFatsegsol3 eSolicsolh eProfcun2h eSolicsolb "
                             "eProfcun2b"),
              QStringList({Formato(r.Fatsegsol), Formato(r.Profcunsol), "1,5", Formato(r.Solicsolh),
@@ -207,18 +126,16 @@ void TstPercursos::resultadosDeLow() {
     QVERIFY(programa.mensagens.isEmpty());
 }
 
+// The screen and its button; what is typed (field=text|..., over fields typed well); the values
+// stored before the press stopped; the field with the cursor after the message; the message.
+using Conversao = std::tuple<IdTela, QString, QString, int, QString, QString>;
+
 void TstPercursos::erroDeConversao_data() {
-    QTest::addColumn<IdTela>("tela");
-    QTest::addColumn<QString>("botao");
-    QTest::addColumn<QString>("digitado"); // field=text|..., over fields typed well
-    QTest::addColumn<int>("lidos");        // values stored before the press stopped
-    QTest::addColumn<QString>("apontado"); // the field with the cursor after the message
-    QTest::addColumn<QString>("mensagem");
+    QTest::addColumn<Conversao>("caso");
     const auto linha = [](const char* nome, IdTela tela, const char* botao, const char* digitado,
                           int lidos, const char* apontado,
                           const QString& mensagem = mensagemConversao) {
-        QTest::newRow(nome) << tela << QString::fromLatin1(botao) << QString::fromUtf8(digitado)
-                            << lidos << QString::fromLatin1(apontado) << mensagem;
+        QTest::newRow(nome) << Conversao{tela, botao, digitado, lidos, apontado, mensagem};
     };
     // A point is not the decimal separator here. Kaniraj reads F, then a; Low reads its F. The
     // anchorage's refusals: interfaces without strength, and FS1 near the largest extended real.
@@ -244,31 +161,27 @@ void TstPercursos::erroDeConversao_data() {
 }
 
 void TstPercursos::erroDeConversao() {
-    QFETCH(IdTela, tela);
-    QFETCH(QString, botao);
-    QFETCH(QString, digitado);
-    QFETCH(int, lidos);
-    QFETCH(QString, apontado);
-    QFETCH(QString, mensagem);
+    QFETCH(Conversao, caso);
+    const auto& [tela, botao, digitado, lidos, apontado, mensagem] = caso;
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
     if (tela == Entdad) {
         QVERIFY(MostrarEEsperar(Entdad));
-        DigitarEntdad();
+        DigitarEntdad(textosEntdad);
         for (auto membro : membros) {
             DadosDoProblema.*membro = 99; // a value no typing here produces
         }
     } else if (tela == Metcal) {
-        QVERIFY(DigitarAterroTipicoEContinuar());
+        QVERIFY(DigitarExemplo("30", "6", ""));
         x.CopiaDadosEntrada.Largberma = 2.5L;
     } else {
-        QVERIFY(DigitarComoCalculado());
+        QVERIFY(DigitarExemplo("30", "6", comoCalculado));
         QVERIFY(MostrarEEsperar(Geot));
         DigitarInterfaces(QStringLiteral("50 0 50 0 1"));
     }
     x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = x.SolucaoSemTrinca.P = x.SolucaoLow.Solicsolh = 5;
-    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroExemplo, {7, 7, 7}}; // as after accepted runs
     x.Comprimentos = {1, 2, 3, 4};
     QStringList campo;
     for (const QString& par : digitado.split(u'|')) {
@@ -309,33 +222,31 @@ void TstPercursos::erroDeConversao() {
     QCOMPARE(x.Comprimentos.Biss, 4.0L);
 }
 
+// Whether the focus is first on "&Sair"; a control clicked, or keys; the screen the user reaches.
+using Caminho = std::tuple<bool, QString, IdTela>;
+
 void TstPercursos::saidasDosMetodos_data() {
-    QTest::addColumn<bool>("focoEmSair");
-    QTest::addColumn<QString>("acao"); // a control clicked, or keys
-    QTest::addColumn<IdTela>("destino");
-    QTest::newRow("Hipóteses de Kaniraj") << false << "bEsq1" << Esquema;
-    QTest::newRow("Hipóteses de Low") << false << "bEsq2" << Esquema;
-    QTest::newRow("Dados") << false << "bDados1" << Entdad;
-    QTest::newRow("Sair") << false << "bExit2" << Apres;
+    QTest::addColumn<Caminho>("caso");
+    QTest::newRow("Hipóteses de Kaniraj") << Caminho{false, "bEsq1", Esquema};
+    QTest::newRow("Hipóteses de Low") << Caminho{false, "bEsq2", Esquema};
+    QTest::newRow("Dados") << Caminho{false, "bDados1", Entdad};
+    QTest::newRow("Sair") << Caminho{false, "bExit2", Apres};
     // The focus leaving "&Sair" for another control of the screen acts as "&Sair".
-    QTest::newRow("Sair, Tab") << true << "Tab" << Apres;
-    QTest::newRow("Sair, Backtab") << true << "Backtab" << Apres;
-    QTest::newRow("Sair, clique em Calcular") << true << "bCalkan" << Apres;
-    QTest::newRow("Sair, clique no campo F") << true << "eFatsegkan" << Apres;
+    QTest::newRow("Sair, Tab") << Caminho{true, "Tab", Apres};
+    QTest::newRow("Sair, Backtab") << Caminho{true, "Backtab", Apres};
+    QTest::newRow("Sair, clique em Calcular") << Caminho{true, "bCalkan", Apres};
+    QTest::newRow("Sair, clique no campo F") << Caminho{true, "eFatsegkan", Apres};
     // The focus leaving with the window is not; Alt+C presses "&Calcular" without leaving "&Sair".
-    QTest::newRow("Sair, outra janela ativada") << true << "" << Esquema;
-    QTest::newRow("Sair, Alt+C") << true << "Alt+C" << Solkan;
+    QTest::newRow("Sair, outra janela ativada") << Caminho{true, "", Esquema};
+    QTest::newRow("Sair, Alt+C") << Caminho{true, "Alt+C", Solkan};
 }
 
 void TstPercursos::saidasDosMetodos() {
-    QFETCH(bool, focoEmSair);
-    QFETCH(QString, acao);
-    QFETCH(IdTela, destino);
+    QFETCH(Caminho, caso);
+    const auto& [focoEmSair, acao, destino] = caso;
     ProgramaEmTeste programa;
-    QVERIFY(DigitarAterroTipicoEContinuar());
+    QVERIFY(DigitarExemplo("30", "6", "1,3 0")); // Low's F left empty
     Tela* metcal = Janela(Metcal);
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
     if (focoEmSair) {
         // Backwards from the first field onto "&Sair": entering it does nothing yet.
         QTest::keyClick(Achar(metcal, QStringLiteral("eFatsegkan")), Qt::Key_Backtab);
@@ -376,16 +287,14 @@ void TstPercursos::saidasDosMetodos() {
 void TstPercursos::tecladoNosCampos() {
     ProgramaEmTeste programa;
     QVERIFY(MostrarEEsperar(Entdad));
-    DigitarEntdad();
+    DigitarEntdad(textosEntdad);
     for (const char* campo : camposEntdad) {
         DadosDoProblema.Cont = 0;
         QVERIFY(MostrarEEsperar(Entdad));
         QTest::keyClick(Achar(Janela(Entdad), QString::fromLatin1(campo)), Qt::Key_Return);
         QVERIFY2(DadosDoProblema.Cont == 20 && EsperarAtiva(Metcal), campo);
     }
-    Digitar(Metcal, "eFatsegkan", QStringLiteral("1,3"));
-    Digitar(Metcal, "ePosref", QStringLiteral("0"));
-    Digitar(Metcal, "eFatseglow", QStringLiteral("1,3"));
+    DigitarCampos(Metcal, "eFatsegkan ePosref eFatseglow", QStringLiteral("1,3 0 1,3"));
     for (const char* campo : {"eFatsegkan", "ePosref", "eFatseglow"}) {
         QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Return);
         QTest::keyClick(Achar(Janela(Metcal), QString::fromLatin1(campo)), Qt::Key_Enter);
@@ -407,19 +316,18 @@ void TstPercursos::tecladoNosCampos() {
     QCOMPARE(altura->selectedText(), QStringLiteral("3"));
 }
 
+// Whether Kaniraj's results open the analysis; before it (0) the flag of another, finished
+// analysis, or (1, 2) one opened from Kaniraj's (Low's) results and abandoned; the two forces; each
+// length shown, the force over 100 ("1,00" below 1 m); the results screen's way out.
+using Volta = std::tuple<bool, int, double, double, QStringList, const char*>;
+
 void TstPercursos::voltaATelaQueAbriu_data() {
-    QTest::addColumn<bool>("kanirajAbre");
-    QTest::addColumn<int>("antes"); // 0: the flag of another, finished analysis; 1, 2: one
-                                    // opened from Kaniraj's (Low's) results and abandoned
-    QTest::addColumn<double>("P1");
-    QTest::addColumn<double>("P2");
-    QTest::addColumn<QStringList>("textos"); // each length the force over 100, "1,00" below 1 m
-    QTest::addColumn<QString>("saida");
+    QTest::addColumn<Volta>("caso");
     // clang-format off
-    QTest::newRow("Low depois de Kaniraj abandonado") << false << 1 << 100.01 << 2106.0 << QStringList({"1,0001", "21,06"}) << "bExit4";
-    QTest::newRow("Kaniraj depois de Low abandonado") << true << 2 << 100.0 << 99.99 << QStringList({"1", "1,00"}) << "bDados2";
-    QTest::newRow("Low, origem antiga Kaniraj") << false << 0 << 300.0 << 0.0 << QStringList({"3", "1,00"}) << "bDados3";
-    QTest::newRow("Kaniraj, origem antiga Low") << true << 0 << -50.0 << 250.0 << QStringList({"1,00", "2,5"}) << "bExit3";
+    QTest::newRow("Low depois de Kaniraj abandonado") << Volta{false, 1, 100.01, 2106.0, {"1,0001", "21,06"}, "bExit4"};
+    QTest::newRow("Kaniraj depois de Low abandonado") << Volta{true, 2, 100.0, 99.99, {"1", "1,00"}, "bDados2"};
+    QTest::newRow("Low, origem antiga Kaniraj") << Volta{false, 0, 300.0, 0.0, {"3", "1,00"}, "bDados3"};
+    QTest::newRow("Kaniraj, origem antiga Low") << Volta{true, 0, -50.0, 250.0, {"1,00", "2,5"}, "bExit3"};
     // clang-format on
 }
 
@@ -427,21 +335,17 @@ void TstPercursos::voltaATelaQueAbriu_data() {
 // other results screen untouched; leaving the screen in any way empties the lengths; a new run
 // then shows its own results, and the analysis, still open, still returns there.
 void TstPercursos::voltaATelaQueAbriu() {
-    QFETCH(bool, kanirajAbre);
-    QFETCH(int, antes);
-    QFETCH(double, P1);
-    QFETCH(double, P2);
-    QFETCH(QStringList, textos);
-    QFETCH(QString, saida);
+    QFETCH(Volta, caso);
+    const auto& [kanirajAbre, antes, P1, P2, textos, saida] = caso;
     ProgramaEmTeste programa;
     EstadoExecucao& x = Execucao();
-    QVERIFY(DigitarComoCalculado());
+    QVERIFY(DigitarExemplo("30", "6", comoCalculado));
     x.Fatsegkan = x.Posref = x.Fatseglow = 7;
     x.SolucaoComTrinca.P = kanirajAbre ? P1 : 100;
     x.SolucaoSemTrinca.P = kanirajAbre ? P2 : 200;
     x.SolucaoLow.Solicsolh = kanirajAbre ? 300 : P1;
     x.SolucaoLow.Solicsolb = kanirajAbre ? 400 : P2;
-    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroTipico, {7, 7, 7}}; // as after accepted runs
+    x.DadosKaniraj = x.DadosLow = DadosAnalise{aterroExemplo, {7, 7, 7}}; // as after accepted runs
     const IdTela volta = kanirajAbre ? Solkan : Sollow, outra = kanirajAbre ? Sollow : Solkan;
     const auto comprimentos = [](IdTela tela) {
         return Textos(tela, tela == Solkan ? "eComTr eSemTr" : "eHoriz eBiss");
@@ -471,13 +375,13 @@ void TstPercursos::voltaATelaQueAbriu() {
         if (vez < 2) {
             QVERIFY(MostrarEEsperar(Geot)); // back onto the analysis, open behind
         } else {
-            Clicar(volta, qPrintable(saida));
+            Clicar(volta, saida);
         }
         QTRY_VERIFY(!Janela(volta)->isVisible());
         QCOMPARE(comprimentos(volta), vazios);
     }
     if (kanirajAbre) {
-        ExecutarKaniraj(QStringLiteral("1,3"), QStringLiteral("0"));
+        ExecutarKaniraj();
     } else {
         ExecutarLow(QStringLiteral("1,3"));
     }

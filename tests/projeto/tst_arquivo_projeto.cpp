@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,12 +18,6 @@ protected:
     void TearDown() override { DefinirSeparadorDecimal(','); }
 
     QString Caminho(const char* nome) const { return pasta.filePath(QString::fromUtf8(nome)); }
-
-    static void Gravar(const QString& caminho, const QByteArray& conteudo) {
-        QFile arquivo(caminho);
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-        arquivo.write(conteudo);
-    }
 
     QTemporaryDir pasta;
 };
@@ -161,7 +154,10 @@ TEST_F(ArquivoProjeto, UnknownMembersAreIgnoredAndTheDescriptionIsOptional) {
 
 TEST_F(ArquivoProjeto, LargeOrMissingFilesAreRefusedWithoutReadingThem) {
     const QString grande = Caminho("grande.veltra");
-    Gravar(grande, QByteArray(TamanhoMaximoArquivo + 1, ' '));
+    QFile arquivo(grande);
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(QByteArray(TamanhoMaximoArquivo + 1, ' '));
+    arquivo.close();
     Projeto projeto = Digitado();
     Desfecho d = LerProjeto(grande, projeto);
     EXPECT_FALSE(d.ok);
@@ -212,20 +208,6 @@ TEST_F(ArquivoProjeto, FailedWriteSaysWhySoAndLeavesTheOldFile) {
     Projeto lido;
     ASSERT_TRUE(LerProjeto(bom, lido).ok);
     EXPECT_EQ(lido, Digitado());
-}
-
-TEST_F(ArquivoProjeto, DocumentedExampleOpens) {
-    QFile doc(QStringLiteral(VELTRA_FONTES "/docs/formato-veltra.md"));
-    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
-    const QString texto = QString::fromUtf8(doc.readAll());
-    const auto bloco = QRegularExpression(QStringLiteral("```json\\n(.*?)```"),
-                                          QRegularExpression::DotMatchesEverythingOption)
-                           .match(texto);
-    ASSERT_TRUE(bloco.hasMatch());
-    Projeto lido;
-    const Desfecho d = JsonParaProjeto(bloco.captured(1).toUtf8(), QStringLiteral("ex"), lido);
-    ASSERT_TRUE(d.ok) << d.mensagem.toStdString();
-    EXPECT_EQ(lido.valores[12], QStringLiteral("1,3"));
 }
 
 } // namespace

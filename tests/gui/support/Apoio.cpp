@@ -1,6 +1,7 @@
 #include "Apoio.h"
 
 #include "data/EstadoExecucao.h"
+#include "data/FormatoGeral.h"
 #include "data/Mensagens.h"
 #include "screens/Projetos.h"
 
@@ -86,7 +87,11 @@ QWidget* Focado() {
 }
 
 void Clicar(IdTela tela, const char* botao) {
-    QTest::mouseClick(Achar<QPushButton>(Janela(tela), QString::fromLatin1(botao)), Qt::LeftButton);
+    Clicar(Janela(tela), botao);
+}
+
+void Clicar(const QWidget* janela, const char* botao) {
+    QTest::mouseClick(Achar<QPushButton>(janela, QString::fromLatin1(botao)), Qt::LeftButton);
 }
 
 void Digitar(IdTela tela, const char* campo, const QString& texto) {
@@ -95,14 +100,101 @@ void Digitar(IdTela tela, const char* campo, const QString& texto) {
     QTest::keyClicks(e, texto);
 }
 
+void DigitarCampos(IdTela tela, const char* campos, const QString& textos) {
+    const QStringList nomes = QString::fromLatin1(campos).split(u' ');
+    const QStringList valores = textos.split(u' ');
+    for (qsizetype i = 0; i < nomes.size(); ++i) {
+        Digitar(tela, qPrintable(nomes[i]), valores.value(i));
+    }
+}
+
+void DigitarEm(const QWidget* janela, const char* campos, const QString& textos) {
+    const QStringList nomes = QString::fromLatin1(campos).split(u' ');
+    const QStringList valores = textos.split(u' ');
+    for (qsizetype i = 0; i < nomes.size(); ++i) {
+        QLineEdit* campo = Achar<QLineEdit>(janela, nomes[i]);
+        campo->selectAll();
+        QTest::keyClicks(campo, valores.value(i));
+    }
+}
+
+void Escrever(IdTela tela, const char* campo, const QString& texto) {
+    Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->setText(texto);
+}
+
+void DigitarEntdad(const QStringList& textos) {
+    for (int i = 0; i < 12; ++i) {
+        Digitar(IdTela::Entdad, camposEntdad[i], textos.value(i));
+    }
+}
+
+bool DigitarExemplo(const QString& angulo, const QString& espessura, const QString& fatores) {
+    if (!MostrarEEsperar(IdTela::Entdad)) {
+        return false;
+    }
+    DigitarEntdad({"3", "2,0", "18", "5", angulo, "0", "0", espessura, "0", "10", "10", "10"});
+    Clicar(IdTela::Entdad, "bContin");
+    if (!EsperarAtiva(IdTela::Metcal)) {
+        return false;
+    }
+    DigitarCampos(IdTela::Metcal, "eFatsegkan ePosref eFatseglow", fatores);
+    return true;
+}
+
+void ExecutarKaniraj(const QString& F, const QString& a) {
+    QVERIFY(MostrarEEsperar(IdTela::Metcal));
+    Digitar(IdTela::Metcal, "eFatsegkan", F);
+    Digitar(IdTela::Metcal, "ePosref", a);
+    Clicar(IdTela::Metcal, "bCalkan");
+}
+
+void ExecutarLow(const QString& F) {
+    QVERIFY(MostrarEEsperar(IdTela::Metcal));
+    Digitar(IdTela::Metcal, "eFatseglow", F);
+    Clicar(IdTela::Metcal, "bCallow");
+}
+
+bool AbrirAnaliseDoReforco(IdTela resultados) {
+    Clicar(resultados, "bGeot1");
+    if (!EsperarAtiva(IdTela::ApresGeo)) {
+        return false;
+    }
+    Clicar(IdTela::ApresGeo, "bEntGeo");
+    return EsperarAtiva(IdTela::Geot);
+}
+
+void DigitarInterfaces(const QString& valores) {
+    DigitarCampos(IdTela::Geot, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1", valores);
+}
+
+QString Formato(long double valor) {
+    return QString::fromStdString(FormatoGeral(valor));
+}
+
+int Pixels(const QImage& imagem, const std::function<bool(const QColor&)>& conta, QRect onde) {
+    onde = onde.isNull() ? imagem.rect() : onde;
+    int n = 0;
+    for (int y = onde.top(); y <= onde.bottom(); ++y) {
+        for (int x = onde.left(); x <= onde.right(); ++x) {
+            n += conta(imagem.pixelColor(x, y));
+        }
+    }
+    return n;
+}
+
 QString Texto(IdTela tela, const char* campo) {
     return Achar<QLineEdit>(Janela(tela), QString::fromLatin1(campo))->text();
 }
 
 QStringList Textos(IdTela tela, const char* campos) {
+    return Textos(Janela(tela), campos);
+}
+
+QStringList Textos(const QWidget* janela, const char* nomes) {
     QStringList textos;
-    for (const QString& campo : QString::fromLatin1(campos).split(u' ')) {
-        textos << Achar<QLineEdit>(Janela(tela), campo)->text();
+    for (const QString& nome : QString::fromLatin1(nomes).split(u' ')) {
+        const auto* campo = qobject_cast<const QLineEdit*>(Achar(janela, nome));
+        textos << (campo ? campo->text() : Achar<QLabel>(janela, nome)->text());
     }
     return textos;
 }

@@ -8,6 +8,7 @@
 #include "screens/Tela.h"
 #include "screens/Telas.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -15,8 +16,6 @@
 
 #include <functional>
 #include <memory>
-
-Q_DECLARE_METATYPE(IdTela)
 
 inline const QString mensagemConversao =
     QStringLiteral("Nenhum campo pode ficar vazio, e todos devem conter números.");
@@ -60,11 +59,47 @@ bool EsperarAtiva(QWidget* janela);
 
 QWidget* Focado();
 void Clicar(IdTela tela, const char* botao);
+void Clicar(const QWidget* janela, const char* botao);
 // Clears the field and types the text key by key.
 void Digitar(IdTela tela, const char* campo, const QString& texto);
+// Each text typed in the field named in the same place; names and texts separated by blanks.
+void DigitarCampos(IdTela tela, const char* campos, const QString& textos);
+// In each field of the window named, its text selected and typed over; names and texts separated
+// by blanks.
+void DigitarEm(const QWidget* janela, const char* campos, const QString& textos);
+// A field of a screen that is not in front, written as a user left it.
+void Escrever(IdTela tela, const char* campo, const QString& texto);
 QString Texto(IdTela tela, const char* campo);
 // The texts of the fields named, separated by blanks.
 QStringList Textos(IdTela tela, const char* campos);
+// The same of a window's fields and labels.
+QStringList Textos(const QWidget* janela, const char* nomes);
+// The data-entry fields, in the order the record's values are read.
+inline const char* const camposEntdad[] = {"eAlt",   "eDecl",     "ePesesp",    "eCoesao",
+                                           "eAngat", "eAltberma", "eLargberma", "eProf",
+                                           "eDist",  "eSuperf",   "eProfZ",     "eCont"};
+// The twelve texts typed on the data-entry screen, in that order.
+void DigitarEntdad(const QStringList& textos);
+// The worked embankment of Exemplo.h typed on the data-entry screen (the slope as "2,0"), then
+// "&Métodos de cálculo" and its factors, Kaniraj's F and a and Low's F (F = 1,3, a = 0); whether
+// the methods screen became active.
+bool DigitarExemplo(const QString& angulo = QStringLiteral("30"),
+                    const QString& espessura = QStringLiteral("6"),
+                    const QString& fatores = QStringLiteral("1,3 0 1,3"));
+// The methods screen's runs, from wherever the user is.
+void ExecutarKaniraj(const QString& F = QStringLiteral("1,3"),
+                     const QString& a = QStringLiteral("0"));
+void ExecutarLow(const QString& F = QStringLiteral("1,3"));
+// "&Geotêxteis" on the results screen, then "&Continuar": whether the anchorage screen is active.
+bool AbrirAnaliseDoReforco(IdTela resultados);
+// The interfaces cf, δf, ce, δe and FS1 typed on the anchorage screen, separated by blanks.
+void DigitarInterfaces(const QString& valores);
+// A number as the result fields write it.
+QString Formato(long double valor);
+
+// How many pixels of the rectangle of the picture (all of it, by default) `conta` accepts.
+int Pixels(const QImage& imagem, const std::function<bool(const QColor&)>& conta, QRect onde = {});
+
 // No label, button or group title of the window is cut; its image is kept as
 // <VELTRA_PNG_DIR>/<object name>.png for a person to look at.
 void VerificarTextosInteiros(QWidget* tela);
