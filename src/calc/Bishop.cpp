@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -338,8 +339,12 @@ std::optional<MassaBishop> FatiarCirculo(const DadosEntrada& p, const CirculoBis
     return m;
 }
 
-std::optional<MomentosBishop> Momentos(const DadosEntrada& p, const CirculoBishop& c,
-                                       const MassaBishop& massa, long double F) {
+namespace {
+
+// The moments with every fill slice's m_α at least `mMinimo`; none otherwise.
+std::optional<MomentosBishop> MomentosEm(const DadosEntrada& p, const CirculoBishop& c,
+                                         const MassaBishop& massa, long double F,
+                                         long double mMinimo) {
     const long double tanPhi = std::tan(p.Angat * pi / 180);
     long double resistente = 0, atuante = 0;
     for (const FatiaBishop& f : massa.fatias) {
@@ -349,7 +354,7 @@ std::optional<MomentosBishop> Momentos(const DadosEntrada& p, const CirculoBisho
             continue;
         }
         const long double mAlfa = f.cossenoAlfa + f.senoAlfa * tanPhi / F;
-        if (mAlfa < mAlfaMinimo)
+        if (!(mAlfa > mMinimo))
             return std::nullopt;
         resistente += (p.Coesao * f.largura + f.peso * tanPhi) / mAlfa;
     }
@@ -358,18 +363,34 @@ std::optional<MomentosBishop> Momentos(const DadosEntrada& p, const CirculoBisho
                           R * atuante + massa.empuxoAgua * (c.yc - massa.alturaEmpuxo)};
 }
 
+} // namespace
+
+std::optional<MomentosBishop> Momentos(const DadosEntrada& p, const CirculoBishop& c,
+                                       const MassaBishop& massa, long double F) {
+    return MomentosEm(p, c, massa, F, mAlfaMinimo - std::numeric_limits<long double>::epsilon());
+}
+
 std::optional<long double> FatorSemReforco(const DadosEntrada& p, const CirculoBishop& c,
                                            const MassaBishop& massa) {
+    // The iteration may pass through factors at which a base dipping against the fill's friction
+    // has a small m_α; only the factor it settles on must keep every m_α above the limit. A larger
+    // factor raises those m_α: where one is not positive, the iteration starts again higher.
     long double F = 1;
     for (int i = 0; i < 200; ++i) {
-        const std::optional<MomentosBishop> m = Momentos(p, c, massa, F);
-        if (!m || !(m->atuante > 0))
+        const std::optional<MomentosBishop> m = MomentosEm(p, c, massa, F, 0);
+        if (!m) {
+            F *= 2;
+            if (F > 1e6L)
+                return std::nullopt;
+            continue;
+        }
+        if (!(m->atuante > 0))
             return std::nullopt;
         const long double novo = m->resistente / m->atuante;
         if (!(novo > 0))
             return 0.0L; // nothing resists
         if (std::fabs(novo - F) <= 1e-14L * novo)
-            return novo;
+            return Momentos(p, c, massa, novo) ? std::optional<long double>(novo) : std::nullopt;
         F = novo;
     }
     return std::nullopt;

@@ -127,6 +127,21 @@ TEST(Bishop, PublishedBenchmarksWithinFivePerCent) {
     }
 }
 
+// A circle through a berm whose bases dip against the fill's friction too steeply at F = 1 has its
+// factor all the same: only the factor it settles on must keep m_α above 0.2. The same circle cut
+// into 4000 equal slices gives 1.7173.
+TEST(Bishop, TheFactorIsTheOneItSettlesOnWhateverItStartsFrom) {
+    const DadosEntrada berma =
+        ComoExemplo([](DadosEntrada& d) { d.Altberma = 1, d.Largberma = 3; }).problema;
+    const CirculoBishop circulo{2, 3.5L, 2};
+    const auto massa = FatiarCirculo(berma, circulo, {}, 40);
+    ASSERT_TRUE(massa);
+    EXPECT_FALSE(Momentos(berma, circulo, *massa, 1));
+    const auto FS = FatorSemReforco(berma, circulo, *massa);
+    ASSERT_TRUE(FS);
+    EXPECT_NEAR(*FS, 1.7173L, 0.005L * 1.7173L);
+}
+
 TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
     const DadosEntrada areia = Benchmark(17, 0, 37);
     const RelatoBishop r = AnaliseBishop(areia, 1.2L, 0);
