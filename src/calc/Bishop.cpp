@@ -116,14 +116,15 @@ Avaliacao Avaliar(const DadosEntrada& p, const CirculoBishop& c, const TrincaBis
         return r;
     }
     // The reinforcement crosses the arc where it rises through height a on the crest side, inside
-    // the mass and inside the fill.
+    // the mass and with fill above it: one lying on the ground's surface (a = H on the crest, or
+    // beyond the fill's toe) crosses nothing.
     const long double R = c.Raio(), braco = c.yc - a;
     const bool cruza = braco > 0 && braco < R && [&] {
         const long double x = c.xc + std::sqrt(R * R - braco * braco);
         // At the crack's bottom when the crack reaches the reinforcement: within the rounding of
         // the meeting found.
         const long double folga = 1e-9L * R;
-        return x <= massa->direita + folga && CotaTerreno(p, x) >= a - folga;
+        return x <= massa->direita + folga && CotaTerreno(p, x) > a + folga;
     }();
     if (cruza)
         r.P = deficit / braco;
@@ -239,26 +240,41 @@ RelatoBishop Buscar(const DadosEntrada& p, long double F, long double a, const T
     const long double passoX = (grade.xAte - grade.xDe) / (Grade::pontosX - 1);
     const long double passoY = (grade.yAte - grade.yDe) / (Grade::pontosY - 1);
     const long double passoD = T / Grade::profundidades;
+    // Every circle examined counts for the force: the lowest one's refinement may find circles
+    // below F (shallow ones, say) that the force's refinement never visits.
+    Melhor maisForca = forca;
+    const auto registrar = [&](const CirculoBishop& c, const Avaliacao& v) {
+        r.semSolucao |= v.semCruzamento;
+        if (v.P && (!maisForca.achado || *v.P > maisForca.valor))
+            maisForca = {*v.P, c, -1, -1, true};
+    };
     if (fs0.achado) {
         fs0 = Refinar(
             fs0, passoX, passoY, passoD, T,
-            [&](const CirculoBishop& c) { return Avaliar(p, c, t, F, a).FS0; },
+            [&](const CirculoBishop& c) {
+                const Avaliacao v = Avaliar(p, c, t, F, a);
+                registrar(c, v);
+                return v.FS0;
+            },
             [](long double x, long double y) { return x < y; }, r.circulos);
         r.FS0 = fs0.valor;
         r.circuloFS0 = fs0.circulo;
+        registrar(fs0.circulo, Avaliar(p, fs0.circulo, t, F, a));
     }
-    if (forca.achado) {
+    if (maisForca.achado) {
         forca = Refinar(
-            forca, passoX, passoY, passoD, T,
+            maisForca, passoX, passoY, passoD, T,
             [&](const CirculoBishop& c) {
                 const Avaliacao v = Avaliar(p, c, t, F, a);
-                r.semSolucao |= v.semCruzamento;
+                registrar(c, v);
                 return v.P;
             },
             [](long double x, long double y) { return x > y; }, r.circulos);
-        if (forca.valor > 0) {
-            r.P = forca.valor;
-            r.circuloP = forca.circulo;
+        if (forca.valor > maisForca.valor || !maisForca.achado)
+            maisForca = forca;
+        if (maisForca.valor > 0) {
+            r.P = maisForca.valor;
+            r.circuloP = maisForca.circulo;
         }
     }
     return r;

@@ -27,9 +27,9 @@ void TSolbishop::EscreverResultados() {
     }
     QStringList avisos;
     if (r.semSolucao) {
-        avisos << QStringLiteral("Atenção: há círculos abaixo do fator de segurança adotado que o "
-                                 "reforço, a essa altura, não atravessa; nenhuma solicitação os "
-                                 "estabiliza.");
+        avisos << QStringLiteral(
+            "há círculos abaixo do fator de segurança adotado que o reforço, a "
+            "essa altura, não atravessa; nenhuma solicitação os estabiliza.");
     } else {
         EscreverValor(ui->ePbishop, r.P);
         if (r.P > 0) {
@@ -39,8 +39,12 @@ void TSolbishop::EscreverResultados() {
         }
     }
     if (r.naBorda) {
-        avisos << QStringLiteral("Atenção: o círculo crítico ficou na borda da malha de centros "
-                                 "pesquisada, mesmo depois de ampliá-la.");
+        avisos << QStringLiteral("o círculo crítico ficou na borda da malha de centros pesquisada, "
+                                 "mesmo depois de ampliá-la.");
     }
-    EscreverAviso(ui->lAviso, avisos.join(u' '));
+    EscreverAviso(
+        ui->lAviso,
+        avisos.isEmpty()
+            ? QString()
+            : QStringLiteral("Atenção: %1").arg(avisos.join(QStringLiteral(" Além disso, "))));
 }

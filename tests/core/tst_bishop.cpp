@@ -149,8 +149,27 @@ TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
     EXPECT_EQ(r.P, 0);
     EXPECT_FALSE(r.semSolucao);
     EXPECT_GT(AnaliseBishop(areia, 1.22L, 0).P, 0);
-    // Higher up, the reinforcement's arm about the centre is shorter: it must pull harder.
+    // Higher up, the reinforcement's arm about the centre is shorter: it must pull harder; on the
+    // crest it crosses no circle, and none below F can be brought to it.
     EXPECT_GT(AnaliseBishop(areia, 1.35L, 1).P, AnaliseBishop(areia, 1.35L, 0).P);
+    const RelatoBishop naCrista = AnaliseBishop(areia, 1.35L, 6);
+    EXPECT_TRUE(naCrista.semSolucao);
+    EXPECT_EQ(naCrista.situacao, SituacaoDados::Aceitos);
+    // A 45° slope of sand (c = 0, φ = 30°) fails first in shallow slips of its face that end before
+    // its toe: no basal reinforcement crosses them, though one higher up does.
+    const DadosEntrada ingreme{.Alt = 3,
+                               .Decl = 1,
+                               .Pesesp = 18,
+                               .Angat = 30,
+                               .Prof = 1,
+                               .Superf = 30,
+                               .ProfZ = 30,
+                               .Cont = 30};
+    const RelatoBishop rasos = AnaliseBishop(ingreme, 1.3L, 0);
+    EXPECT_LT(rasos.FS0, 1.3L);
+    EXPECT_LT(rasos.circuloFS0.D, 0.01L);
+    EXPECT_TRUE(rasos.semSolucao);
+    EXPECT_FALSE(AnaliseBishop(ingreme, 1.3L, 1).semSolucao);
 }
 
 // The search ends inside the centres' grid, for the examples and with a berm, and the force it
