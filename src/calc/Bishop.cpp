@@ -242,39 +242,28 @@ RelatoBishop Buscar(const DadosEntrada& p, long double F, long double a, const T
     const long double passoD = T / Grade::profundidades;
     // Every circle examined counts for the force: the lowest one's refinement may find circles
     // below F (shallow ones, say) that the force's refinement never visits.
-    Melhor maisForca = forca;
-    const auto registrar = [&](const CirculoBishop& c, const Avaliacao& v) {
+    const auto avaliar = [&](const CirculoBishop& c) {
+        const Avaliacao v = Avaliar(p, c, t, F, a);
         r.semSolucao |= v.semCruzamento;
-        if (v.P && (!maisForca.achado || *v.P > maisForca.valor))
-            maisForca = {*v.P, c, -1, -1, true};
+        if (v.P && (!forca.achado || *v.P > forca.valor))
+            forca = {*v.P, c, -1, -1, true};
+        return v;
     };
     if (fs0.achado) {
         fs0 = Refinar(
-            fs0, passoX, passoY, passoD, T,
-            [&](const CirculoBishop& c) {
-                const Avaliacao v = Avaliar(p, c, t, F, a);
-                registrar(c, v);
-                return v.FS0;
-            },
+            fs0, passoX, passoY, passoD, T, [&](const CirculoBishop& c) { return avaliar(c).FS0; },
             [](long double x, long double y) { return x < y; }, r.circulos);
+        avaliar(fs0.circulo);
         r.FS0 = fs0.valor;
         r.circuloFS0 = fs0.circulo;
-        registrar(fs0.circulo, Avaliar(p, fs0.circulo, t, F, a));
     }
-    if (maisForca.achado) {
+    if (forca.achado) {
         forca = Refinar(
-            maisForca, passoX, passoY, passoD, T,
-            [&](const CirculoBishop& c) {
-                const Avaliacao v = Avaliar(p, c, t, F, a);
-                registrar(c, v);
-                return v.P;
-            },
+            forca, passoX, passoY, passoD, T, [&](const CirculoBishop& c) { return avaliar(c).P; },
             [](long double x, long double y) { return x > y; }, r.circulos);
-        if (forca.valor > maisForca.valor || !maisForca.achado)
-            maisForca = forca;
-        if (maisForca.valor > 0) {
-            r.P = maisForca.valor;
-            r.circuloP = maisForca.circulo;
+        if (forca.valor > 0) {
+            r.P = forca.valor;
+            r.circuloP = forca.circulo;
         }
     }
     return r;
