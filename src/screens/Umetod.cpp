@@ -95,11 +95,10 @@ void TMetcal::bCallowClick() {
     // The berm values stay as the last Kaniraj run left them: Low's method does not use them.
     EstadoExecucao& x = Execucao();
     DadosEntrada& d = x.CopiaDadosEntrada;
-    for (const Grandeza& g : Grandezas) {
-        if (g.membro != &DadosEntrada::Altberma && g.membro != &DadosEntrada::Largberma) {
-            d.*g.membro = DadosDoProblema.*g.membro;
-        }
-    }
+    const long double hb = d.Altberma, b = d.Largberma;
+    d = DadosDoProblema;
+    d.Altberma = hb;
+    d.Largberma = b;
     x.Fatseglow = LerNumero(ui->eFatseglow);
     x.DadosLow.reset();
     const DadosAnalise dados{d, {.Fatseglow = x.Fatseglow}};
