@@ -14,21 +14,23 @@ QString Motivo(const char* mensagem) {
     return QString::fromUtf8(mensagem).chopped(1); // without its full stop
 }
 
+// A method's input that is not typed, or not a number: "posição do reforço vazio"; empty when it
+// is a number.
+QString CampoNaoDigitado(const ConteudoRelatorio& c, const char* chave, const char* nome) {
+    if (ValorDigitado(c.projeto, chave)) {
+        return {};
+    }
+    return QStringLiteral("%1 %2").arg(QString::fromUtf8(nome),
+                                       TextoDigitado(c.projeto, chave).isEmpty()
+                                           ? QStringLiteral("vazio")
+                                           : QStringLiteral("não numérico"));
+}
+
 // Why a method is left "não calculado": a factor not typed, its own refusal of the data, or a
 // last run on other data.
 QString MotivoNaoCalculado(const ConteudoRelatorio& c, const AvaliacaoMetodos& a, bool kaniraj) {
-    const auto campo = [&](const char* chave, const char* nome) -> QString {
-        if (ValorDigitado(c.projeto, chave)) {
-            return {};
-        }
-        const std::size_t i = static_cast<std::size_t>(
-            std::find_if(CamposProjeto.begin(), CamposProjeto.end(),
-                         [chave](const CampoProjeto& k) { return qstrcmp(k.chave, chave) == 0; }) -
-            CamposProjeto.begin());
-        return QStringLiteral("%1 %2").arg(QString::fromUtf8(nome),
-                                           c.projeto.valores[i].isEmpty()
-                                               ? QStringLiteral("vazio")
-                                               : QStringLiteral("não numérico"));
+    const auto campo = [&](const char* chave, const char* nome) {
+        return CampoNaoDigitado(c, chave, nome);
     };
     if (kaniraj) {
         QString motivo = campo("Fatsegkan", "fator de segurança de Kaniraj");
@@ -84,11 +86,12 @@ void Low(ConteudoRelatorio& c, const AvaliacaoMetodos& a) {
 // Bishop's search when it counts as calculated and its inputs are typed; else why not.
 void Bishop(ConteudoRelatorio& c, const AvaliacaoMetodos& a, bool calculado) {
     if (!a.bishop) {
-        if (!c.Fatsegbishop || !c.Posrefbishop) {
-            c.avisos << QStringLiteral("Bishop: %1 %2.")
-                            .arg(c.Fatsegbishop ? QStringLiteral("posição do reforço")
-                                                : QStringLiteral("fator de segurança de Bishop"),
-                                 QStringLiteral("vazio ou não numérico"));
+        QString motivo = CampoNaoDigitado(c, "Fatsegbishop", "fator de segurança de Bishop");
+        if (motivo.isEmpty()) {
+            motivo = CampoNaoDigitado(c, "Posrefbishop", "posição do reforço");
+        }
+        if (!motivo.isEmpty()) {
+            c.avisos << QStringLiteral("Bishop: %1.").arg(motivo);
         } else if (!calculado) {
             c.avisos << QStringLiteral("Bishop: não calculado para os dados e fatores digitados.");
         }
