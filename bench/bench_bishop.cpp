@@ -16,14 +16,7 @@ void BM_Bishop(benchmark::State& estado) {
     if (estado.range(0) == 1)
         trinca.atravesDoAterro = true;
     if (estado.range(0) == 2) {
-        p = {.Alt = 6,
-             .Decl = 10.0L / 6,
-             .Pesesp = 17,
-             .Angat = 37,
-             .Prof = 3,
-             .Superf = 20,
-             .ProfZ = 20,
-             .Cont = 20};
+        p = AterroDeReferencia(17, 0, 37);
         F = 1.35L;
     }
     for (auto _ : estado)

@@ -23,6 +23,21 @@ inline constexpr DadosAnalise exemplo{aterroExemplo, fatoresExemplo};
 inline constexpr DadosAnalise aterroComBerma{4,  1.5L, 19, 5, 28, 2,    6,
                                              10, 3,    15, 8, 25, 1.4L, 0.3L};
 
+// The published benchmark of Bishop's method: 6 m high, slopes of 10 horizontal to 6 vertical, on
+// 3 m of clay at cu = 20 kPa over a firm base; the fill's γ, c and φ as given (a sand fill:
+// 17, 0, 37).
+inline constexpr DadosEntrada AterroDeReferencia(long double gama, long double c, long double phi) {
+    return {.Alt = 6,
+            .Decl = 10.0L / 6,
+            .Pesesp = gama,
+            .Coesao = c,
+            .Angat = phi,
+            .Prof = 3,
+            .Superf = 20,
+            .ProfZ = 20,
+            .Cont = 20};
+}
+
 // The example with some of its values changed, as in `ComoExemplo([](DadosEntrada& p) {...})`.
 template <class Altera> DadosAnalise ComoExemplo(Altera&& altera) {
     DadosAnalise d = exemplo;

@@ -9,20 +9,6 @@
 
 namespace {
 
-// The benchmark embankment: 6 m high, slopes of 10 horizontal to 6 vertical, on 3 m of clay at
-// cu = 20 kPa over a firm base, the reinforcement on the foundation surface, F = 1.35.
-DadosEntrada Benchmark(long double gama, long double c, long double phi) {
-    return {.Alt = 6,
-            .Decl = 10.0L / 6,
-            .Pesesp = gama,
-            .Coesao = c,
-            .Angat = phi,
-            .Prof = 3,
-            .Superf = 20,
-            .ProfZ = 20,
-            .Cont = 20};
-}
-
 TEST(Bishop, OneCircleOfTenSlicesAsByHand) {
     // A 2 m fill of c = 10 kPa, φ = 0, γ = 20 on slopes of 2, over a soft layer of 10 kPa; the
     // circle centred at (2, 3) tangent at D = 1 (R = 4). It leaves the foundation surface at
@@ -107,8 +93,9 @@ TEST(Bishop, PublishedBenchmarksWithinFivePerCent) {
         TrincaBishop trinca;
         long double FS0de, FS0ate, Pde, Pate;
     } casos[] = {
-        {"sand fill", Benchmark(17, 0, 37), {}, 1.21L, 1.21L, 44, 46},
-        {"clay fill, wet crack", Benchmark(19.4L, 20, 0), comAgua, 0.975L, 0.98L, 169, 175},
+        {"sand fill", AterroDeReferencia(17, 0, 37), {}, 1.21L, 1.21L, 44, 46},
+        {"clay fill, wet crack", AterroDeReferencia(19.4L, 20, 0), comAgua, 0.975L, 0.98L, 169,
+         175},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
@@ -143,7 +130,7 @@ TEST(Bishop, TheFactorIsTheOneItSettlesOnWhateverItStartsFrom) {
 }
 
 TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
-    const DadosEntrada areia = Benchmark(17, 0, 37);
+    const DadosEntrada areia = AterroDeReferencia(17, 0, 37);
     const RelatoBishop r = AnaliseBishop(areia, 1.2L, 0);
     ASSERT_GT(r.FS0, 1.2L);
     EXPECT_EQ(r.P, 0);
@@ -176,7 +163,7 @@ TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
 // finds grows with the height, millimetre by millimetre.
 TEST(Bishop, ForceGrowsWithTheHeightAndTheSearchEndsInsideItsGrid) {
     for (const DadosEntrada& p :
-         {Benchmark(17, 0, 37), aterroExemplo,
+         {AterroDeReferencia(17, 0, 37), aterroExemplo,
           ComoExemplo([](DadosEntrada& d) { d.Altberma = 1, d.Largberma = 3; }).problema}) {
         const RelatoBishop r = AnaliseBishop(p, 1.3L, 0);
         EXPECT_EQ(r.situacao, SituacaoDados::Aceitos);
@@ -191,7 +178,7 @@ TEST(Bishop, ForceGrowsWithTheHeightAndTheSearchEndsInsideItsGrid) {
     EXPECT_FALSE(comTrinca.semSolucao);
     EXPECT_GT(comTrinca.P, 0);
     EXPECT_NE(comTrinca.FS0, AnaliseBishop(aterroExemplo, 1.3L, 0).FS0);
-    DadosEntrada p = Benchmark(17, 0, 37);
+    DadosEntrada p = AterroDeReferencia(17, 0, 37);
     long double antes = 0;
     for (int mm = 0; mm <= 40; ++mm) {
         p.Alt = 6 + mm / 1000.0L;
