@@ -61,9 +61,12 @@ struct Avaliacao {
 };
 
 // A run that examines no wedge is a refusal like any other: no answer, with its reason.
-Avaliacao Avaliar(const DadosAnalise& dados) {
-    const AvaliacaoMetodos a = AvaliarMetodos(dados);
-    return {{a.P[0], a.P[1], a.P[2], a.P[3], a.FS0}, a.motivo};
+Avaliacao Avaliar(const DadosAnalise& dados, bool bishop) {
+    const AvaliacaoMetodos a = AvaliarMetodos(dados, {true, true, true, bishop});
+    Avaliacao r{{}, a.motivo};
+    std::copy(a.P.begin(), a.P.end(), r.y.begin());
+    r.y[Indice(Saida::FS0)] = a.FS0;
+    return r;
 }
 
 // Nearest rank: the k-th smallest answer, k = ⌈P·n/100⌉ in integers (0.95·n in floating point
@@ -193,6 +196,10 @@ std::string ProblemaDoPedido(const PedidoConfiabilidade& pedido) {
     return {};
 }
 
+bool Calculada(const PedidoConfiabilidade& pedido, Saida saida) {
+    return saida != Saida::Bishop || pedido.bishop;
+}
+
 std::array<long double, NumeroDeAleatorias> Sortear(const PedidoConfiabilidade& pedido,
                                                     int indice) {
     const std::uint64_t inicio = SplitMix64(pedido.semente, static_cast<std::uint64_t>(indice) + 1);
@@ -259,7 +266,7 @@ EstatisticasSaida Resumir(const std::vector<RespostaMetodo>& respostas, Saida sa
 std::array<PrimeiraOrdemSaida, NumeroDeSaidas>
 EstimarPrimeiraOrdem(const PedidoConfiabilidade& pedido) {
     const DadosAnalise& medias = pedido.dados;
-    const Avaliacao nasMedias = Avaliar(medias);
+    const Avaliacao nasMedias = Avaliar(medias, pedido.bishop);
     std::array<PrimeiraOrdemSaida, NumeroDeSaidas> estimativa;
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
         estimativa[s].media = nasMedias.y[s];
@@ -274,7 +281,8 @@ EstimarPrimeiraOrdem(const PedidoConfiabilidade& pedido) {
             menos = ComValor(menos, v, mu - sigma);
             variaveis.push_back(v);
         }
-        const Avaliacao emMais = Avaliar(mais), emMenos = Avaliar(menos);
+        const Avaliacao emMais = Avaliar(mais, pedido.bishop);
+        const Avaliacao emMenos = Avaliar(menos, pedido.bishop);
         for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
             ParcelaPrimeiraOrdem parcela{variaveis, emMais.y[s], emMenos.y[s], {}, {}};
             if (parcela.mais.estado == EstadoResposta::Valor &&
@@ -310,7 +318,7 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
         [&](int i) {
             AmostraConfiabilidade& amostra = r.amostras[static_cast<std::size_t>(i)];
             amostra.x = Sortear(pedido, i);
-            const Avaliacao avaliacao = Avaliar(ComValores(pedido.dados, amostra.x));
+            const Avaliacao avaliacao = Avaliar(ComValores(pedido.dados, amostra.x), pedido.bishop);
             for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
                 amostra.y[s] = avaliacao.y[s].valor;
                 amostra.estado[s] = avaliacao.y[s].estado;
@@ -322,10 +330,11 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
         return std::nullopt;
 
     for (const AmostraConfiabilidade& amostra : r.amostras) {
-        if (std::find(amostra.estado.begin(), amostra.estado.end(), EstadoResposta::SemResposta) ==
-            amostra.estado.end())
-            continue;
-        if (r.semResposta++ == 0)
+        bool semResposta = false;
+        for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
+            semResposta |= Calculada(pedido, static_cast<Saida>(s)) &&
+                           amostra.estado[s] == EstadoResposta::SemResposta;
+        if (semResposta && r.semResposta++ == 0)
             r.motivoSemResposta = amostra.motivo;
     }
     std::vector<RespostaMetodo> respostas(r.amostras.size());
@@ -397,8 +406,10 @@ void EscreverCsv(std::ostream& saida, const ResultadoConfiabilidade& resultado) 
     std::string linha;
     for (Variavel v : VariaveisAleatorias)
         linha.append(Descricao(v).cabecalho).push_back(',');
-    for (const DescricaoSaida& s : Saidas)
-        linha.append(s.cabecalho).push_back(',');
+    const PedidoConfiabilidade& pedido = resultado.pedido;
+    for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
+        if (Calculada(pedido, static_cast<Saida>(s)))
+            linha.append(Saidas[s].cabecalho).push_back(',');
     linha.back() = '\n';
     saida.write(linha.data(), static_cast<std::streamsize>(linha.size()));
     for (const AmostraConfiabilidade& amostra : resultado.amostras) {
@@ -408,10 +419,13 @@ void EscreverCsv(std::ostream& saida, const ResultadoConfiabilidade& resultado) 
             linha.push_back(',');
         }
         for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+            if (!Calculada(pedido, static_cast<Saida>(s)))
+                continue;
             if (amostra.estado[s] == EstadoResposta::Valor)
                 AcrescentarNumeroCsv(linha, amostra.y[s]);
-            linha.push_back(s + 1 < NumeroDeSaidas ? ',' : '\n');
+            linha.push_back(',');
         }
+        linha.back() = '\n';
         saida.write(linha.data(), static_cast<std::streamsize>(linha.size()));
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-// The reliability analysis: the four forces and Low's FS0 when γ, c, φ, the clay's strengths and
-// the soft layer's thickness are uncertain. A Monte Carlo run over many samples of the data, and
-// beside it a first-order (Taylor series) estimate from a few runs around the means.
+// The reliability analysis: the closed forms' four forces and Low's FS0, and Bishop's force when
+// asked for, when γ, c, φ, the clay's strengths and the soft layer's thickness are uncertain. A
+// Monte Carlo run over many samples of the data, and beside it a first-order (Taylor series)
+// estimate from a few runs around the means.
 
 #include "Varredura.h"
 
@@ -42,11 +43,18 @@ struct PedidoConfiabilidade {
     int amostras = 10000;
     std::uint64_t semente = 1;
     std::optional<long double> Td; // design strength, kN/m; none: no exceedance probability
+    // Bishop's force beside the others: its search costs some 35 times the closed forms' together.
+    bool bishop = false;
     bool operator==(const PedidoConfiabilidade&) const = default;
 };
 
 // Why the request cannot run, for the user; empty when it can.
 std::string ProblemaDoPedido(const PedidoConfiabilidade& pedido);
+
+// Whether the request computes that output: all but Bishop's force, unless it asks for it. The
+// samples' results, statistics and estimate of an output not computed are all SemResposta, and
+// count for nothing.
+bool Calculada(const PedidoConfiabilidade& pedido, Saida saida);
 
 // The values of sample `indice` (0 ... amostras − 1), in the order of VariaveisAleatorias: a fixed
 // value is its mean. The draws of a sample depend on `semente` and its index alone: draw k (the
@@ -115,10 +123,10 @@ EstimarPrimeiraOrdem(const PedidoConfiabilidade& pedido);
 
 struct ResultadoConfiabilidade {
     PedidoConfiabilidade pedido;
-    std::vector<AmostraConfiabilidade> amostras; // by index; 208 bytes each, 200 MB at the most
+    std::vector<AmostraConfiabilidade> amostras; // by index; 224 bytes each, 214 MB at the most
     std::array<EstatisticasSaida, NumeroDeSaidas> estatisticas;
     std::array<PrimeiraOrdemSaida, NumeroDeSaidas> primeiraOrdem;
-    int semResposta = 0;                // samples where some result has no answer
+    int semResposta = 0;                // samples where some result computed has no answer
     const char* motivoSemResposta = ""; // the first of them's reason
 };
 
@@ -150,7 +158,8 @@ struct Histograma {
 Histograma HistogramaDe(const std::vector<long double>& valores, int barras);
 
 // Every sample as a table: an ASCII header with units, then one line per sample with the values
-// drawn and the five results; a point as decimal separator, an empty cell where a result has none.
+// drawn and the results computed; a point as decimal separator, an empty cell where a result has
+// none.
 void EscreverCsv(std::ostream& saida, const ResultadoConfiabilidade& resultado);
 
 // Φ⁻¹(p), Wichura's algorithm AS 241 (relative error about 1E-16); −∞ at 0, +∞ at 1.

@@ -32,6 +32,16 @@ void RespostasLow(const CunhasLow& detalhe, AvaliacaoMetodos& a) {
         Pb = {EstadoResposta::SemSolucao};
 }
 
+// Bishop's force: none for refused data; none either where some circle below F is one the
+// reinforcement does not cross, since no force brings it to F.
+RespostaMetodo ForcaBishop(const RelatoBishop& r) {
+    if (r.situacao != SituacaoDados::Aceitos)
+        return {};
+    if (r.semSolucao)
+        return {EstadoResposta::SemSolucao};
+    return {EstadoResposta::Valor, r.P};
+}
+
 } // namespace
 
 MetodosPedidos SoParaSaida(Saida saida) {
@@ -44,6 +54,8 @@ MetodosPedidos SoParaSaida(Saida saida) {
     case Saida::LowBissetriz:
     case Saida::FS0:
         return SoLow;
+    case Saida::Bishop:
+        return SoBishop;
     }
     return {};
 }
@@ -68,21 +80,44 @@ AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados, MetodosPedidos pedido
         trinca.atravesDoAterro = dados.fatores.TrincaBishop;
         a.bishop = AnaliseBishop(dados.problema, dados.fatores.Fatsegbishop,
                                  dados.fatores.Posrefbishop, trinca);
+        a.P[Indice(Saida::Bishop)] = ForcaBishop(*a.bishop);
     }
     // Kaniraj's checks include Low's: its refusal comes first (the crack's, which reads the same
     // data as the intact fill's but for the fill's strength).
     const auto situacao = [](const auto& corrida) {
         return corrida ? corrida->relato.situacao : SituacaoDados::Aceitos;
     };
-    a.situacao =
-        situacao(a.comTrinca) != SituacaoDados::Aceitos ? situacao(a.comTrinca) : situacao(a.low);
-    for (SituacaoDados s : {situacao(a.comTrinca), situacao(a.semTrinca), situacao(a.low)}) {
+    const SituacaoDados deBishop = a.bishop ? a.bishop->situacao : SituacaoDados::Aceitos;
+    for (SituacaoDados s : {situacao(a.comTrinca), situacao(a.low), deBishop}) {
+        if (s != SituacaoDados::Aceitos) {
+            a.situacao = s;
+            break;
+        }
+    }
+    for (SituacaoDados s :
+         {situacao(a.comTrinca), situacao(a.semTrinca), situacao(a.low), deBishop}) {
         if (s != SituacaoDados::Aceitos) {
             a.motivo = MensagemDaSituacao(s);
             break;
         }
     }
     return a;
+}
+
+bool Pedida(const AvaliacaoMetodos& a, Saida saida) {
+    switch (saida) {
+    case Saida::KanirajComTrinca:
+        return a.comTrinca.has_value();
+    case Saida::KanirajSemTrinca:
+        return a.semTrinca.has_value();
+    case Saida::LowHorizontal:
+    case Saida::LowBissetriz:
+    case Saida::FS0:
+        return a.low.has_value();
+    case Saida::Bishop:
+        return a.bishop.has_value();
+    }
+    return false;
 }
 
 bool RespondeKaniraj(const DadosAnalise& corrida, const DadosAnalise& dados) {

@@ -13,14 +13,14 @@
 #include <array>
 #include <optional>
 
-// What the methods give, in one order everywhere: the four forces the reinforcement must carry
-// (Kaniraj with and without the tension crack, Low horizontal and along the bisector), then Low's
-// lowest unreinforced safety factor.
-enum class Saida { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz, FS0 };
-inline constexpr int NumeroDeSaidas = 5;
+// What the methods give, in one order everywhere: the five forces the reinforcement must carry
+// (Kaniraj with and without the tension crack, Low horizontal and along the bisector, Bishop's
+// circles), then Low's lowest unreinforced safety factor.
+enum class Saida { KanirajComTrinca, KanirajSemTrinca, LowHorizontal, LowBissetriz, Bishop, FS0 };
+inline constexpr int NumeroDeSaidas = 6;
 // The forces are the outputs before FS0.
 using Forca = Saida;
-inline constexpr int NumeroDeForcas = 4;
+inline constexpr int NumeroDeForcas = 5;
 
 inline constexpr std::size_t Indice(Saida saida) {
     return static_cast<std::size_t>(saida);
@@ -42,13 +42,15 @@ inline constexpr std::array<DescricaoSaida, NumeroDeSaidas> Saidas{{
     {"Kaniraj sem trinca", "", "kN/m", "Kaniraj\nsem trinca", "P sem trinca (kN/m)"},
     {"Low horizontal", "", "kN/m", "Low\nhorizontal", "Ph (kN/m)"},
     {"Low bissetriz", "", "kN/m", "Low\nbissetriz", "Pb (kN/m)"},
+    {"Bishop", "", "kN/m", "Bishop", "P Bishop (kN/m)"},
     {"Low sem reforço", "FS0", "", "Low\nFS0", "FS0 (-)"},
 }};
 
 // What an analysis answers for one of its results. SemSolucao: some Low wedge that no
 // reinforcement brings to F in that direction, so the design fails whatever the strength (the
-// analysis's record leaves such wedges out, so its number would understate the need). SemResposta:
-// the analysis refused the data, among them data for which it examines no wedge.
+// analysis's record leaves such wedges out, so its number would understate the need), or some
+// Bishop circle below F that the reinforcement does not cross. SemResposta: the analysis refused
+// the data, among them data for which it examines no wedge, or it was not asked for.
 enum class EstadoResposta : unsigned char { Valor, SemSolucao, SemResposta };
 struct RespostaMetodo {
     EstadoResposta estado = EstadoResposta::SemResposta;
@@ -66,6 +68,7 @@ struct MetodosPedidos {
 inline constexpr MetodosPedidos SoKaniraj{true, true, false, false};
 inline constexpr MetodosPedidos SoLow{false, false, true, false};
 inline constexpr MetodosPedidos SoBishop{false, false, false, true};
+inline constexpr MetodosPedidos TodosOsMetodos{true, true, true, true};
 // Only the analysis that gives this output.
 MetodosPedidos SoParaSaida(Saida saida);
 
@@ -77,15 +80,18 @@ struct AvaliacaoMetodos {
     std::optional<CunhasKaniraj> comTrinca, semTrinca;
     std::optional<CunhasLow> low;
     std::optional<RelatoBishop> bishop;
-    // The four forces and FS0 as the design is checked against them; a method not asked for
+    // The five forces and FS0 as the design is checked against them; a method not asked for
     // answers nothing.
     std::array<RespostaMetodo, NumeroDeForcas> P;
     RespostaMetodo FS0;
-    SituacaoDados situacao = SituacaoDados::Aceitos; // the first refusal, Kaniraj's before Low's
+    SituacaoDados situacao = SituacaoDados::Aceitos; // the first refusal: Kaniraj, Low, Bishop
     // Why some result has no answer, from the first analysis that gave none; empty otherwise.
     const char* motivo = "";
 };
 AvaliacaoMetodos AvaliarMetodos(const DadosAnalise& dados, MetodosPedidos pedidos = {});
+
+// Whether the run asked for the analysis that gives this output.
+bool Pedida(const AvaliacaoMetodos& avaliacao, Saida saida);
 
 // Whether a method's run answers the design: its data and its own factors (Low's reads neither
 // berm value nor Kaniraj's factors).

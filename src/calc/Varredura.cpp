@@ -10,7 +10,7 @@
 namespace {
 
 // Every variable but F is a value of the problem, described where the problem's values are.
-constexpr DescricaoVariavel descricaoF{"F", "", "Fator de segurança (os dois métodos)", "F (-)"};
+constexpr DescricaoVariavel descricaoF{"F", "", "Fator de segurança (todos os métodos)", "F (-)"};
 
 std::optional<long double> ValorDaResposta(const RespostaMetodo& resposta) {
     if (resposta.estado != EstadoResposta::Valor)
@@ -78,7 +78,7 @@ DescricaoVariavel Descricao(Variavel variavel) {
 
 DadosAnalise ComValor(DadosAnalise d, Variavel variavel, long double v) {
     if (variavel == Variavel::F)
-        d.fatores.Fatsegkan = d.fatores.Fatseglow = v;
+        d.fatores.Fatsegkan = d.fatores.Fatseglow = d.fatores.Fatsegbishop = v;
     else
         d.problema.*Grandezas[static_cast<std::size_t>(variavel)].membro = v;
     return d;
@@ -87,12 +87,22 @@ DadosAnalise ComValor(DadosAnalise d, Variavel variavel, long double v) {
 long double ValorDe(const DadosAnalise& d, Variavel variavel, Forca forca) {
     if (variavel != Variavel::F)
         return d.problema.*Grandezas[static_cast<std::size_t>(variavel)].membro;
-    return forca == Forca::LowHorizontal || forca == Forca::LowBissetriz ? d.fatores.Fatseglow
-                                                                         : d.fatores.Fatsegkan;
+    switch (forca) {
+    case Forca::LowHorizontal:
+    case Forca::LowBissetriz:
+    case Forca::FS0:
+        return d.fatores.Fatseglow;
+    case Forca::Bishop:
+        return d.fatores.Fatsegbishop;
+    case Forca::KanirajComTrinca:
+    case Forca::KanirajSemTrinca:
+        break;
+    }
+    return d.fatores.Fatsegkan;
 }
 
-Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situacao) {
-    const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados);
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop, SituacaoDados* situacao) {
+    const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados, {true, true, true, bishop});
     Solicitacoes P;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f)
         P[f] = ValorDaResposta(avaliacao.P[f]);
@@ -179,8 +189,8 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
             const long double x = i + 1 == n ? pedido.ate : pedido.de + largura * i / (n - 1);
             PontoEstudo& ponto = e.pontos[static_cast<std::size_t>(i)];
             ponto = {x, {}, SituacaoDados::Aceitos};
-            ponto.P =
-                CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x), &ponto.situacao);
+            ponto.P = CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x),
+                                           pedido.bishop, &ponto.situacao);
         },
         continuar);
     if (!completo)
@@ -193,22 +203,28 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
         e.erro = SemValores(e);
         return e;
     }
-    e.projeto = CalcularSolicitacoes(pedido.dados);
-    for (int f = 0; f < NumeroDeForcas; ++f)
-        e.limites[static_cast<std::size_t>(f)] = LimiteDe(static_cast<Forca>(f), pedido, e.pontos);
+    e.projeto = CalcularSolicitacoes(pedido.dados, pedido.bishop);
+    for (int f = 0; f < NumeroDeForcas; ++f) {
+        if (static_cast<Forca>(f) != Forca::Bishop || pedido.bishop)
+            e.limites[static_cast<std::size_t>(f)] =
+                LimiteDe(static_cast<Forca>(f), pedido, e.pontos);
+    }
     return e;
 }
 
 std::string CsvDoEstudo(const EstudoParametrico& estudo) {
+    // Bishop's column only where the study swept it.
+    const int colunas =
+        estudo.pedido.bishop ? NumeroDeForcas : static_cast<int>(Indice(Forca::Bishop));
     std::string csv = Descricao(estudo.pedido.variavel).cabecalho;
-    for (int f = 0; f < NumeroDeForcas; ++f)
+    for (int f = 0; f < colunas; ++f)
         csv.append(",").append(Saidas[static_cast<std::size_t>(f)].cabecalho);
     csv.push_back('\n');
     for (const PontoEstudo& ponto : estudo.pontos) {
         AcrescentarNumeroCsv(csv, ponto.x);
-        for (const auto& P : ponto.P) {
+        for (int f = 0; f < colunas; ++f) {
             csv.push_back(',');
-            if (P)
+            if (const auto& P = ponto.P[static_cast<std::size_t>(f)])
                 AcrescentarNumeroCsv(csv, *P);
         }
         csv.push_back('\n');

@@ -1,7 +1,8 @@
 #pragma once
 
-// The parametric study: the four required forces against one value of the problem, every other
-// value as typed, and where each force meets the reinforcement's allowable strength.
+// The parametric study: the required forces against one value of the problem, every other value
+// as typed, and where each force meets the reinforcement's allowable strength. Bishop's force is
+// swept only when asked for: its search costs some 35 times both closed forms.
 
 #include "../data/DadosEntrada.h"
 #include "Metodos.h"
@@ -16,7 +17,7 @@
 #include <vector>
 
 // The values a study may vary, in the order the window lists them: the problem's, in the order of
-// its record, then F, both methods' safety factor at once.
+// its record, then F, every method's safety factor at once.
 enum class Variavel { H, n, gama, c, phi, hb, b, T, Z, CS, CZ, CF, F };
 inline constexpr int NumeroDeVariaveis = 13;
 
@@ -28,14 +29,15 @@ struct DescricaoVariavel {
 };
 DescricaoVariavel Descricao(Variavel variavel);
 
-// The data with the variable set to v (F: both factors).
+// The data with the variable set to v (F: every method's factor).
 DadosAnalise ComValor(DadosAnalise dados, Variavel variavel, long double v);
 // The typed value of the variable on the side of that force (F differs between the methods).
 long double ValorDe(const DadosAnalise& dados, Variavel variavel, Forca forca);
 
-// The forces with a value; neither kind of gap has one.
+// The forces with a value; neither kind of gap has one, nor Bishop's when not asked for.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
-Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, SituacaoDados* situacao = nullptr);
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop,
+                                  SituacaoDados* situacao = nullptr);
 
 inline constexpr int MinimoDePontos = 2;
 inline constexpr int MaximoDePontos = 2000;
@@ -50,6 +52,7 @@ struct PedidoEstudo {
     long double de = 0, ate = 0;
     int pontos = PontosNoOrcamento;
     long double resistencia = 0; // allowable strength of the reinforcement, kN/m
+    bool bishop = false;         // Bishop's force swept beside the closed forms'
 };
 
 // Why the request cannot be swept, for the user; empty when it can.
@@ -89,8 +92,8 @@ inline constexpr int CasasDoLimite = 3;
 struct EstudoParametrico {
     PedidoEstudo pedido;
     std::vector<PontoEstudo> pontos;
-    std::array<Limite, NumeroDeForcas> limites;
-    Solicitacoes projeto; // at the typed values
+    std::array<Limite, NumeroDeForcas> limites; // Bishop's: SemValores when not asked for
+    Solicitacoes projeto;                       // at the typed values
     // Set when no point of the range has any value: then there is nothing to draw.
     std::string erro;
 };

@@ -39,15 +39,25 @@ const char* NomeDaForca(int f) {
     return Saidas[static_cast<std::size_t>(f)].nome;
 }
 
-// The governing force: the spreading force and those of the methods that count. A force the
-// methods cannot give (a wedge no reinforcement brings to F) governs by itself; a refusal leaves
-// nothing to govern.
+// The governing force: the spreading force and those of the methods that count (the largest: each
+// method run, Bishop's only when its factors are typed). A force the methods cannot give (a wedge
+// no reinforcement brings to F) governs by itself; a refusal leaves nothing to govern.
 void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
     if (!r.espalhamento.valor) {
         r.governante = NaoVerificada("FSdesl deve ser um número maior que zero");
         return;
     }
-    const auto conta = [&](int f) { return !e.escolha || *e.escolha == static_cast<Forca>(f); };
+    if (e.escolha && !Pedida(e.metodos, *e.escolha)) {
+        r.governante = NaoVerificada(
+            *e.escolha == Forca::Bishop
+                ? "digite o fator de segurança e a posição do reforço do método de Bishop"
+                : "o método desta força não foi calculado");
+        return;
+    }
+    const auto conta = [&](int f) {
+        return e.escolha ? *e.escolha == static_cast<Forca>(f)
+                         : Pedida(e.metodos, static_cast<Forca>(f));
+    };
     const auto resposta = [&](int f) -> const RespostaMetodo& {
         return e.metodos.P[static_cast<std::size_t>(f)];
     };
@@ -59,9 +69,13 @@ void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
     }
     for (int f = 0; f < NumeroDeForcas; ++f) {
         if (conta(f) && resposta(f).estado == EstadoResposta::SemSolucao) {
-            r.governante = {std::nullopt, std::nullopt, Veredito::NaoAtende,
-                            std::string("há cunhas de ") + NomeDaForca(f) +
-                                " que nenhuma força no reforço leva ao fator de segurança adotado"};
+            r.governante = {
+                std::nullopt, std::nullopt, Veredito::NaoAtende,
+                static_cast<Forca>(f) == Forca::Bishop
+                    ? "há círculos de Bishop abaixo do fator de segurança adotado que o reforço "
+                      "não corta"
+                    : std::string("há cunhas de ") + NomeDaForca(f) +
+                          " que nenhuma força no reforço leva ao fator de segurança adotado"};
             r.fonte = NomeDaForca(f);
             return;
         }

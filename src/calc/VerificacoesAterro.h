@@ -16,8 +16,8 @@
 // required stiffness).
 enum class Veredito { Atende, NaoAtende, NaoSeAplica, NaoVerificado, Calculado };
 
-// Which force governs the design: one method's force, or none for the largest of all; the spreading
-// force counts in every case.
+// Which force governs the design: one method's force, or none for the largest of the methods run;
+// the spreading force counts in every case.
 using EscolhaForca = std::optional<Forca>;
 // The choices in the order the checks' window lists them and the run state keeps them: the largest
 // first, then each force in its order.
@@ -34,7 +34,7 @@ struct EntradaVerificacoes {
     std::optional<long double> Tult, FRid, FRfl, FRdq;
     std::optional<long double> Epsadm; // allowable strain, %
     EscolhaForca escolha;              // none: the largest
-    AvaliacaoMetodos metodos;          // the four forces as the study computes them
+    AvaliacaoMetodos metodos;          // the methods run on the design
 };
 
 // One line of the checks: its value, what is required of it, the verdict and, when there is no

@@ -147,6 +147,8 @@ QPen CanetaDe(Saida saida) {
         return QPen(QColor(0, 110, 40), 2, Qt::DashDotLine);
     case Saida::LowBissetriz:
         return QPen(QColor(150, 90, 0), 2, Qt::DashDotDotLine);
+    case Saida::Bishop:
+        return QPen(QColor(120, 40, 150), 2, Qt::SolidLine);
     case Saida::FS0:
         return QPen(QColor(90, 90, 90), 2, Qt::DotLine);
     }

@@ -20,8 +20,8 @@ const QColor corAterro(222, 205, 160);
 const QColor corMole(200, 200, 200);
 const QColor corReforco(30, 30, 30);
 // Bishop's circles: the force's solid, the unreinforced one dotted.
-const QPen canetaBishopP(QColor(120, 40, 150), 2, Qt::SolidLine);
-const QPen canetaBishopFS0(QColor(120, 40, 150), 2, Qt::DotLine);
+const QPen canetaBishopP = CanetaDe(Saida::Bishop);
+const QPen canetaBishopFS0(canetaBishopP.color(), 2, Qt::DotLine);
 
 // Bishop's circles drawn, the force's first: none when it needs none or has no solution.
 std::vector<std::pair<CirculoBishop, QPen>> CirculosBishop(const CenarioSecao& c) {

@@ -2,6 +2,7 @@
 // the search's edges, a force that grows with the height and what the method refuses.
 #include "../comum/Exemplo.h"
 #include "calc/Bishop.h"
+#include "calc/Metodos.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,10 @@ TEST(Bishop, NoForceWhereEveryCircleHoldsUnreinforced) {
     const RelatoBishop naCrista = AnaliseBishop(areia, 1.35L, 6);
     EXPECT_TRUE(naCrista.semSolucao);
     EXPECT_EQ(naCrista.situacao, SituacaoDados::Aceitos);
+    // Such a force is none to design with, wherever the methods are run.
+    const DadosAnalise crista{areia, {.Fatsegbishop = 1.35L, .Posrefbishop = 6}};
+    EXPECT_EQ(AvaliarMetodos(crista, SoBishop).P[Indice(Saida::Bishop)].estado,
+              EstadoResposta::SemSolucao);
     // A 45° slope of sand (c = 0, φ = 30°) fails first in shallow slips of its face that end before
     // its toe: no basal reinforcement crosses them, though one higher up does.
     const DadosEntrada ingreme{.Alt = 3,

@@ -14,7 +14,8 @@ namespace {
 
 // The places of the random variables and of the outputs.
 constexpr std::size_t gama = 0, c = 1, phi = 2, CS = 3, CZ = 4, CF = 5, T = 6;
-constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3, fs0 = 4;
+constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3, bishop = 4,
+                      fs0 = 5;
 using enum EstadoResposta;
 using enum Distribuicao;
 constexpr long double infinito = std::numeric_limits<long double>::infinity();
@@ -43,9 +44,11 @@ TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
     const AvaliacaoMetodos projeto = AvaliarMetodos(exemplo);
     EXPECT_NEAR(projeto.P[horizontal].valor, 97.2L, 97.2L * 1e-15L);
     const auto r = Amostrar(Pedido(100, {}, exemplo, projeto.P[horizontal].valor), {}, 2);
-    const RespostaMetodo esperadas[] = {projeto.P[0], projeto.P[1], projeto.P[2], projeto.P[3],
-                                        projeto.FS0};
+    const RespostaMetodo esperadas[] = {projeto.P[0], projeto.P[1], projeto.P[2],
+                                        projeto.P[3], {},           projeto.FS0};
     for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+        if (s == bishop) // not asked for: no column, no statistics
+            continue;
         for (const AmostraConfiabilidade& amostra : r->amostras)
             ASSERT_TRUE(Iguais(RespostaDe(amostra, static_cast<Saida>(s)), esperadas[s]));
         const EstatisticasSaida& e = r->estatisticas[s];
@@ -72,6 +75,43 @@ TEST(Confiabilidade, FixedValuesGiveTheDesignNumbersInEverySample) {
               "(kN/m),P sem trinca (kN/m),Ph (kN/m),Pb (kN/m),FS0 (-)\n"
               "18,5,30,10,10,10,6,61.6839928296083,72.0075152791394,97.2,56.7,1.07158050781669\n");
     EXPECT_EQ(std::count(texto.begin(), texto.end(), '\n'), 101);
+}
+
+TEST(Confiabilidade, BishopsForceIsAFifthForceOnlyWhenAskedFor) {
+    DadosAnalise dados = exemplo;
+    dados.fatores.Fatsegbishop = 1.3L;
+    PedidoConfiabilidade pedido = Pedido(100, {{gama, {5}}}, dados, 150);
+    pedido.bishop = true;
+    const auto r = Amostrar(pedido);
+    const EstatisticasSaida& e = r->estatisticas[bishop];
+    EXPECT_EQ(e.valores, 100);
+    int acima = 0;
+    for (int i = 0; i < 100; ++i) {
+        const AmostraConfiabilidade& a = r->amostras[static_cast<std::size_t>(i)];
+        acima += a.y[bishop] > 150;
+        if (i < 4) { // the search on the sample's own data, bit for bit on this machine
+            const RespostaMetodo so =
+                AvaliarMetodos(ComValor(dados, Variavel::gama, a.x[gama]), SoBishop).P[bishop];
+            EXPECT_TRUE(Iguais(RespostaDe(a, Saida::Bishop), so)) << i;
+        }
+    }
+    // About 155.7 kN/m at the mean γ: some samples above 150, some below.
+    EXPECT_GT(acima, 10);
+    EXPECT_LT(acima, 90);
+    EXPECT_EQ(e.falha->casos, acima);
+    EXPECT_EQ(r->primeiraOrdem[bishop].media.estado, Valor);
+    std::ostringstream csv;
+    EscreverCsv(csv, *r);
+    EXPECT_NE(csv.str().find("Pb (kN/m),P Bishop (kN/m),FS0 (-)\n"), std::string::npos);
+
+    // Not asked for, it is in no sample, counts as no sample without an answer, has no column.
+    pedido.bishop = false;
+    const auto sem = Amostrar(pedido);
+    EXPECT_EQ(sem->estatisticas[bishop].valores, 0);
+    EXPECT_EQ(sem->semResposta, 0);
+    std::ostringstream semCsv;
+    EscreverCsv(semCsv, *sem);
+    EXPECT_EQ(semCsv.str().find("Bishop"), std::string::npos);
 }
 
 TEST(Confiabilidade, DrawsHaveTheMeanAndSpreadAskedFor) {
@@ -163,8 +203,8 @@ TEST(Confiabilidade, RefusedSamplesAreLeftOutAndSaidWhyOnAnyNumberOfThreads) {
     for (const AmostraConfiabilidade& a : r->amostras) {
         const bool recusada = !(a.x[phi] >= 0 && a.x[phi] < 90);
         recusadas += recusada;
-        for (EstadoResposta estado : a.estado)
-            EXPECT_EQ(estado == SemResposta, recusada);
+        for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
+            EXPECT_EQ(a.estado[s] == SemResposta, recusada || s == bishop);
     }
     ASSERT_GT(recusadas, 2);
     EXPECT_EQ(r->semResposta, recusadas);
@@ -178,7 +218,7 @@ TEST(Confiabilidade, RefusedSamplesAreLeftOutAndSaidWhyOnAnyNumberOfThreads) {
     EscreverCsv(csvUm, *um);
     EscreverCsv(csvTres, *r);
     EXPECT_EQ(csvUm.str(), csvTres.str());
-    for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+    for (std::size_t s : {comTrinca, semTrinca, horizontal, bissetriz, fs0}) {
         const EstatisticasSaida &a = um->estatisticas[s], &b = r->estatisticas[s];
         EXPECT_TRUE(MesmosBits(*a.media, *b.media)) << s;
         EXPECT_TRUE(MesmosBits(*a.desvio, *b.desvio)) << s;

@@ -19,7 +19,8 @@ PedidoEstudo Pedido(Variavel v, long double de, long double ate, int pontos, lon
     return {exemplo, v, de, ate, pontos, R};
 }
 
-constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3;
+// The closed forms' forces come first; Bishop's after them.
+constexpr std::size_t comTrinca = 0, semTrinca = 1, horizontal = 2, bissetriz = 3, bishop = 4;
 
 // The forces straight from the analyses, the variable set field by field here.
 Solicitacoes Direto(const DadosAnalise& d) {
@@ -72,7 +73,9 @@ const Caso casos[] = {
     {Variavel::CZ, 2, 30, [](DadosAnalise& d, long double x) { d.problema.ProfZ = x; }},
     {Variavel::CF, 0, 40, [](DadosAnalise& d, long double x) { d.problema.Cont = x; }},
     {Variavel::F, 0.5L, 4,
-     [](DadosAnalise& d, long double x) { d.fatores.Fatsegkan = d.fatores.Fatseglow = x; }},
+     [](DadosAnalise& d, long double x) {
+         d.fatores.Fatsegkan = d.fatores.Fatseglow = d.fatores.Fatsegbishop = x;
+     }},
 };
 
 TEST(Varredura, EachPointIsASingleRunOfTheAnalyses) {
@@ -119,8 +122,8 @@ TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
     using enum TipoLimite;
     struct {
         PedidoEstudo pedido;
-        TipoLimite esperado[NumeroDeForcas];
-        int cruzamentos[NumeroDeForcas];
+        TipoLimite esperado[bishop];
+        int cruzamentos[bishop];
     } tabela[] = {
         // clang-format off
         // Every force grows with the height: how high can it go with 80 kN/m?
@@ -150,7 +153,8 @@ TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
         const PedidoEstudo& pedido = linha.pedido;
         const auto estudo = Varrer(pedido);
         ASSERT_TRUE(estudo);
-        for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+        EXPECT_EQ(estudo->limites[bishop].tipo, SemValores); // not asked for
+        for (std::size_t f = 0; f < bishop; ++f) {
             const Limite& l = estudo->limites[f];
             SCOPED_TRACE(testing::Message()
                          << Descricao(pedido.variavel).cabecalho << ", força " << f
@@ -185,6 +189,41 @@ TEST(Varredura, LimitShownHoldsWhenTypedAndLiesBetweenDirectRunsOnEachSide) {
     // Low's horizontal force at 3.018 m is 100.0094 kN/m, over the strength: 3.017 is shown.
     EXPECT_EQ(Varrer(tabela[1].pedido)->limites[horizontal].exibido, ParseReal("3017e-3"));
     EXPECT_GT(*Direto(ComValor(exemplo, Variavel::H, ParseReal("3018e-3")))[horizontal], 100);
+}
+
+TEST(Varredura, BishopsForceIsSweptOnlyWhenAskedFor) {
+    DadosAnalise dados = exemplo;
+    dados.fatores.Fatsegbishop = 1.3L;
+    PedidoEstudo pedido{dados, Variavel::F, 1.1L, 1.5L, 5, 150, true};
+    const auto estudo = Varrer(pedido);
+    ASSERT_TRUE(estudo);
+    // Each point is Bishop's search at that F, and F is Bishop's own factor too.
+    for (const PontoEstudo& ponto : estudo->pontos) {
+        DadosAnalise d = dados;
+        d.fatores.Fatsegbishop = ponto.x;
+        const RespostaMetodo so = AvaliarMetodos(d, SoBishop).P[bishop];
+        ASSERT_EQ(so.estado, EstadoResposta::Valor);
+        ASSERT_TRUE(ponto.P[bishop]);
+        EXPECT_TRUE(MesmosBits(*ponto.P[bishop], so.valor)) << static_cast<double>(ponto.x);
+    }
+    // 155.7 kN/m at F = 1.3: the force rises with F past 150 kN/m below it.
+    EXPECT_NEAR(*estudo->projeto[bishop], 155.7L, 0.05L);
+    const Limite& l = estudo->limites[bishop];
+    ASSERT_EQ(l.tipo, TipoLimite::Maximo);
+    EXPECT_LT(l.x, 1.3L);
+    DadosAnalise noLimite = dados;
+    noLimite.fatores.Fatsegbishop = l.exibido;
+    EXPECT_LE(AvaliarMetodos(noLimite, SoBishop).P[bishop].valor, 150);
+    noLimite.fatores.Fatsegbishop = l.alem;
+    EXPECT_GT(AvaliarMetodos(noLimite, SoBishop).P[bishop].valor, 150);
+    EXPECT_NE(CsvDoEstudo(*estudo).find(",Pb (kN/m),P Bishop (kN/m)\n"), std::string::npos);
+
+    // Not asked for: no force, no limit, no column.
+    pedido.bishop = false;
+    const auto sem = Varrer(pedido);
+    EXPECT_FALSE(sem->projeto[bishop]);
+    EXPECT_EQ(sem->limites[bishop].tipo, TipoLimite::SemValores);
+    EXPECT_EQ(CsvDoEstudo(*sem).find("Bishop"), std::string::npos);
 }
 
 TEST(Varredura, RequestsThatCannotBeSweptSaySo) {

@@ -41,6 +41,15 @@ TEST(Verificacoes, WorkedEmbankment) {
     EXPECT_NEAR(*r.uso, 117.612L, 5e-4L);
     EXPECT_NEAR(*r.rigidez.valor, 1944, 1e-10L);
     EXPECT_EQ(r.espalhamento.veredito, Veredito::Atende); // 40,5 within Td
+    // Bishop's force, when its factors are typed and it runs, is the largest.
+    EntradaVerificacoes comBishop = Exemplo();
+    DadosAnalise d = exemplo;
+    d.fatores.Fatsegbishop = 1.3L;
+    comBishop.metodos = AvaliarMetodos(d, TodosOsMetodos);
+    const ResultadoVerificacoes rb = Verificar(comBishop);
+    EXPECT_EQ(rb.fonte, "Bishop");
+    EXPECT_NEAR(*rb.governante.valor, 155.7L, 0.05L);
+    EXPECT_EQ(*rb.governante.valor, comBishop.metodos.P[Indice(Forca::Bishop)].valor);
     // A thinner layer squeezes out under the slope.
     const ResultadoVerificacoes fina = Verificar(Exemplo(4));
     EXPECT_NEAR(*fina.extrusao.valor, 1.32222222222222L, 1e-13L);
@@ -100,6 +109,15 @@ TEST(Verificacoes, WhatCannotBeCheckedSaysWhy) {
          NaoAtende, "há cunhas de Low horizontal"},
         {"refused by the methods", [](V& e) { e.metodos = Exemplo(1).metodos; }, &R::governante,
          NaoVerificado, "A camada mole é delgada"},
+        {"Bishop chosen, not run", [](V& e) { e.escolha = Forca::Bishop; }, &R::governante,
+         NaoVerificado, "digite o fator de segurança e a posição do reforço do método de Bishop"},
+        // A reinforcement on the crest crosses none of Bishop's circles below F.
+        {"Bishop unsolvable", [](V& e) {
+             DadosAnalise d = exemplo;
+             d.fatores.Fatsegbishop = 1.3L;
+             d.fatores.Posrefbishop = 3;
+             e.metodos = AvaliarMetodos(d, TodosOsMetodos);
+         }, &R::resistencia, NaoAtende, "há círculos de Bishop abaixo do fator"},
     };
     // clang-format on
     for (const Caso& caso : casos) {
