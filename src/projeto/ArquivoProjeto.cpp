@@ -66,6 +66,8 @@ constexpr CampoProjeto outrosCampos[] = {
     {"Posrefbishop", "ePosrefbishop", "Método de Bishop: Posição do reforço", 4},
     {"TrincaBishop", "chTrincaBishop", "Método de Bishop: Trinca de tração através do aterro", 4,
      "nao", TipoCampo::SimNao},
+    {"BishopConfiabilidade", "chBishopConfiabilidade", "Confiabilidade: Incluir o método de Bishop",
+     5, "nao", TipoCampo::SimNao},
 };
 static_assert(Grandezas.size() + std::size(outrosCampos) == NumeroDeCampos);
 

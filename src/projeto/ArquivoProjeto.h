@@ -27,7 +27,7 @@ struct CampoProjeto {
     TipoCampo tipo = TipoCampo::Numero;
 };
 
-inline constexpr std::size_t NumeroDeCampos = 49;
+inline constexpr std::size_t NumeroDeCampos = 50;
 
 // The twelve problem values, the closed forms' three inputs, the five anchorage inputs, the eight
 // of the limit-state checks, the eighteen of the reliability analysis and Bishop's three, in
@@ -43,7 +43,7 @@ struct Projeto {
 };
 
 inline constexpr char NomeDoFormato[] = "Veltra";
-inline constexpr int VersaoDoFormato = 4;
+inline constexpr int VersaoDoFormato = 5;
 // Larger files are refused without being read whole: a design is a few hundred bytes.
 inline constexpr qint64 TamanhoMaximoArquivo = 1 << 20;
 

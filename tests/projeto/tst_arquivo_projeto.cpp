@@ -26,13 +26,13 @@ protected:
 Projeto Digitado() {
     Projeto p;
     const char* valores[NumeroDeCampos] = {
-        "3",         "2,5",       "18,75",  "",       "30",        "1E-3",      "-0",
-        " 6 ",       "0,",        "1,5e+2", "+10",    ",5",        "12",        "1,3",
-        "0",         "1,30",      "5,55",   "",       "30",        "1,5",       "1,5",
-        "2,0",       "2",         "200",    "1,1",    "2",         "",          "5",
-        "5",         "lognormal", "30",     "normal", "0",         "lognormal", "30",
-        "lognormal", "30",        "normal", "0",      "lognormal", "10",        "normal",
-        "nao",       "20000",     "7",      "82,6",   "1,35",      "0,5",       "sim"};
+        "3",    "2,5",       "18,75", "",          "30",  "1E-3",      "-0",   " 6 ",
+        "0,",   "1,5e+2",    "+10",   ",5",        "12",  "1,3",       "0",    "1,30",
+        "5,55", "",          "30",    "1,5",       "1,5", "2,0",       "2",    "200",
+        "1,1",  "2",         "",      "5",         "5",   "lognormal", "30",   "normal",
+        "0",    "lognormal", "30",    "lognormal", "30",  "normal",    "0",    "lognormal",
+        "10",   "normal",    "nao",   "20000",     "7",   "82,6",      "1,35", "0,5",
+        "sim",  "sim"};
     for (std::size_t i = 0; i < NumeroDeCampos; ++i) {
         p.valores[i] = QString::fromUtf8(valores[i]);
     }
@@ -83,10 +83,10 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
         {"texto", "isto não é um projeto", "não é JSON"},
         {"lista", "[1, 2]", "não é JSON"},
         {"outro programa", trocar("\"Veltra\"", "\"Outro\""), "não é um projeto do Veltra"},
-        {"versão nova", trocar("\"versao\": 4", "\"versao\": 5"),
-         "versão mais nova do Veltra (formato 5)"},
-        {"versão em texto", trocar("\"versao\": 4", "\"versao\": \"4\""), "versão do formato"},
-        {"versão zero", trocar("\"versao\": 4", "\"versao\": 0"), "versão do formato"},
+        {"versão nova", trocar("\"versao\": 5", "\"versao\": 6"),
+         "versão mais nova do Veltra (formato 6)"},
+        {"versão em texto", trocar("\"versao\": 5", "\"versao\": \"5\""), "versão do formato"},
+        {"versão zero", trocar("\"versao\": 5", "\"versao\": 0"), "versão do formato"},
         {"distribuição desconhecida", trocar("\"lognormal\"", "\"triangular\""),
          "«Confiabilidade: Distribuição de γ» não é uma das opções (“triangular”)"},
         // Format 2 has the checks' values: none may be missing.
@@ -123,7 +123,7 @@ TEST_F(ArquivoProjeto, FileRefusedWithItsReasonAndNothingChanges) {
 TEST_F(ArquivoProjeto, Format1FileOpensWithTheChecksInitialValues) {
     QByteArray json;
     ASSERT_TRUE(ProjetoParaJson(Digitado(), json).ok);
-    json.replace("\"versao\": 4", "\"versao\": 1");
+    json.replace("\"versao\": 5", "\"versao\": 1");
     for (std::size_t i = 20; i < NumeroDeCampos; ++i) {
         const QByteArray chave = CamposProjeto[i].chave;
         json.replace("\"" + chave + "\"", "\"antigo" + chave + "\"");
