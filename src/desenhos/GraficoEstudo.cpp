@@ -80,5 +80,9 @@ QChart* GraficoEstudo(const EstudoParametrico& e) {
     y->setRange(0, yMax * 1.08);
     y->applyNiceNumbers();
     AnexarEixos(grafico, x, y);
+    // Seven entries do not fit in one line below the plot: beside it they stand one per line.
+    if (p.bishop) {
+        grafico->legend()->setAlignment(Qt::AlignRight);
+    }
     return grafico;
 }

@@ -85,7 +85,7 @@ void Low(ConteudoRelatorio& c, const AvaliacaoMetodos& a) {
 
 // Bishop's search when it counts as calculated and its inputs are typed; else why not.
 void Bishop(ConteudoRelatorio& c, const AvaliacaoMetodos& a, bool calculado) {
-    if (!a.bishop) {
+    if (!a.bishop || !calculado) {
         QString motivo = CampoNaoDigitado(c, "Fatsegbishop", "fator de segurança de Bishop");
         if (motivo.isEmpty()) {
             motivo = CampoNaoDigitado(c, "Posrefbishop", "posição do reforço");
@@ -202,12 +202,12 @@ ConteudoRelatorio CalcularRelatorio(const Projeto& projeto, const QString& arqui
     c.Fatseglow = ValorDigitado(projeto, "Fatseglow");
 
     // One run of each method whose factors are typed gives the report's results, the reasons of
-    // those left out and the checks.
+    // those left out and the checks (which count every method run, as their window does).
     c.Fatsegbishop = ValorDigitado(projeto, "Fatsegbishop");
     c.Posrefbishop = ValorDigitado(projeto, "Posrefbishop");
     c.TrincaBishop = TextoDigitado(projeto, "TrincaBishop") == QLatin1String("sim");
     const bool fatoresKaniraj = c.Fatsegkan && c.Posref;
-    const bool fatoresBishop = bishop && c.Fatsegbishop && c.Posrefbishop;
+    const bool fatoresBishop = c.Fatsegbishop && c.Posrefbishop;
     const DadosAnalise dados{*c.dados,
                              {.Fatsegkan = fatoresKaniraj ? *c.Fatsegkan : 0,
                               .Posref = fatoresKaniraj ? *c.Posref : 0,

@@ -266,11 +266,10 @@ QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
         return l ? QString::fromStdString(TextoComprimentoAncoragem(*l)) : naoCalculado;
     };
     Tabela t(fator, {QStringLiteral("Solicitação"), QStringLiteral("Comprimento (m)")});
-    const std::optional<long double>* comprimentos[NumeroDeForcas] = {&c.ComTr, &c.SemTr, &c.Horiz,
-                                                                      &c.Biss};
-    for (int f = 0; f < NumeroDeForcas; ++f) {
-        t.Linha({QString::fromUtf8(Saidas[static_cast<std::size_t>(f)].nome),
-                 comprimento(*comprimentos[f])});
+    // The closed forms' forces, the first four, are the ones anchored.
+    const std::optional<long double>* comprimentos[] = {&c.ComTr, &c.SemTr, &c.Horiz, &c.Biss};
+    for (std::size_t f = 0; f < std::size(comprimentos); ++f) {
+        t.Linha({QString::fromUtf8(Saidas[f].nome), comprimento(*comprimentos[f])});
     }
     return h + QStringLiteral("<p></p>") + t.Html();
 }
@@ -397,11 +396,14 @@ QString SecaoSuperficies(const ConteudoRelatorio& c, QTextDocument& documento) {
 
 QString TabelaDeSaidas(qreal fator, const TabelaDeTexto& texto) {
     QStringList cabecalho{QStringLiteral("Grandeza")};
-    for (int s = 0; s < NumeroDeSaidas; ++s) {
-        cabecalho
-            << ColunaDaSaida(static_cast<Saida>(s)).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (const Saida saida : texto.colunas) {
+        cabecalho << ColunaDaSaida(saida).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
-    Tabela t(fator, cabecalho, {26, 15, 15, 16, 15, 13}, true);
+    // With Bishop's column the names give a little of their width.
+    Tabela t(fator, cabecalho,
+             texto.colunas.size() < NumeroDeSaidas ? QList<int>{26, 15, 15, 16, 15, 13}
+                                                   : QList<int>{22, 13, 13, 13, 13, 13, 13},
+             true);
     for (std::size_t l = 0; l < texto.valores.size(); ++l) {
         QStringList linha{texto.linhas[static_cast<qsizetype>(l)]};
         for (const QString& v : texto.valores[l]) {
@@ -442,8 +444,9 @@ QString SecaoConfiabilidade(const ConteudoRelatorio& c, QTextDocument& documento
     h += TabelaDeSaidas(fator, TabelaDasParcelas(r));
     // The histograms, two by two.
     h += QStringLiteral("<table cellpadding='%1' width='100%'><tr>").arg(qRound(2 * fator));
-    for (int s = 0; s < NumeroDeSaidas; ++s) {
-        const auto saida = static_cast<Saida>(s);
+    int desenhados = 0;
+    for (const Saida saida : SaidasCalculadas(p)) {
+        const int s = static_cast<int>(Indice(saida));
         const bool fs0 = saida == Saida::FS0;
         std::optional<double> linha = fs0 ? std::optional<double>(1.0) : std::nullopt;
         if (!fs0 && p.Td) {
@@ -458,7 +461,7 @@ QString SecaoConfiabilidade(const ConteudoRelatorio& c, QTextDocument& documento
         documento.addResource(QTextDocument::ImageResource, QUrl(nome), figura);
         h += QStringLiteral("<td align='center'><img src='%1' width='300' height='186'></td>")
                  .arg(nome);
-        if (s % 2 == 1) {
+        if (++desenhados % 2 == 0) {
             h += QStringLiteral("</tr><tr>");
         }
     }

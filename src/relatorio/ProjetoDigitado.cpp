@@ -55,7 +55,7 @@ std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto) {
     return d;
 }
 
-std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido) {
+std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido, bool bishop) {
     DadosAnalise d;
     const auto ler = [&](const char* chave, long double& valor) {
         const auto v = ValorDigitado(projeto, chave);
@@ -75,7 +75,18 @@ std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& inva
         !ler("Fatseglow", d.fatores.Fatseglow)) {
         return std::nullopt;
     }
+    if (bishop || BishopDigitado(projeto)) {
+        if (!ler("Fatsegbishop", d.fatores.Fatsegbishop) ||
+            !ler("Posrefbishop", d.fatores.Posrefbishop)) {
+            return std::nullopt;
+        }
+    }
+    d.fatores.TrincaBishop = TextoDigitado(projeto, "TrincaBishop") == QLatin1String("sim");
     return d;
+}
+
+bool BishopDigitado(const Projeto& projeto) {
+    return ValorDigitado(projeto, "Fatsegbishop") && ValorDigitado(projeto, "Posrefbishop");
 }
 
 EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const AvaliacaoMetodos& metodos,

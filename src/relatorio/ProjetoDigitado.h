@@ -23,8 +23,13 @@ std::optional<long double> ValorDigitado(const Projeto& projeto, const char* cha
 std::optional<DadosEntrada> ProblemaDigitado(const Projeto& projeto);
 
 // The problem and the methods' values; none when one is not a number, and then `invalido` is the
-// label of the first such field.
-std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido);
+// label of the first such field. Bishop's F and a count only with `bishop`; else they are read
+// when they are numbers and left 0 when not.
+std::optional<DadosAnalise> DadosDigitados(const Projeto& projeto, QString& invalido,
+                                           bool bishop = false);
+
+// Whether Bishop's F and a are both typed numbers: its force counts in the checks only then.
+bool BishopDigitado(const Projeto& projeto);
 
 // The limit-state checks of the typed design, against the methods' run on its typed data.
 EntradaVerificacoes VerificacoesDigitadas(const Projeto& projeto, const AvaliacaoMetodos& metodos,

@@ -43,7 +43,8 @@ bool VariacaoDigitada(const Projeto& projeto) {
 std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
                                                            QString& problema) {
     QString invalido;
-    const std::optional<DadosAnalise> dados = DadosDigitados(projeto, invalido);
+    const std::optional<DadosAnalise> dados = DadosDigitados(
+        projeto, invalido, TextoDigitado(projeto, "BishopConfiabilidade") == QLatin1String("sim"));
     if (!dados) {
         problema = QStringLiteral("\u00ab%1\u00bb não é um número válido. Corrija-o na entrada de "
                                   "dados ou nos métodos.")
@@ -69,6 +70,7 @@ std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projet
     }
     pedido.resistenciasCorrelacionadas =
         TextoDigitado(projeto, "Correlacionadas") != QLatin1String("nao");
+    pedido.bishop = TextoDigitado(projeto, "BishopConfiabilidade") == QLatin1String("sim");
     const auto amostras = ValorDigitado(projeto, "Amostras");
     const auto semente = ValorDigitado(projeto, "Semente");
     if (!amostras || *amostras != std::floor(*amostras) || *amostras < MinimoDeAmostras ||
@@ -117,8 +119,19 @@ QString NomeDaSaida(Saida saida) {
                                                      QString::fromUtf8(d.simbolo));
 }
 
+std::vector<Saida> SaidasCalculadas(const PedidoConfiabilidade& pedido) {
+    std::vector<Saida> saidas;
+    for (int s = 0; s < NumeroDeSaidas; ++s) {
+        if (Calculada(pedido, static_cast<Saida>(s))) {
+            saidas.push_back(static_cast<Saida>(s));
+        }
+    }
+    return saidas;
+}
+
 TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& r) {
     TabelaDeTexto t;
+    t.colunas = SaidasCalculadas(r.pedido);
     t.linhas = {QStringLiteral("Média"),
                 QStringLiteral("Desvio padrão"),
                 QStringLiteral("Valor de 5 %"),
@@ -130,9 +143,15 @@ TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& r) {
                 QStringLiteral("1ª ordem: valor nas médias"),
                 QStringLiteral("1ª ordem: desvio padrão")};
     t.valores.resize(static_cast<std::size_t>(t.linhas.size()));
-    t.dicaSemValor = QStringLiteral("há cunhas de Low que nenhuma força no reforço leva ao fator "
-                                    "de segurança adotado, ou os dados são recusados");
-    for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
+    t.dicaSemValor =
+        r.pedido.bishop
+            ? QStringLiteral("há cunhas de Low que nenhuma força no reforço leva ao fator de "
+                             "segurança adotado, círculos de Bishop abaixo dele que o reforço não "
+                             "corta, ou os dados são recusados")
+            : QStringLiteral("há cunhas de Low que nenhuma força no reforço leva ao fator de "
+                             "segurança adotado, ou os dados são recusados");
+    for (const Saida saida : t.colunas) {
+        const std::size_t s = Indice(saida);
         const EstatisticasSaida& e = r.estatisticas[s];
         const PrimeiraOrdemSaida& f = r.primeiraOrdem[s];
         const QString nada = QStringLiteral("—");
@@ -159,6 +178,7 @@ TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& r) {
 
 TabelaDeTexto TabelaDasParcelas(const ResultadoConfiabilidade& r) {
     TabelaDeTexto t;
+    t.colunas = SaidasCalculadas(r.pedido);
     const std::vector<ParcelaPrimeiraOrdem>& termos = r.primeiraOrdem[0].parcelas;
     for (const ParcelaPrimeiraOrdem& termo : termos) {
         QStringList nomes;
@@ -168,8 +188,8 @@ TabelaDeTexto TabelaDasParcelas(const ResultadoConfiabilidade& r) {
         t.linhas << nomes.join(QStringLiteral(", "));
         t.valores.emplace_back();
     }
-    for (std::size_t s = 0; s < NumeroDeSaidas; ++s) {
-        const std::vector<ParcelaPrimeiraOrdem>& parcelas = r.primeiraOrdem[s].parcelas;
+    for (const Saida saida : t.colunas) {
+        const std::vector<ParcelaPrimeiraOrdem>& parcelas = r.primeiraOrdem[Indice(saida)].parcelas;
         for (std::size_t p = 0; p < t.valores.size(); ++p) {
             const auto fracao = p < parcelas.size() ? parcelas[p].fracao : std::nullopt;
             t.valores[p] << (fracao ? Percentual(*fracao) : QStringLiteral("—"));

@@ -31,9 +31,13 @@ bool HaIncerteza(const PedidoConfiabilidade& pedido);
 QString ColunaDaSaida(Saida saida);
 QString NomeDaSaida(Saida saida);
 
+// The results the run computed, in their order: Bishop's force only when it asked for it.
+std::vector<Saida> SaidasCalculadas(const PedidoConfiabilidade& pedido);
+
 struct TabelaDeTexto {
+    std::vector<Saida> colunas;       // the results, one column each
     QStringList linhas;               // the rows' names
-    std::vector<QStringList> valores; // by row, one per result
+    std::vector<QStringList> valores; // by row, one per column
     QString dicaSemValor;             // why a cell says "sem valor"
 };
 

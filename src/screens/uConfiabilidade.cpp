@@ -45,15 +45,9 @@ TConfiabilidade::TConfiabilidade(QWidget* parent)
     ui->setupUi(this);
     FixarMoldura(true);
     PrepararBarraStatus(ui->StatusBar1);
-    for (int s = 0; s < NumeroDeSaidas; ++s) {
-        ui->cbHistograma->addItem(NomeDaSaida(static_cast<Saida>(s)));
-    }
+    ListarSaidas(SaidasCalculadas({}));
     for (QTableWidget* tabela : {ui->tResultados, ui->tParcelas}) {
-        tabela->setColumnCount(NumeroDeSaidas);
-        for (int s = 0; s < NumeroDeSaidas; ++s) {
-            tabela->setHorizontalHeaderItem(
-                s, new QTableWidgetItem(ColunaDaSaida(static_cast<Saida>(s))));
-        }
+        Colunas(tabela, SaidasCalculadas({}));
         QHeaderView* cabecalho = tabela->horizontalHeader();
         cabecalho->setSectionResizeMode(QHeaderView::Stretch);
         // A narrow window scrolls the table rather than cut a heading; the rows grow with
@@ -89,7 +83,9 @@ TConfiabilidade::TConfiabilidade(QWidget* parent)
          findChildren<QComboBox*>(QRegularExpression(QStringLiteral("^cbDist")))) {
         connect(lista, &QComboBox::currentIndexChanged, this, Tratado([this] { Recalcular(); }));
     }
-    connect(ui->chCorrelacionadas, &QCheckBox::toggled, this, Tratado([this] { Recalcular(); }));
+    for (QCheckBox* marca : {ui->chCorrelacionadas, ui->chBishopConfiabilidade}) {
+        connect(marca, &QCheckBox::toggled, this, Tratado([this] { Recalcular(); }));
+    }
     connect(ui->cbHistograma, &QComboBox::currentIndexChanged, this,
             Tratado([this] { ExibirHistograma(); }));
     AoClicar(ui->bCancelar, this, &TConfiabilidade::bCancelarClick);
@@ -216,10 +212,11 @@ void TConfiabilidade::Exibir() {
                  QString::fromUtf8(r.motivoSemResposta)));
     for (const auto& [tabela, texto] : {std::pair{ui->tResultados, TabelaDosResultados(r)},
                                         std::pair{ui->tParcelas, TabelaDasParcelas(r)}}) {
+        Colunas(tabela, texto.colunas);
         tabela->setRowCount(static_cast<int>(texto.linhas.size()));
         tabela->setVerticalHeaderLabels(texto.linhas);
         for (std::size_t l = 0; l < texto.valores.size(); ++l) {
-            for (int s = 0; s < NumeroDeSaidas; ++s) {
+            for (int s = 0; s < static_cast<int>(texto.colunas.size()); ++s) {
                 const QString celula = texto.valores[l][s];
                 Preencher(tabela, static_cast<int>(l), s, celula,
                           celula == QLatin1String("sem valor") ? texto.dicaSemValor : QString());
@@ -227,6 +224,7 @@ void TConfiabilidade::Exibir() {
         }
     }
     ui->tResultados->resizeRowsToContents();
+    ListarSaidas(SaidasCalculadas(r.pedido));
     ExibirHistograma();
     ui->bCsv->setEnabled(true);
 }
@@ -235,7 +233,7 @@ void TConfiabilidade::ExibirHistograma() {
     if (!Mostrado()) {
         return;
     }
-    const auto saida = static_cast<Saida>(ui->cbHistograma->currentIndex());
+    const auto saida = static_cast<Saida>(ui->cbHistograma->currentData().toInt());
     const EstatisticasSaida& e = Mostrado()->estatisticas[static_cast<std::size_t>(saida)];
     const bool fs0 = saida == Saida::FS0;
     std::optional<double> linha = fs0 ? std::optional<double>(1.0) : std::nullopt;
@@ -251,6 +249,26 @@ void TConfiabilidade::ExibirHistograma() {
         HistogramaDe(ValoresDe(*Mostrado(), saida), 30), titulo, ui->cbHistograma->currentText(),
         linha, fs0 ? QStringLiteral("FS0 = 1") : QStringLiteral("Td")));
     delete antigo;
+}
+
+// The results the histogram can show, keeping the one shown when it is still among them.
+void TConfiabilidade::ListarSaidas(const std::vector<Saida>& saidas) {
+    const QVariant atual = ui->cbHistograma->currentData();
+    const QSignalBlocker bloqueio(ui->cbHistograma);
+    ui->cbHistograma->clear();
+    for (const Saida saida : saidas) {
+        ui->cbHistograma->addItem(NomeDaSaida(saida), static_cast<int>(Indice(saida)));
+    }
+    ui->cbHistograma->setCurrentIndex(std::max(0, ui->cbHistograma->findData(atual)));
+}
+
+// One column per result shown.
+void TConfiabilidade::Colunas(QTableWidget* tabela, const std::vector<Saida>& saidas) {
+    tabela->setColumnCount(static_cast<int>(saidas.size()));
+    for (std::size_t s = 0; s < saidas.size(); ++s) {
+        tabela->setHorizontalHeaderItem(static_cast<int>(s),
+                                        new QTableWidgetItem(ColunaDaSaida(saidas[s])));
+    }
 }
 
 // Nothing of an earlier run stays on the screen beside the message.

@@ -5,12 +5,16 @@
 #include "calc/Confiabilidade.h"
 
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class TConfiabilidade;
 }
 
-// How sure the design is: the four forces and Low's FS0 when γ, c, φ, the clay's strengths and
+class QTableWidget;
+
+// How sure the design is: the closed forms' four forces and Low's FS0 (and Bishop's force when
+// asked for) when γ, c, φ, the clay's strengths and
 // the layer's thickness vary about the values typed, by Monte Carlo and, beside it, the
 // first-order estimate; the probability that the force exceeds the design strength, histograms,
 // which variable weighs most, and every sample as a table. The run goes on in the background; any
@@ -32,6 +36,8 @@ private:
     void Exibir();
     void ExibirHistograma();
     void ExibirErro(const QString& mensagem);
+    void ListarSaidas(const std::vector<Saida>& saidas);
+    static void Colunas(QTableWidget* tabela, const std::vector<Saida>& saidas);
     void bCancelarClick();
     void bCsvClick();
     void bFecharClick();

@@ -17,6 +17,7 @@
 
 #include <QAbstractItemView>
 #include <QChart>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLocale>
@@ -120,7 +121,7 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         const int linha = static_cast<int>(f) + 1;
         const Saida curva = static_cast<Forca>(f);
-        auto* nome = new QLabel(NomeDe(curva), ui->Quadro);
+        auto* nome = lNome_[f] = new QLabel(NomeDe(curva), ui->Quadro);
         nome->setStyleSheet(
             QStringLiteral("color: %1; font-weight: bold;").arg(CanetaDe(curva).color().name()));
         lProjeto_[f] = new QLabel(ui->Quadro);
@@ -155,6 +156,10 @@ TEstudo::TEstudo(QWidget* parent) : Tela(Tipo::Modal, parent), ui(new Ui::TEstud
             Tratado([this] { VariavelEscolhida(); }));
     connect(ui->cbGeotextil, &QComboBox::currentIndexChanged, this,
             Tratado([this] { GeotextilEscolhido(); }));
+    connect(ui->chBishop, &QCheckBox::toggled, this, Tratado([this] {
+                LerDadosDigitados();
+                Recalcular();
+            }));
     AoClicar(ui->bCancelar, this, &TEstudo::bCancelarClick);
     AoClicar(ui->bCsv, this, &TEstudo::bCsvClick);
     AoClicar(ui->bImagem, this, &TEstudo::bImagemClick);
@@ -199,7 +204,7 @@ void TEstudo::hideEvent(QHideEvent* e) {
 // The values as typed on the data-entry and methods screens, as their runs would read them.
 void TEstudo::LerDadosDigitados() {
     QString invalido;
-    dados_ = DadosDigitados(ProjetoDasTelas(), invalido);
+    dados_ = DadosDigitados(ProjetoDasTelas(), invalido, ui->chBishop->isChecked());
     erroDados_ = dados_ ? QString()
                         : NaoNumero(invalido) +
                               QStringLiteral(" Corrija-o na entrada de dados ou nos métodos.");
@@ -239,6 +244,7 @@ QString TEstudo::LerPedido(PedidoEstudo& pedido) {
         return erroDados_;
     }
     pedido.dados = *dados_;
+    pedido.bishop = ui->chBishop->isChecked();
     pedido.variavel = static_cast<Variavel>(ui->cbVariavel->currentIndex());
     QString erro;
     long double pontos = 0;
@@ -281,7 +287,8 @@ void TEstudo::Recalcular() {
         ExibirErro(erro);
         return;
     }
-    if (pedido.pontos <= PontosNoOrcamento) {
+    // Bishop's search would hold the window for a large part of a second.
+    if (pedido.pontos <= PontosNoOrcamento && !pedido.bishop) {
         estudo_ = Varrer(pedido);
         Exibir();
         return;
@@ -319,6 +326,7 @@ void TEstudo::Exibir() {
     QChart* antigo = ui->Grafico->chart();
     ui->Grafico->setChart(GraficoEstudo(estudo));
     delete antigo;
+    MostrarLinhaBishop(estudo.pedido.bishop);
     bool lacunas = false;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         lProjeto_[f]->setText(TextoDaForca(estudo.projeto[f]));
@@ -327,11 +335,16 @@ void TEstudo::Exibir() {
                                [f](const PontoEstudo& p) { return !p.P[f]; });
     }
     ui->lNota->setText(
-        lacunas ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
-                                 "dados, nenhuma cunha do método cabe na camada (ou além da "
-                                 "berma) ou alguma cunha de Low não chega ao fator de segurança "
-                                 "com reforço.")
-                : QString());
+        !lacunas ? QString()
+        : estudo.pedido.bishop
+            ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
+                             "dados, nenhuma cunha ou círculo do método cabe na camada (ou além "
+                             "da berma), alguma cunha de Low não chega ao fator de segurança com "
+                             "reforço ou algum círculo de Bishop abaixo dele não é cortado pelo "
+                             "reforço.")
+            : QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
+                             "dados, nenhuma cunha do método cabe na camada (ou além da berma) ou "
+                             "alguma cunha de Low não chega ao fator de segurança com reforço."));
     ui->lNota->setVisible(lacunas);
     for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
         botao->setEnabled(true);
@@ -345,6 +358,7 @@ void TEstudo::ExibirErro(const QString& mensagem) {
     QChart* antigo = ui->Grafico->chart();
     ui->Grafico->setChart(NovoGrafico(QStringLiteral("Solicitação requerida")));
     delete antigo;
+    MostrarLinhaBishop(ui->chBishop->isChecked());
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         lProjeto_[f]->setText(QStringLiteral("\u2013"));
         lLimite_[f]->setText(QStringLiteral("\u2013"));
@@ -353,6 +367,14 @@ void TEstudo::ExibirErro(const QString& mensagem) {
     ui->lNota->setVisible(false);
     for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
         botao->setEnabled(false);
+    }
+}
+
+// Bishop's row of the table only where the study sweeps it.
+void TEstudo::MostrarLinhaBishop(bool visivel) {
+    const std::size_t f = Indice(Forca::Bishop);
+    for (QLabel* rotulo : {lNome_[f], lProjeto_[f], lLimite_[f]}) {
+        rotulo->setVisible(visivel);
     }
 }
 

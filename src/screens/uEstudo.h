@@ -14,10 +14,11 @@ class TEstudo;
 
 class QLabel;
 
-// The parametric study: the four required forces against one value of the problem (every other
-// value as typed on the data-entry and methods screens), the reinforcement's allowable strength as
-// a line, and for each force how far the variable can go before the force passes it. Recomputed
-// as the user types; large sweeps run in the background. Opens modally over the methods screen.
+// The parametric study: the required forces against one value of the problem (every other value
+// as typed on the data-entry and methods screens), the reinforcement's allowable strength as a
+// line, and for each force how far the variable can go before the force passes it. Recomputed as
+// the user types; large sweeps, and those with Bishop's force, run in the background. Opens
+// modally over the methods screen.
 class TEstudo : public Tela {
     Q_OBJECT
 public:
@@ -39,6 +40,7 @@ private:
     void Entregar(EstudoParametrico estudo);
     void Exibir();
     void ExibirErro(const QString& mensagem);
+    void MostrarLinhaBishop(bool visivel);
     const EstudoParametrico* Desenhado() const;
     void bCancelarClick();
     void bCsvClick();
@@ -47,6 +49,7 @@ private:
     void bFecharClick();
 
     std::unique_ptr<Ui::TEstudo> ui;
+    std::array<QLabel*, NumeroDeForcas> lNome_{};
     std::array<QLabel*, NumeroDeForcas> lProjeto_{};
     std::array<QLabel*, NumeroDeForcas> lLimite_{};
     // The typed values, read each time the window opens; none when one is not a number.

@@ -215,14 +215,14 @@ void TstConvencoes::cadaTela_data() {
     linha("fCaso10", fCaso10, Modal, folha, 0, true, "");
     linha("fTab1", fTab1, Modal, folha, 0, true, "");
     linha("fTab2", fTab2, Modal, folha, 0, true, "");
-    linha("Estudo", Estudo, Modal, "cbVariavel eDe eAte ePontos cbGeotextil eResistencia eReducao "
-                                   "bFechar", 8, true, "");
+    linha("Estudo", Estudo, Modal, "cbVariavel eDe eAte ePontos chBishop cbGeotextil eResistencia "
+                                   "eReducao bFechar", 9, true, "");
     linha("Superficies", Superficies, Modal, "bFechar bImprimir bSalvarImagem", 3, true, "bImprimir");
     linha("Verificacoes", Verificacoes, Modal, "eFSdesl eFSext eFScap eTult eFRid eFRfl eFRdq eEpsadm "
                                                "cbForca bFechar", 10, true, "");
     linha("Confiabilidade", Confiabilidade, Modal, "eCVgama cbDistgama eCVc cbDistc eCVphi cbDistphi "
           "eCVCS cbDistCS eCVCZ cbDistCZ eCVCF cbDistCF eCVT cbDistT chCorrelacionadas eAmostras "
-          "eSemente eTdConfiabilidade tResultados bFechar", 19, true, "");
+          "eSemente eTdConfiabilidade chBishopConfiabilidade tResultados bFechar", 20, true, "");
     // clang-format on
 }
 

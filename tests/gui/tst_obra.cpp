@@ -14,6 +14,7 @@
 #include "calc/Verificacao.h"
 #include "data/EstadoExecucao.h"
 #include "data/ParseReal.h"
+#include "desenhos/Numeros.h"
 #include "desenhos/SecaoTransversal.h"
 #include "relatorio/ProjetoDigitado.h"
 #include "relatorio/TextoConfiabilidade.h"
@@ -588,12 +589,17 @@ void TstObra::relatorioSemJanelas() {
         QStringLiteral("Bishop +%1 +%2").arg(Formato(bishop.P), Formato(bishop.FS0)))));
     // The limit-state checks of the documented design: the fill does not slide (FSd = R/PA with
     // the resistance shown), the foundation cannot carry it, and 200 kN/m reduced to 82,64 fall
-    // short of Low's 97,2. Searched as a reader searches the PDF: no ligature hides a word.
-    for (const char* verificacao :
-         {"Verificações complementares", "R = 93,5307436087194 kN/m", "3,46410161513775",
-          "≥ FSdesl = 1,5", "0,951851851851852", "≥ FScap = 2", "82,6446280991736", "≥ 97,2",
-          "Low horizontal", "uso 117,6 %", "1944"}) {
-        QVERIFY2(texto.contains(QString::fromUtf8(verificacao)), verificacao);
+    // short of Bishop's force, the largest, used 188,4 % and asking for J = P/5 %. Searched as a
+    // reader searches the PDF: no ligature hides a word.
+    QVERIFY(bishop.P > 155 && bishop.P < 156);
+    for (const QString& verificacao :
+         {QStringLiteral("Verificações complementares"),
+          QStringLiteral("R = 93,5307436087194 kN/m"), QStringLiteral("3,46410161513775"),
+          QStringLiteral("≥ FSdesl = 1,5"), QStringLiteral("0,951851851851852"),
+          QStringLiteral("≥ FScap = 2"), QStringLiteral("82,6446280991736"),
+          QStringLiteral("≥ ") + Formato(bishop.P), QStringLiteral("uso 188,4 %"),
+          Formato(bishop.P * 20)}) {
+        QVERIFY2(texto.contains(verificacao), qPrintable(verificacao));
     }
     QVERIFY(texto.contains(QStringLiteral("obra.veltra")));
     // Each line of the data holds its own value, in its own unit.
@@ -847,6 +853,30 @@ void TstObra::estudoParametrico() {
         QCOMPARE(Curvas(estudo), 0);
         DigitarEm(estudo, "ePontos", QStringLiteral("200"));
 
+        // Bishop's force asked for: without its factor, said so; with it, swept in the background
+        // beside the others, its own row in the table; taken away, the row goes.
+        auto* bishop = Achar<QCheckBox>(estudo, QStringLiteral("chBishop"));
+        auto* linhaBishop = Achar<QLabel>(estudo, QStringLiteral("lProjeto4"));
+        QTRY_VERIFY(Curvas(estudo) >= 6);
+        QVERIFY(!linhaBishop->isVisible());
+        bishop->setChecked(true);
+        QCOMPARE(Rotulo(estudo, "lMensagem"),
+                 QStringLiteral("«Método de Bishop: Fator de segurança adotado» não é um número "
+                                "válido. Corrija-o na entrada de dados ou nos métodos."));
+        Escrever(Metcal, "eFatsegbishop", QStringLiteral("1,3"));
+        Escrever(Metcal, "ePosrefbishop", QStringLiteral("0"));
+        bishop->setChecked(false);
+        bishop->setChecked(true);
+        QVERIFY(Achar<QWidget>(estudo, QStringLiteral("pbProgresso"))->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(Curvas(estudo) >= 7, 20000);
+        const long double P = AnaliseBishop(aterroExemplo, 1.3L, 0).P;
+        QCOMPARE(linhaBishop->text(), LocaleDosNumeros().toString(static_cast<double>(P), 'f', 2) +
+                                          QStringLiteral(" kN/m"));
+        QVERIFY(Rotulo(estudo, "lLimite4").startsWith(QStringLiteral("atende até H = ")));
+        VerificarTextosInteiros(estudo);
+        bishop->setChecked(false);
+        QVERIFY(!linhaBishop->isVisible());
+
         // What cannot be computed says why, and nothing of the curve before stays.
         const auto semCurva = [estudo](const QString& mensagem) {
             QCOMPARE(Rotulo(estudo, "lMensagem"), mensagem);
@@ -885,14 +915,26 @@ void TstObra::verificacoesAoDigitar() {
         DigitarEm(janela, "eTult", QStringLiteral("300"));
         vistos << linha(6);
         auto* forca = Achar<QComboBox>(janela, QStringLiteral("cbForca"));
+        // Bishop's force chosen before its factors are typed; then the largest, Bishop's typed.
+        forca->setCurrentIndex(5);
+        vistos << linha(5) << Rotulo(janela, "lMotivo5");
+        Escrever(Metcal, "eFatsegbishop", QStringLiteral("1,3"));
+        Escrever(Metcal, "ePosrefbishop", QStringLiteral("0"));
+        forca->setCurrentIndex(0);
+        vistos << linha(5);
         forca->setCurrentIndex(2); // Kaniraj sem trinca
         vistos << linha(5);
     });
     Clicar(Metcal, "bVerificacoes");
-    QCOMPARE(vistos, (QStringList{"3,46410161513775 atende", "97,2 Low horizontal",
-                                  "82,6446280991736 não atende", "123,96694214876 atende",
-                                  Formato(*RelatorioDasTelas().verificacoes->governante.valor) +
-                                      QStringLiteral(" Kaniraj sem trinca")}));
+    QCOMPARE(
+        vistos,
+        (QStringList{"3,46410161513775 atende", "97,2 Low horizontal",
+                     "82,6446280991736 não atende", "123,96694214876 atende", "— não verificado",
+                     "digite o fator de segurança e a posição do reforço do método de "
+                     "Bishop",
+                     Formato(AnaliseBishop(aterroExemplo, 1.3L, 0).P) + QStringLiteral(" Bishop"),
+                     Formato(*RelatorioDasTelas().verificacoes->governante.valor) +
+                         QStringLiteral(" Kaniraj sem trinca")}));
     QCOMPARE(RelatorioDasTelas().verificacoes->fonte, std::string("Kaniraj sem trinca"));
     QCOMPARE(programa.mensagens, QStringList());
 }
@@ -911,8 +953,8 @@ void TstObra::confiabilidadeNaJanela() {
     pedido.incertezas[3].cv = 20;
     const auto esperado = Amostrar(pedido);
     QStringList medias;
-    for (const EstatisticasSaida& e : esperado->estatisticas) {
-        medias << QuatroAlgarismos(*e.media);
+    for (const Saida saida : SaidasCalculadas(pedido)) {
+        medias << QuatroAlgarismos(*esperado->estatisticas[Indice(saida)].media);
     }
     QuandoModal([&](QWidget* janela) {
         const auto fechar = qScopeGuard([janela] { janela->close(); });
@@ -941,11 +983,31 @@ void TstObra::confiabilidadeNaJanela() {
         QVERIFY(arquivo.open(QIODevice::ReadOnly));
         QCOMPARE(arquivo.readAll().count('\n'), 301);
 
+        // Bishop's force asked for without its factor: said so, nothing shown. With it: a column
+        // of its own, before FS0, the closed forms' unchanged.
+        auto* bishop = Achar<QCheckBox>(janela, QStringLiteral("chBishopConfiabilidade"));
+        bishop->setChecked(true);
+        QVERIFY(Rotulo(janela, "lMensagem")
+                    .startsWith(QStringLiteral("«Método de Bishop: Fator de segurança adotado» "
+                                               "não é um número válido.")));
+        QVERIFY(!csv->isEnabled());
+        Escrever(Metcal, "eFatsegbishop", QStringLiteral("1,3"));
+        Escrever(Metcal, "ePosrefbishop", QStringLiteral("0"));
+        bishop->setChecked(false);
+        bishop->setChecked(true);
+        QTRY_VERIFY_WITH_TIMEOUT(csv->isEnabled(), 20000);
+        QCOMPARE(tabela->columnCount(), 6);
+        QCOMPARE(tabela->horizontalHeaderItem(4)->text(), QStringLiteral("Bishop"));
+        const QStringList comBishop = mediasVistas();
+        QCOMPARE(comBishop.mid(0, 4) + comBishop.mid(5), medias);
+        QVERIFY(LocaleDosNumeros().toDouble(comBishop[4]) > 100);
+        VerificarTextosInteiros(janela);
+
         DigitarEm(janela, "eAmostras", QStringLiteral("200000"));
         Clicar(janela, "bCancelar");
         QVERIFY(Rotulo(janela, "lMensagem").startsWith(QStringLiteral("Cálculo interrompido.")));
         QVERIFY(!csv->isEnabled());
-        QCOMPARE(mediasVistas(), QStringList(5));
+        QCOMPARE(mediasVistas(), QStringList(6));
 
         Achar<QComboBox>(janela, QStringLiteral("cbDistCS"))->setCurrentIndex(1);
         Achar<QCheckBox>(janela, QStringLiteral("chCorrelacionadas"))->setChecked(false);
@@ -955,7 +1017,7 @@ void TstObra::confiabilidadeNaJanela() {
     for (const auto& [chave, texto] :
          {std::pair{"CVCS", "20"}, std::pair{"DistCS", "normal"},
           std::pair{"Correlacionadas", "nao"}, std::pair{"Amostras", "200000"},
-          std::pair{"Semente", "7"}}) {
+          std::pair{"Semente", "7"}, std::pair{"BishopConfiabilidade", "sim"}}) {
         QCOMPARE(TextoDigitado(digitado, chave), QString::fromLatin1(texto));
     }
     programa.arquivo = pasta.filePath(QStringLiteral("obra.veltra"));
@@ -963,6 +1025,8 @@ void TstObra::confiabilidadeNaJanela() {
     Clicar(Entdad, "bSalvar");
     Achar<QComboBox>(Janela(Confiabilidade), QStringLiteral("cbDistCS"))->setCurrentIndex(0);
     Achar<QCheckBox>(Janela(Confiabilidade), QStringLiteral("chCorrelacionadas"))->setChecked(true);
+    Achar<QCheckBox>(Janela(Confiabilidade), QStringLiteral("chBishopConfiabilidade"))
+        ->setChecked(false);
     Escrever(Confiabilidade, "eCVCS", QStringLiteral("5"));
     programa.resposta = Resposta::Nao;
     Clicar(Entdad, "bAbrir");
