@@ -46,10 +46,29 @@ std::optional<long double> Encontro(const CirculoBishop& c, int lado, Alvo&& alv
             dentro = x;
             continue;
         }
-        long double fora = x;
-        for (int k = 0; k < 80 && std::fabs(fora - dentro) > 1e-12L * R; ++k) {
-            const long double meio = dentro + (fora - dentro) / 2;
-            (abaixo(meio) ? dentro : fora) = meio;
+        // Closed in on by false position, the Illinois way (the end that stays has its height
+        // halved), so that both ends move: a few steps where halving would take forty.
+        const auto h = [&](long double x) { return Arco(c, x) - alvo(x); };
+        long double fora = x, hDentro = h(dentro), hFora = h(fora);
+        int ficou = 0; // which end stayed last: −1 inside, +1 outside
+        for (int k = 0; k < 200 && std::fabs(fora - dentro) > 1e-12L * R; ++k) {
+            long double meio = dentro + (fora - dentro) * (hDentro / (hDentro - hFora));
+            if (!(std::fabs(meio - dentro) < std::fabs(fora - dentro)) || meio == dentro)
+                meio = dentro + (fora - dentro) / 2;
+            const long double hMeio = h(meio);
+            if (hMeio < 0) {
+                dentro = meio;
+                hDentro = hMeio;
+                if (ficou == +1)
+                    hFora /= 2;
+                ficou = +1;
+            } else {
+                fora = meio;
+                hFora = hMeio;
+                if (ficou == -1)
+                    hDentro /= 2;
+                ficou = -1;
+            }
         }
         return dentro;
     }
@@ -324,6 +343,8 @@ std::optional<MassaBishop> FatiarCirculo(const DadosEntrada& p, const CirculoBis
     if (bordas.size() < 2)
         return std::nullopt;
     const std::vector<int> porSegmento = Distribuir(bordas, fatias);
+    m.fatias.reserve(
+        static_cast<std::size_t>(std::accumulate(porSegmento.begin(), porSegmento.end(), 0)));
     const long double gama = p.Pesesp;
     for (std::size_t s = 0; s + 1 < bordas.size(); ++s) {
         const long double largura = (bordas[s + 1] - bordas[s]) / porSegmento[s];
@@ -346,33 +367,48 @@ std::optional<MassaBishop> FatiarCirculo(const DadosEntrada& p, const CirculoBis
 
 namespace {
 
+// What the moments take from the mass whatever F: the fill's tan φ, the weights' moment and the
+// clay's resistance (φ = 0 there, so it has no m_α).
+struct PartesFixas {
+    long double tanPhi = 0, atuante = 0, argila = 0;
+};
+
+PartesFixas Fixas(const DadosEntrada& p, const MassaBishop& massa) {
+    PartesFixas fixas;
+    fixas.tanPhi = std::tan(p.Angat * pi / 180);
+    for (const FatiaBishop& f : massa.fatias) {
+        fixas.atuante += f.peso * f.senoAlfa;
+        if (f.naArgila)
+            fixas.argila += f.cu * f.largura / f.cossenoAlfa;
+    }
+    return fixas;
+}
+
 // The moments with every fill slice's m_α at least `mMinimo`; none otherwise.
 std::optional<MomentosBishop> MomentosEm(const DadosEntrada& p, const CirculoBishop& c,
-                                         const MassaBishop& massa, long double F,
-                                         long double mMinimo) {
-    const long double tanPhi = std::tan(p.Angat * pi / 180);
-    long double resistente = 0, atuante = 0;
+                                         const MassaBishop& massa, const PartesFixas& fixas,
+                                         long double F, long double mMinimo) {
+    long double resistente = fixas.argila;
     for (const FatiaBishop& f : massa.fatias) {
-        atuante += f.peso * f.senoAlfa;
-        if (f.naArgila) {
-            resistente += f.cu * f.largura / f.cossenoAlfa;
+        if (f.naArgila)
             continue;
-        }
-        const long double mAlfa = f.cossenoAlfa + f.senoAlfa * tanPhi / F;
+        const long double mAlfa = f.cossenoAlfa + f.senoAlfa * fixas.tanPhi / F;
         if (!(mAlfa > mMinimo))
             return std::nullopt;
-        resistente += (p.Coesao * f.largura + f.peso * tanPhi) / mAlfa;
+        resistente += (p.Coesao * f.largura + f.peso * fixas.tanPhi) / mAlfa;
     }
     const long double R = c.Raio();
     return MomentosBishop{R * resistente,
-                          R * atuante + massa.empuxoAgua * (c.yc - massa.alturaEmpuxo)};
+                          R * fixas.atuante + massa.empuxoAgua * (c.yc - massa.alturaEmpuxo)};
 }
+
+constexpr long double mAlfaAceito = mAlfaMinimo - std::numeric_limits<long double>::epsilon();
 
 } // namespace
 
 std::optional<MomentosBishop> Momentos(const DadosEntrada& p, const CirculoBishop& c,
                                        const MassaBishop& massa, long double F) {
-    return MomentosEm(p, c, massa, F, mAlfaMinimo - std::numeric_limits<long double>::epsilon());
+    return MomentosEm(p, c, massa, Fixas(p, massa), F, mAlfaAceito);
 }
 
 std::optional<long double> FatorSemReforco(const DadosEntrada& p, const CirculoBishop& c,
@@ -380,9 +416,10 @@ std::optional<long double> FatorSemReforco(const DadosEntrada& p, const CirculoB
     // The iteration may pass through factors at which a base dipping against the fill's friction
     // has a small m_α; only the factor it settles on must keep every m_α above the limit. A larger
     // factor raises those m_α: where one is not positive, the iteration starts again higher.
+    const PartesFixas fixas = Fixas(p, massa);
     long double F = 1;
     for (int i = 0; i < 200; ++i) {
-        const std::optional<MomentosBishop> m = MomentosEm(p, c, massa, F, 0);
+        const std::optional<MomentosBishop> m = MomentosEm(p, c, massa, fixas, F, 0);
         if (!m) {
             F *= 2;
             if (F > 1e6L)
@@ -395,7 +432,9 @@ std::optional<long double> FatorSemReforco(const DadosEntrada& p, const CirculoB
         if (!(novo > 0))
             return 0.0L; // nothing resists
         if (std::fabs(novo - F) <= 1e-14L * novo)
-            return Momentos(p, c, massa, novo) ? std::optional<long double>(novo) : std::nullopt;
+            return MomentosEm(p, c, massa, fixas, novo, mAlfaAceito)
+                       ? std::optional<long double>(novo)
+                       : std::nullopt;
         F = novo;
     }
     return std::nullopt;
