@@ -4,8 +4,9 @@
 // allowable strength 100 kN/m. variavel 0: H from 1 to 6 m; 1: T from 2 to 20 m (the deepest
 // layers are Low's slowest); 2: the slope n from 0.5 to 4 (no point reuses the powers of Low's
 // wedges that depend on the slope); 3: T from 2 to 20 m under a bi-linear profile (10 kPa at the
-// top, 8 at Z = 2 m, 20 at the base). The window's budget is 50 ms, on a quiet machine. Run on
-// demand: build/<dir>/bench/bench_estudo
+// top, 8 at Z = 2 m, 20 at the base). The window's budget is 50 ms, on a quiet machine. bishop 1:
+// Bishop's force swept too (F = 1.3, the reinforcement on the foundation), which the window runs
+// in the background. Run on demand: build/<dir>/bench/bench_estudo
 #include "../tests/comum/Exemplo.h"
 #include "calc/Varredura.h"
 
@@ -18,6 +19,8 @@ void BM_Varredura200(benchmark::State& estado) {
     pedido.dados = exemplo;
     pedido.pontos = 200;
     pedido.resistencia = 100;
+    pedido.bishop = estado.range(1) != 0;
+    pedido.dados.fatores.Fatsegbishop = 1.3L;
     switch (estado.range(0)) {
     case 0:
         pedido.variavel = Variavel::H;
@@ -47,8 +50,9 @@ void BM_Varredura200(benchmark::State& estado) {
 
 // The sweep spreads over the cores: the time the user waits is the wall-clock time.
 BENCHMARK(BM_Varredura200)
-    ->ArgName("variavel")
-    ->DenseRange(0, 3)
+    ->ArgNames({"variavel", "bishop"})
+    ->ArgsProduct({{0, 1, 2, 3}, {0}})
+    ->Args({0, 1})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

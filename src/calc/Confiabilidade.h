@@ -43,7 +43,7 @@ struct PedidoConfiabilidade {
     int amostras = 10000;
     std::uint64_t semente = 1;
     std::optional<long double> Td; // design strength, kN/m; none: no exceedance probability
-    // Bishop's force beside the others: its search costs some 35 times the closed forms' together.
+    // Bishop's force beside the others: a sample then costs some 50 times the closed forms'.
     bool bishop = false;
     bool operator==(const PedidoConfiabilidade&) const = default;
 };

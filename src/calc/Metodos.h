@@ -57,7 +57,7 @@ struct RespostaMetodo {
     long double valor = 0; // only with Valor
 };
 
-// The analyses a run asks for: Kaniraj's with and without the crack, Low's, Bishop's (some 35
+// The analyses a run asks for: Kaniraj's with and without the crack, Low's, Bishop's (some 30 to 50
 // times slower than the others together, so asked for by name).
 struct MetodosPedidos {
     bool comTrinca = true;
