@@ -402,7 +402,7 @@ QString TabelaDeSaidas(qreal fator, const TabelaDeTexto& texto) {
     // With Bishop's column the names give a little of their width.
     Tabela t(fator, cabecalho,
              texto.colunas.size() < NumeroDeSaidas ? QList<int>{26, 15, 15, 16, 15, 13}
-                                                   : QList<int>{22, 13, 13, 13, 13, 13, 13},
+                                                   : QList<int>{19, 13, 13, 15, 14, 12, 14},
              true);
     for (std::size_t l = 0; l < texto.valores.size(); ++l) {
         QStringList linha{texto.linhas[static_cast<qsizetype>(l)]};
