@@ -228,6 +228,13 @@ TEST(Bishop, DataItCannotAnalyseSayWhyAndGiveNoNumber) {
         EXPECT_EQ(r.FS0, 0) << caso.nome;
         EXPECT_STRNE(MensagemDaSituacao(r.situacao), "") << caso.nome;
     }
+    // Refused by Bishop alone, the methods' run has no force of Bishop's and says why.
+    const AvaliacaoMetodos acima =
+        AvaliarMetodos({aterroExemplo, {1.3L, 0, 1.3L, 1.3L, 3.5L}}, TodosOsMetodos);
+    EXPECT_EQ(acima.P[Indice(Saida::Bishop)].estado, EstadoResposta::SemResposta);
+    EXPECT_EQ(acima.P[Indice(Saida::LowHorizontal)].estado, EstadoResposta::Valor);
+    EXPECT_EQ(acima.situacao, SituacaoDados::PosicaoReforco);
+    EXPECT_STREQ(acima.motivo, MensagemDaSituacao(SituacaoDados::PosicaoReforco));
 }
 
 } // namespace

@@ -197,6 +197,9 @@ TEST(Varredura, BishopsForceIsSweptOnlyWhenAskedFor) {
     PedidoEstudo pedido{dados, Variavel::F, 1.1L, 1.5L, 5, 150, true};
     const auto estudo = Varrer(pedido);
     ASSERT_TRUE(estudo);
+    dados.fatores.Fatsegkan = 1.4L; // the typed F on Bishop's side is Bishop's own
+    EXPECT_EQ(ValorDe(dados, Variavel::F, Forca::Bishop), 1.3L);
+    dados.fatores.Fatsegkan = 1.3L;
     // Each point is Bishop's search at that F, and F is Bishop's own factor too.
     for (const PontoEstudo& ponto : estudo->pontos) {
         DadosAnalise d = dados;
