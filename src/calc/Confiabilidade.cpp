@@ -58,12 +58,13 @@ DadosAnalise ComValores(DadosAnalise dados, const std::array<long double, Numero
 struct Avaliacao {
     std::array<RespostaMetodo, NumeroDeSaidas> y;
     const char* motivo;
+    bool bishopNaBorda;
 };
 
 // A run that examines no wedge is a refusal like any other: no answer, with its reason.
 Avaliacao Avaliar(const DadosAnalise& dados, bool bishop) {
     const AvaliacaoMetodos a = AvaliarMetodos(dados, {true, true, true, bishop});
-    Avaliacao r{{}, a.motivo};
+    Avaliacao r{{}, a.motivo, a.bishop && a.bishop->naBorda};
     std::copy(a.P.begin(), a.P.end(), r.y.begin());
     r.y[Indice(Saida::FS0)] = a.FS0;
     return r;
@@ -324,12 +325,14 @@ std::optional<ResultadoConfiabilidade> Amostrar(const PedidoConfiabilidade& pedi
                 amostra.estado[s] = avaliacao.y[s].estado;
             }
             amostra.motivo = avaliacao.motivo;
+            amostra.bishopNaBorda = avaliacao.bishopNaBorda;
         },
         continuar);
     if (!completo)
         return std::nullopt;
 
     for (const AmostraConfiabilidade& amostra : r.amostras) {
+        r.bishopNaBorda += amostra.bishopNaBorda;
         bool semResposta = false;
         for (std::size_t s = 0; s < NumeroDeSaidas; ++s)
             semResposta |= Calculada(pedido, static_cast<Saida>(s)) &&

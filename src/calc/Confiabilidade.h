@@ -68,6 +68,8 @@ struct AmostraConfiabilidade {
     std::array<long double, NumeroDeSaidas> y;     // the results, where estado is Valor
     std::array<EstadoResposta, NumeroDeSaidas> estado;
     const char* motivo; // why some result has no answer (a static text); empty when all have one
+    // Bishop's critical circle stayed on the edge of its widened grid: its force may be short.
+    bool bishopNaBorda;
 };
 
 inline RespostaMetodo RespostaDe(const AmostraConfiabilidade& amostra, Saida saida) {
@@ -128,6 +130,7 @@ struct ResultadoConfiabilidade {
     std::array<PrimeiraOrdemSaida, NumeroDeSaidas> primeiraOrdem;
     int semResposta = 0;                // samples where some result computed has no answer
     const char* motivoSemResposta = ""; // the first of them's reason
+    int bishopNaBorda = 0;              // samples whose Bishop force may be short
 };
 
 // More than 1 % of the samples without an answer: the statistics may not stand for the data.

@@ -101,13 +101,16 @@ long double ValorDe(const DadosAnalise& d, Variavel variavel, Forca forca) {
     return d.fatores.Fatsegkan;
 }
 
-Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop, SituacaoDados* situacao) {
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop, SituacaoDados* situacao,
+                                  bool* bishopNaBorda) {
     const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados, {true, true, true, bishop});
     Solicitacoes P;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f)
         P[f] = ValorDaResposta(avaliacao.P[f]);
     if (situacao)
         *situacao = avaliacao.situacao;
+    if (bishopNaBorda)
+        *bishopNaBorda = avaliacao.bishop && avaliacao.bishop->naBorda;
     return P;
 }
 
@@ -188,9 +191,9 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
             // The last point is the end typed, whatever the rounding of the steps.
             const long double x = i + 1 == n ? pedido.ate : pedido.de + largura * i / (n - 1);
             PontoEstudo& ponto = e.pontos[static_cast<std::size_t>(i)];
-            ponto = {x, {}, SituacaoDados::Aceitos};
+            ponto = {x, {}, SituacaoDados::Aceitos, false};
             ponto.P = CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x),
-                                           pedido.bishop, &ponto.situacao);
+                                           pedido.bishop, &ponto.situacao, &ponto.bishopNaBorda);
         },
         continuar);
     if (!completo)

@@ -37,7 +37,7 @@ long double ValorDe(const DadosAnalise& dados, Variavel variavel, Forca forca);
 // The forces with a value; neither kind of gap has one, nor Bishop's when not asked for.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
 Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop,
-                                  SituacaoDados* situacao = nullptr);
+                                  SituacaoDados* situacao = nullptr, bool* bishopNaBorda = nullptr);
 
 inline constexpr int MinimoDePontos = 2;
 inline constexpr int MaximoDePontos = 2000;
@@ -62,6 +62,8 @@ struct PontoEstudo {
     long double x;
     Solicitacoes P;
     SituacaoDados situacao; // why the analyses rejected the data here; Aceitos otherwise
+    // Bishop's critical circle stayed on the edge of its widened grid: its force may be short.
+    bool bishopNaBorda = false;
 };
 
 enum class TipoLimite {

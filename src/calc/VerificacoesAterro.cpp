@@ -88,6 +88,10 @@ void Governante(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {
             r.fonte = NomeDaForca(f);
         }
     }
+    // A circle beyond the widened grid may need more: the force counted may fall short.
+    if (conta(Indice(Forca::Bishop)) && e.metodos.bishop->naBorda)
+        r.governante.motivo = "o círculo crítico de Bishop ficou na borda da malha de centros, "
+                              "ampliada três vezes: a força de Bishop pode ser maior";
 }
 
 void Reforco(const EntradaVerificacoes& e, ResultadoVerificacoes& r) {

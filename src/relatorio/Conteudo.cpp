@@ -167,6 +167,9 @@ void Confiabilidade(ConteudoRelatorio& c) {
                         .arg(c.confiabilidade->amostras.size())
                         .arg(QString::fromUtf8(c.confiabilidade->motivoSemResposta));
     }
+    if (c.confiabilidade->bishopNaBorda > 0) {
+        c.avisos << QStringLiteral("Confiabilidade: %1").arg(AvisoBishopNaBorda(*c.confiabilidade));
+    }
 }
 
 } // namespace

@@ -197,3 +197,11 @@ TabelaDeTexto TabelaDasParcelas(const ResultadoConfiabilidade& r) {
     }
     return t;
 }
+
+QString AvisoBishopNaBorda(const ResultadoConfiabilidade& r) {
+    return QStringLiteral("Em %1 das %2 amostras o círculo crítico de Bishop ficou na borda da "
+                          "malha de centros, ampliada três vezes: nelas a força de Bishop pode ser "
+                          "maior.")
+        .arg(r.bishopNaBorda)
+        .arg(r.amostras.size());
+}

@@ -49,3 +49,7 @@ TabelaDeTexto TabelaDosResultados(const ResultadoConfiabilidade& resultado);
 TabelaDeTexto TabelaDasParcelas(const ResultadoConfiabilidade& resultado);
 
 QString QuatroAlgarismos(long double valor);
+
+// How many samples' Bishop force may be short: their critical circle stayed on the edge of the
+// widened grid.
+QString AvisoBishopNaBorda(const ResultadoConfiabilidade& resultado);

@@ -53,10 +53,14 @@ std::vector<LinhaDeTexto> LinhasDasVerificacoes(const EntradaVerificacoes& e,
         governante.motivo =
             QStringLiteral("%1 (%2)").arg(governante.motivo, QString::fromStdString(r.fonte));
     }
-    governante.motivo =
-        governante.motivo.isEmpty()
-            ? QStringLiteral("escolha: %1").arg(QString::fromUtf8(NomeDaEscolha(e.escolha)))
-            : governante.motivo;
+    // The choice, and beside it what may make the force counted short.
+    const QString escolha =
+        QStringLiteral("escolha: %1").arg(QString::fromUtf8(NomeDaEscolha(e.escolha)));
+    if (governante.motivo.isEmpty()) {
+        governante.motivo = escolha;
+    } else if (r.governante.veredito == Veredito::Calculado) {
+        governante.motivo = QStringLiteral("%1; %2").arg(escolha, governante.motivo);
+    }
     linhas.push_back(governante);
     LinhaDeTexto td = Linha(QStringLiteral("Resistência de projeto, Td = Tult/(FRid·FRfl·FRdq) "
                                            "(kN/m)"),

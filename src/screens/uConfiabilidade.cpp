@@ -200,16 +200,22 @@ void TConfiabilidade::Entregar(std::shared_ptr<const ResultadoConfiabilidade> re
 
 void TConfiabilidade::Exibir() {
     const ResultadoConfiabilidade& r = *Mostrado();
-    ui->lMensagem->setVisible(AvisarSemResposta(r));
-    ui->lMensagem->setText(
-        QStringLiteral("Atenção: %1 das %2 amostras (%3) não têm resposta: %4 As estatísticas "
-                       "não as consideram.")
-            .arg(r.semResposta)
-            .arg(r.amostras.size())
-            .arg(QuatroAlgarismos(static_cast<long double>(r.semResposta) * 100 /
-                                  static_cast<long double>(r.amostras.size())) +
-                     QStringLiteral(" %"),
-                 QString::fromUtf8(r.motivoSemResposta)));
+    QStringList avisos;
+    if (AvisarSemResposta(r)) {
+        avisos << QStringLiteral("Atenção: %1 das %2 amostras (%3) não têm resposta: %4 As "
+                                 "estatísticas não as consideram.")
+                      .arg(r.semResposta)
+                      .arg(r.amostras.size())
+                      .arg(QuatroAlgarismos(static_cast<long double>(r.semResposta) * 100 /
+                                            static_cast<long double>(r.amostras.size())) +
+                               QStringLiteral(" %"),
+                           QString::fromUtf8(r.motivoSemResposta));
+    }
+    if (r.bishopNaBorda > 0) {
+        avisos << AvisoBishopNaBorda(r);
+    }
+    ui->lMensagem->setVisible(!avisos.isEmpty());
+    ui->lMensagem->setText(avisos.join(QLatin1Char(' ')));
     for (const auto& [tabela, texto] : {std::pair{ui->tResultados, TabelaDosResultados(r)},
                                         std::pair{ui->tParcelas, TabelaDasParcelas(r)}}) {
         Colunas(tabela, texto.colunas);

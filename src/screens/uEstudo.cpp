@@ -327,6 +327,8 @@ void TEstudo::Exibir() {
     ui->Grafico->setChart(GraficoEstudo(estudo));
     delete antigo;
     MostrarLinhaBishop(estudo.pedido.bishop);
+    const auto naBorda = std::count_if(estudo.pontos.begin(), estudo.pontos.end(),
+                                       [](const PontoEstudo& p) { return p.bishopNaBorda; });
     bool lacunas = false;
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         lProjeto_[f]->setText(TextoDaForca(estudo.projeto[f]));
@@ -345,7 +347,16 @@ void TEstudo::Exibir() {
             : QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
                              "dados, nenhuma cunha do método cabe na camada (ou além da berma) ou "
                              "alguma cunha de Low não chega ao fator de segurança com reforço."));
-    ui->lNota->setVisible(lacunas);
+    if (naBorda > 0) {
+        ui->lNota->setText(
+            (lacunas ? ui->lNota->text() + QLatin1Char(' ') : QString()) +
+            QStringLiteral("Em %1 dos %2 pontos o círculo crítico de Bishop ficou na borda da "
+                           "malha de centros, ampliada três vezes: ali a força de Bishop pode ser "
+                           "maior.")
+                .arg(naBorda)
+                .arg(estudo.pontos.size()));
+    }
+    ui->lNota->setVisible(lacunas || naBorda > 0);
     for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
         botao->setEnabled(true);
     }

@@ -38,6 +38,19 @@ inline constexpr DadosEntrada AterroDeReferencia(long double gama, long double c
             .Cont = 20};
 }
 
+// A high fill on a thin layer whose Bishop's critical circle stays on the edge of the centres'
+// grid however widened (its force of about 68 kN/m for F = 1.3 may be short).
+inline constexpr DadosAnalise bishopNaBorda{{.Alt = 5.4L,
+                                             .Decl = 2.5L,
+                                             .Pesesp = 19.5L,
+                                             .Coesao = 2,
+                                             .Angat = 12.5L,
+                                             .Prof = 1.9L,
+                                             .Superf = 28,
+                                             .ProfZ = 28,
+                                             .Cont = 41},
+                                            {1.3L, 0, 1.3L, 1.3L, 0}};
+
 // The example with some of its values changed, as in `ComoExemplo([](DadosEntrada& p) {...})`.
 template <class Altera> DadosAnalise ComoExemplo(Altera&& altera) {
     DadosAnalise d = exemplo;

@@ -112,6 +112,11 @@ TEST(Confiabilidade, BishopsForceIsAFifthForceOnlyWhenAskedFor) {
     std::ostringstream semCsv;
     EscreverCsv(semCsv, *sem);
     EXPECT_EQ(semCsv.str().find("Bishop"), std::string::npos);
+    EXPECT_EQ(r->bishopNaBorda, 0);
+    // Samples whose Bishop force may be short are counted.
+    PedidoConfiabilidade borda = Pedido(100, {}, bishopNaBorda);
+    borda.bishop = true;
+    EXPECT_EQ(Amostrar(borda)->bishopNaBorda, 100);
 }
 
 TEST(Confiabilidade, DrawsHaveTheMeanAndSpreadAskedFor) {

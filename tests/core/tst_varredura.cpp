@@ -221,6 +221,11 @@ TEST(Varredura, BishopsForceIsSweptOnlyWhenAskedFor) {
     EXPECT_GT(AvaliarMetodos(noLimite, SoBishop).P[bishop].valor, 150);
     EXPECT_NE(CsvDoEstudo(*estudo).find(",Pb (kN/m),P Bishop (kN/m)\n"), std::string::npos);
 
+    EXPECT_FALSE(estudo->pontos[2].bishopNaBorda);
+    // Points whose Bishop force may be short say so.
+    const auto borda = Varrer({bishopNaBorda, Variavel::F, 1.2L, 1.3L, 2, 150, true});
+    EXPECT_TRUE(borda->pontos[1].bishopNaBorda);
+
     // Not asked for: no force, no limit, no column.
     pedido.bishop = false;
     const auto sem = Varrer(pedido);

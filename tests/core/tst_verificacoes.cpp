@@ -50,6 +50,13 @@ TEST(Verificacoes, WorkedEmbankment) {
     EXPECT_EQ(rb.fonte, "Bishop");
     EXPECT_NEAR(*rb.governante.valor, 155.7L, 0.05L);
     EXPECT_EQ(*rb.governante.valor, comBishop.metodos.P[Indice(Forca::Bishop)].valor);
+    EXPECT_EQ(rb.governante.motivo, "");
+    // On a thin layer under a high fill its critical circle stays on the edge of its grid: the
+    // force counted is said to be perhaps short.
+    comBishop.metodos = AvaliarMetodos(bishopNaBorda, TodosOsMetodos);
+    ASSERT_TRUE(comBishop.metodos.bishop->naBorda);
+    comBishop.escolha = Forca::Bishop;
+    EXPECT_TRUE(Verificar(comBishop).governante.motivo.starts_with("o círculo crítico de Bishop"));
     // A thinner layer squeezes out under the slope.
     const ResultadoVerificacoes fina = Verificar(Exemplo(4));
     EXPECT_NEAR(*fina.extrusao.valor, 1.32222222222222L, 1e-13L);
