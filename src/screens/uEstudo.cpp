@@ -333,30 +333,34 @@ void TEstudo::Exibir() {
     for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
         lProjeto_[f]->setText(TextoDaForca(estudo.projeto[f]));
         lLimite_[f]->setText(TextoDoLimite(estudo.limites[f], estudo.pedido.variavel));
-        lacunas |= std::any_of(estudo.pontos.begin(), estudo.pontos.end(),
-                               [f](const PontoEstudo& p) { return !p.P[f]; });
+        // A force the study does not sweep has no curve, not a curve with gaps.
+        if (static_cast<Forca>(f) != Forca::Bishop || estudo.pedido.bishop) {
+            lacunas |= std::any_of(estudo.pontos.begin(), estudo.pontos.end(),
+                                   [f](const PontoEstudo& p) { return !p.P[f]; });
+        }
     }
-    ui->lNota->setText(
-        !lacunas ? QString()
-        : estudo.pedido.bishop
-            ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
-                             "dados, nenhuma cunha ou círculo do método cabe na camada (ou além "
-                             "da berma), alguma cunha de Low não chega ao fator de segurança com "
-                             "reforço ou algum círculo de Bishop abaixo dele não é cortado pelo "
-                             "reforço.")
-            : QStringLiteral("Nas lacunas das curvas não há solicitação: a análise recusa os "
-                             "dados, nenhuma cunha do método cabe na camada (ou além da berma) ou "
-                             "alguma cunha de Low não chega ao fator de segurança com reforço."));
+    QStringList notas;
+    if (lacunas) {
+        notas << (estudo.pedido.bishop
+                      ? QStringLiteral("Nas lacunas das curvas não há solicitação: a análise "
+                                       "recusa os dados, nenhuma cunha ou círculo do método cabe "
+                                       "na camada (ou além da berma), alguma cunha de Low não "
+                                       "chega ao fator de segurança com reforço ou algum círculo "
+                                       "de Bishop abaixo dele não é cortado pelo reforço.")
+                      : QStringLiteral("Nas lacunas das curvas não há solicitação: a análise "
+                                       "recusa os dados, nenhuma cunha do método cabe na camada "
+                                       "(ou além da berma) ou alguma cunha de Low não chega ao "
+                                       "fator de segurança com reforço."));
+    }
     if (naBorda > 0) {
-        ui->lNota->setText(
-            (lacunas ? ui->lNota->text() + QLatin1Char(' ') : QString()) +
-            QStringLiteral("Em %1 dos %2 pontos o círculo crítico de Bishop ficou na borda da "
-                           "malha de centros, ampliada três vezes: ali a força de Bishop pode ser "
-                           "maior.")
-                .arg(naBorda)
-                .arg(estudo.pontos.size()));
+        notas << QStringLiteral("Em %1 dos %2 pontos o círculo crítico de Bishop ficou na borda "
+                                "da malha de centros, ampliada três vezes: ali a força de Bishop "
+                                "pode ser maior.")
+                     .arg(naBorda)
+                     .arg(estudo.pontos.size());
     }
-    ui->lNota->setVisible(lacunas || naBorda > 0);
+    ui->lNota->setText(notas.join(QLatin1Char(' ')));
+    ui->lNota->setVisible(!notas.isEmpty());
     for (QPushButton* botao : {ui->bCsv, ui->bImagem, ui->bImprimir}) {
         botao->setEnabled(true);
     }

@@ -830,6 +830,7 @@ void TstObra::estudoParametrico() {
                                                       : Low(d).Solicsolh) <= 100);
         }
         QVERIFY(Curvas(estudo) >= 6);
+        QVERIFY(!Achar<QWidget>(estudo, QStringLiteral("lNota"))->isVisible()); // no gaps
         const QStringList fora =
             ForaDosEixos(Achar<QChartView>(estudo, QStringLiteral("Grafico"))->chart());
         QVERIFY2(fora.isEmpty(), qPrintable(fora.join(u'\n')));
