@@ -18,11 +18,11 @@ long double ResistenciaInterface(long double coesao, long double anguloGraus, lo
 }
 } // namespace
 
-SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf, long double deltaf,
-                                long double ce, long double deltae, long double FS1,
-                                long double PComTrinca, long double PSemTrinca,
-                                long double Solicsolh, long double Solicsolb,
-                                ComprimentosAncoragem& comprimentos) {
+namespace {
+// The checks, in their order, and the strength per metre of embedded length, both faces together.
+SituacaoAncoragem Resistencia(long double H, long double gama, long double cf, long double deltaf,
+                              long double ce, long double deltae, long double FS1,
+                              long double& resistencia) {
     const auto anguloValido = [](long double delta) { return delta >= 0 && delta < 90; };
     if (!anguloValido(deltaf) || !anguloValido(deltae) || cf < 0 || ce < 0) {
         return SituacaoAncoragem::InterfacesInvalidas;
@@ -33,8 +33,7 @@ SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf,
     const long double sigmaV = H * gama;
     const long double tauF = ResistenciaInterface(cf, deltaf, sigmaV);
     const long double tauE = ResistenciaInterface(ce, deltae, sigmaV);
-    // Strength per metre of embedded length, both faces together.
-    const long double resistencia = tauF + tauE;
+    resistencia = tauF + tauE;
     if (!std::isfinite(sigmaV) || !std::isfinite(tauF) || !std::isfinite(tauE) ||
         !std::isfinite(resistencia)) {
         return SituacaoAncoragem::ForaDoIntervalo;
@@ -42,8 +41,21 @@ SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf,
     if (resistencia == 0.0L) {
         return SituacaoAncoragem::ResistenciaNula;
     }
+    return SituacaoAncoragem::Calculada;
+}
+} // namespace
 
-    ComprimentosAncoragem novos;
+SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf, long double deltaf,
+                                long double ce, long double deltae, long double FS1,
+                                long double PComTrinca, long double PSemTrinca,
+                                long double Solicsolh, long double Solicsolb,
+                                ComprimentosAncoragem& comprimentos) {
+    long double resistencia = 0;
+    if (const SituacaoAncoragem s = Resistencia(H, gama, cf, deltaf, ce, deltae, FS1, resistencia);
+        s != SituacaoAncoragem::Calculada) {
+        return s;
+    }
+    ComprimentosAncoragem novos = comprimentos;
     novos.ComTr = FS1 * PComTrinca / resistencia;
     novos.SemTr = FS1 * PSemTrinca / resistencia;
     novos.Horiz = FS1 * Solicsolh / resistencia;
@@ -54,6 +66,22 @@ SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf,
         }
     }
     comprimentos = novos;
+    return SituacaoAncoragem::Calculada;
+}
+
+SituacaoAncoragem CalcAncoragemForca(long double H, long double gama, long double cf,
+                                     long double deltaf, long double ce, long double deltae,
+                                     long double FS1, long double P, long double& comprimento) {
+    long double resistencia = 0;
+    if (const SituacaoAncoragem s = Resistencia(H, gama, cf, deltaf, ce, deltae, FS1, resistencia);
+        s != SituacaoAncoragem::Calculada) {
+        return s;
+    }
+    const long double novo = FS1 * P / resistencia;
+    if (!std::isfinite(novo)) {
+        return SituacaoAncoragem::ForaDoIntervalo;
+    }
+    comprimento = novo;
     return SituacaoAncoragem::Calculada;
 }
 

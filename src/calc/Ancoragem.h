@@ -26,6 +26,12 @@ SituacaoAncoragem CalcAncoragem(long double H, long double gama, long double cf,
                                 long double Solicsolh, long double Solicsolb,
                                 ComprimentosAncoragem& comprimentos);
 
+// The anchorage length of one more force (Bishop's), with the same checks in the same order and
+// the same formula; `comprimento` is written only when the result is SituacaoAncoragem::Calculada.
+SituacaoAncoragem CalcAncoragemForca(long double H, long double gama, long double cf,
+                                     long double deltaf, long double ce, long double deltae,
+                                     long double FS1, long double P, long double& comprimento);
+
 // An anchorage length as the results screens show it: below 1 m the fixed text "1,00" (always
 // with a comma), otherwise the general number format.
 std::string TextoComprimentoAncoragem(long double comprimento);

@@ -23,12 +23,14 @@ struct EstadoExecucao {
     int SemRaioSemTrinca = 0;
     // Changed only by a successful anchorage calculation.
     ComprimentosAncoragem Comprimentos;
-    // The force the limit-state checks take as governing: 0, the largest; 1 to 4, one method's
-    // force (Kaniraj with crack, without, Low horizontal, bisector).
+    // The force the limit-state checks take as governing: 0, the largest; 1 to 5, one method's
+    // force (Kaniraj with crack, without, Low horizontal, bisector, Bishop).
     int EscolhaForcaGovernante = 0;
-    // The reinforcement analysis in progress was opened from the Kaniraj results (clear: from
-    // Low's); the anchorage calculation returns there every time it is pressed.
+    // The reinforcement analysis in progress was opened from the Kaniraj results, or from
+    // Bishop's (both clear: from Low's); the anchorage calculation returns there every time it is
+    // pressed.
     bool OrigemKaniraj = false;
+    bool OrigemBishop = false;
 
     // The design each method's records answer, its factors with it: that of its last run the
     // analyses accepted; none before one, and none after a rejected run. A picture or a report

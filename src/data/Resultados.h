@@ -20,12 +20,13 @@ struct ResultadoLow {
     long double Solicsolb = 0;
 };
 
-// Anchorage lengths (m): Kaniraj with and without crack, Low horizontal and bisector.
+// Anchorage lengths (m): Kaniraj with and without crack, Low horizontal and bisector, Bishop.
 struct ComprimentosAncoragem {
     long double ComTr = 0;
     long double SemTr = 0;
     long double Horiz = 0;
     long double Biss = 0;
+    long double Bishop = 0;
 };
 
 // One circle of Bishop's search: its centre (m, x from the main slope's toe toward the crest, y

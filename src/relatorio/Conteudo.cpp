@@ -118,7 +118,9 @@ void Ancoragens(ConteudoRelatorio& c) {
     const auto cf = valor("CoeGeo1"), df = valor("AngGeo1");
     const auto ce = valor("CoeGeo2"), de = valor("AngGeo2");
     const auto fs = valor("FS1");
-    if (!(cf && df && ce && de && fs && (c.comTrinca || c.low))) {
+    // Bishop's force, where no circle below F escapes the reinforcement.
+    const bool bishop = c.bishop && !c.bishop->semSolucao;
+    if (!(cf && df && ce && de && fs && (c.comTrinca || c.low || bishop))) {
         return;
     }
     ComprimentosAncoragem l;
@@ -128,7 +130,11 @@ void Ancoragens(ConteudoRelatorio& c) {
                                               c.semTrinca ? c.semTrinca->resultado.P : zero,
                                               c.low ? c.low->resultado.Solicsolh : zero,
                                               c.low ? c.low->resultado.Solicsolb : zero, l);
-    if (s != SituacaoAncoragem::Calculada) {
+    long double deBishop = 0;
+    const SituacaoAncoragem sb =
+        CalcAncoragemForca(c.dados->Alt, c.dados->Pesesp, *cf, *df, *ce, *de, *fs,
+                           bishop ? c.bishop->P : zero, deBishop);
+    if (s != SituacaoAncoragem::Calculada || sb != SituacaoAncoragem::Calculada) {
         c.avisos << QStringLiteral("Ancoragem: os parâmetros das interfaces não permitem "
                                    "calcular os comprimentos.");
         return;
@@ -140,6 +146,9 @@ void Ancoragens(ConteudoRelatorio& c) {
     if (c.low) {
         c.Horiz = l.Horiz;
         c.Biss = l.Biss;
+    }
+    if (bishop) {
+        c.AncoragemBishop = deBishop;
     }
 }
 

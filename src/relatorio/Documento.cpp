@@ -266,8 +266,8 @@ QString SecaoAncoragem(const ConteudoRelatorio& c, qreal fator) {
         return l ? QString::fromStdString(TextoComprimentoAncoragem(*l)) : naoCalculado;
     };
     Tabela t(fator, {QStringLiteral("Solicitação"), QStringLiteral("Comprimento (m)")});
-    // The closed forms' forces, the first four, are the ones anchored.
-    const std::optional<long double>* comprimentos[] = {&c.ComTr, &c.SemTr, &c.Horiz, &c.Biss};
+    const std::optional<long double>* comprimentos[NumeroDeForcas] = {&c.ComTr, &c.SemTr, &c.Horiz,
+                                                                      &c.Biss, &c.AncoragemBishop};
     for (std::size_t f = 0; f < std::size(comprimentos); ++f) {
         t.Linha({QString::fromUtf8(Saidas[f].nome), comprimento(*comprimentos[f])});
     }

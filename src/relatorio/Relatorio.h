@@ -36,7 +36,7 @@ struct ConteudoRelatorio {
     std::optional<RelatoBishop> bishop;
     // The anchorage lengths, each none when its force is not calculated (or the inputs are not
     // all typed and valid).
-    std::optional<long double> ComTr, SemTr, Horiz, Biss;
+    std::optional<long double> ComTr, SemTr, Horiz, Biss, AncoragemBishop;
     // The limit-state checks of the typed design; none when its values are not all numbers.
     std::optional<EntradaVerificacoes> entradaVerificacoes;
     std::optional<ResultadoVerificacoes> verificacoes;

@@ -28,8 +28,8 @@ void EscreverCampo(QLineEdit* campo, const std::string& texto) {
     campo->setToolTip(cabe ? QString() : valor);
 }
 
-TelaResultados::TelaResultados(bool doKaniraj, QWidget* parent)
-    : Tela(Tipo::Normal, parent), doKaniraj_(doKaniraj) {}
+TelaResultados::TelaResultados(Metodo metodo, QWidget* parent)
+    : Tela(Tipo::Normal, parent), metodo_(metodo) {}
 
 void TelaResultados::MontarResultados(QStatusBar* barra, QLineEdit* comprimento1,
                                       QLineEdit* comprimento2, QPushButton* dados,
@@ -114,7 +114,8 @@ void TelaResultados::bSairClick() {
 }
 
 void TelaResultados::bGeot1Click() {
-    Execucao().OrigemKaniraj = doKaniraj_;
+    Execucao().OrigemKaniraj = metodo_ == Metodo::Kaniraj;
+    Execucao().OrigemBishop = metodo_ == Metodo::Bishop;
     Telas::Mostrar(IdTela::ApresGeo);
 }
 

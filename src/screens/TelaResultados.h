@@ -1,7 +1,7 @@
 #pragma once
 
-// What the two results screens share: a run's results written on every activation, except the
-// return from the anchorage calculation, which writes only the two anchorage lengths; the lengths
+// What the results screens share: a run's results written on every activation, except the
+// return from the anchorage calculation, which writes only the anchorage lengths; the lengths
 // emptied whenever the screen is left; numbers written into read-only fields from their start;
 // the mouse-over hints; and the four buttons "&Dados", "&Imprimir", "&Sair" and "&Geotêxteis".
 
@@ -33,18 +33,20 @@ inline void EscreverComprimento(QLineEdit* campo, long double comprimento) {
 class TelaResultados : public Tela {
     Q_OBJECT
 public:
-    // The return from the anchorage calculation: this activation writes the two lengths and leaves
+    // The return from the anchorage calculation: this activation writes the lengths and leaves
     // the results as they are. Any other activation (a run) writes the results.
     void MostrarComprimentos();
 
-protected:
-    // doKaniraj: the screen of Kaniraj's results, from which "&Geotêxteis" marks the reinforcement
-    // analysis as opened (else from Low's).
-    TelaResultados(bool doKaniraj, QWidget* parent);
+    // Whose results the screen shows: "&Geotêxteis" marks the reinforcement analysis as opened
+    // from them.
+    enum class Metodo { Kaniraj, Low, Bishop };
 
-    // After setupUi: the frame, the status bar with its mouse-over hints, the two fields of the
-    // anchorage lengths (emptied whenever the screen is left) and the buttons; a screen without
-    // anchorage lengths or drawing passes none for them.
+protected:
+    TelaResultados(Metodo metodo, QWidget* parent);
+
+    // After setupUi: the frame, the status bar with its mouse-over hints, the fields of the
+    // anchorage lengths, two or one (emptied whenever the screen is left) and the buttons; a
+    // screen without anchorage lengths or drawing passes none for them.
     void MontarResultados(QStatusBar* barra, QLineEdit* comprimento1, QLineEdit* comprimento2,
                           QPushButton* dados, QPushButton* imprimir, QPushButton* sair,
                           QPushButton* geotexteis, QPushButton* ruptura, QPushButton* relatorio);
@@ -65,7 +67,7 @@ private:
     void bRupturaClick();
     void bRelatorioClick();
 
-    bool doKaniraj_;
+    Metodo metodo_;
     QLineEdit* comprimentos_[2] = {nullptr, nullptr};
     bool retornoDaAncoragem_ = false;
 };

@@ -4,10 +4,11 @@
 
 #include "ui_Usolbishop.h"
 
-TSolbishop::TSolbishop(QWidget* parent) : TelaResultados(false, parent), ui(new Ui::TSolbishop) {
+TSolbishop::TSolbishop(QWidget* parent)
+    : TelaResultados(Metodo::Bishop, parent), ui(new Ui::TSolbishop) {
     ui->setupUi(this);
-    MontarResultados(ui->StatusBar1, nullptr, nullptr, ui->bDados4, ui->bImp5, ui->bExit5, nullptr,
-                     ui->bRuptura, ui->bRelatorio);
+    MontarResultados(ui->StatusBar1, ui->eAncBishop, nullptr, ui->bDados4, ui->bImp5, ui->bExit5,
+                     ui->bGeot1, ui->bRuptura, ui->bRelatorio);
     ui->bDados4->setFocus();
 }
 
@@ -47,4 +48,8 @@ void TSolbishop::EscreverResultados() {
         avisos.isEmpty()
             ? QString()
             : QStringLiteral("Atenção: %1").arg(avisos.join(QStringLiteral(" Além disso, "))));
+}
+
+void TSolbishop::EscreverComprimentos() {
+    EscreverComprimento(ui->eAncBishop, Execucao().Comprimentos.Bishop);
 }

@@ -9,7 +9,7 @@ class TSolbishop;
 }
 
 // Results of Bishop's method: the lowest unreinforced factor and the force for the adopted F, each
-// with its critical circle, and what the search could not resolve.
+// with its critical circle, what the search could not resolve, and the force's anchorage length.
 class TSolbishop : public TelaResultados {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
 
 protected:
     void EscreverResultados() override;
-    void EscreverComprimentos() override {}
+    void EscreverComprimentos() override;
 
 private:
     std::unique_ptr<Ui::TSolbishop> ui;

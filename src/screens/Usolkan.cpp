@@ -5,7 +5,7 @@
 
 #include "ui_Usolkan.h"
 
-TSolkan::TSolkan(QWidget* parent) : TelaResultados(true, parent), ui(new Ui::TSolkan) {
+TSolkan::TSolkan(QWidget* parent) : TelaResultados(Metodo::Kaniraj, parent), ui(new Ui::TSolkan) {
     ui->setupUi(this);
     MontarResultados(ui->StatusBar1, ui->eComTr, ui->eSemTr, ui->bDados2, ui->bImp3, ui->bExit3,
                      ui->bGeot1, ui->bRuptura, ui->bRelatorio);

@@ -4,7 +4,7 @@
 
 #include "ui_Usollow.h"
 
-TSollow::TSollow(QWidget* parent) : TelaResultados(false, parent), ui(new Ui::TSollow) {
+TSollow::TSollow(QWidget* parent) : TelaResultados(Metodo::Low, parent), ui(new Ui::TSollow) {
     ui->setupUi(this);
     MontarResultados(ui->StatusBar1, ui->eHoriz, ui->eBiss, ui->bDados3, ui->bImp4, ui->bExit4,
                      ui->bGeot1, ui->bRuptura, ui->bRelatorio);

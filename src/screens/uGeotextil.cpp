@@ -38,26 +38,43 @@ void TGeot::bCalcClick() {
     // and γ they answer: the report computes the same lengths from the same typed values.
     EstadoExecucao& x = Execucao();
     const MetodosAtuais atuais = MetodosDasTelas();
-    const char* metodo = x.OrigemKaniraj ? "Kaniraj" : "Low";
-    if (!(x.OrigemKaniraj ? atuais.kaniraj : atuais.low)) {
+    const bool bishop = x.OrigemBishop;
+    const char* metodo = bishop ? "Bishop" : x.OrigemKaniraj ? "Kaniraj" : "Low";
+    const bool atual = bishop ? atuais.bishop : x.OrigemKaniraj ? atuais.kaniraj : atuais.low;
+    const std::optional<DadosAnalise>& corrida = bishop            ? x.DadosBishop
+                                                 : x.OrigemKaniraj ? x.DadosKaniraj
+                                                                   : x.DadosLow;
+    if (!atual) {
         // A rejected last run left no force to anchor: its zeros would read as a short anchorage.
-        ExibirMensagem(
-            (x.OrigemKaniraj ? x.DadosKaniraj : x.DadosLow)
-                ? std::string("Os dados ou fatores digitados mudaram desde o último cálculo pelo "
-                              "método de ") +
-                      metodo + ": calcule-o novamente para obter os comprimentos de ancoragem."
-                : std::string("O método de ") + metodo +
-                      " não foi calculado para os dados atuais: não há solicitação para "
-                      "ancorar.");
+        ExibirMensagem(corrida ? std::string("Os dados ou fatores digitados mudaram desde o último "
+                                             "cálculo pelo método de ") +
+                                     metodo +
+                                     ": calcule-o novamente para obter os comprimentos de "
+                                     "ancoragem."
+                               : std::string("O método de ") + metodo +
+                                     " não foi calculado para os dados atuais: não há solicitação "
+                                     "para ancorar.");
         return;
     }
-    const DadosEntrada& d = (x.OrigemKaniraj ? *x.DadosKaniraj : *x.DadosLow).problema;
+    // Bishop's force holds only where the reinforcement crosses every circle below F.
+    const bool forcaBishop = atuais.bishop && !x.SolucaoBishop.semSolucao;
+    if (bishop && !forcaBishop) {
+        ExibirMensagem("Há círculos abaixo do fator de segurança adotado que o reforço não "
+                       "atravessa: o método de Bishop não dá solicitação para ancorar.");
+        return;
+    }
+    const DadosEntrada& d = corrida->problema;
     const long double zero = 0;
     ComprimentosAncoragem novos;
-    switch (CalcAncoragem(
+    SituacaoAncoragem situacao = CalcAncoragem(
         d.Alt, d.Pesesp, cf, deltaf, ce, deltae, FS1, atuais.kaniraj ? x.SolucaoComTrinca.P : zero,
         atuais.kaniraj ? x.SolucaoSemTrinca.P : zero, atuais.low ? x.SolucaoLow.Solicsolh : zero,
-        atuais.low ? x.SolucaoLow.Solicsolb : zero, novos)) {
+        atuais.low ? x.SolucaoLow.Solicsolb : zero, novos);
+    if (situacao == SituacaoAncoragem::Calculada) {
+        situacao = CalcAncoragemForca(d.Alt, d.Pesesp, cf, deltaf, ce, deltae, FS1,
+                                      forcaBishop ? x.SolucaoBishop.P : zero, novos.Bishop);
+    }
+    switch (situacao) {
     case SituacaoAncoragem::Calculada:
         break;
     case SituacaoAncoragem::InterfacesInvalidas:
@@ -90,7 +107,9 @@ void TGeot::bCalcClick() {
     x.Comprimentos = novos;
 
     // Back to the results screen that opened this analysis, however often this is pressed.
-    const IdTela origem = x.OrigemKaniraj ? IdTela::Solkan : IdTela::Sollow;
+    const IdTela origem = bishop            ? IdTela::Solbishop
+                          : x.OrigemKaniraj ? IdTela::Solkan
+                                            : IdTela::Sollow;
     if (auto* resultados = qobject_cast<TelaResultados*>(Telas::Buscar(origem))) {
         resultados->MostrarComprimentos();
     }

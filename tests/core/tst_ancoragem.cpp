@@ -36,6 +36,7 @@ TEST(Ancoragem, CadaComprimentoSegueSuaForca) {
     for (const Caso& caso : casos) {
         SCOPED_TRACE(&caso - casos);
         ComprimentosAncoragem c;
+        c.Bishop = 7; // Bishop's length is not this calculation's
         ASSERT_EQ(CalcAncoragem(caso.H, caso.gama, caso.cf, caso.deltaf, caso.ce, caso.deltae,
                                 caso.FS1, caso.P[0], caso.P[1], caso.P[2], caso.P[3], c),
                   SituacaoAncoragem::Calculada);
@@ -43,6 +44,13 @@ TEST(Ancoragem, CadaComprimentoSegueSuaForca) {
         for (int i = 0; i < 4; ++i)
             EXPECT_NEAR(obtidos[i], caso.esperado[i], caso.tolerancia * std::fabs(caso.esperado[i]))
                 << i;
+        EXPECT_EQ(c.Bishop, 7);
+        // Bishop's force by the same formula: the bisector's length for the bisector's force.
+        long double bishop = -1;
+        ASSERT_EQ(CalcAncoragemForca(caso.H, caso.gama, caso.cf, caso.deltaf, caso.ce, caso.deltae,
+                                     caso.FS1, caso.P[3], bishop),
+                  SituacaoAncoragem::Calculada);
+        EXPECT_EQ(bishop, c.Biss);
     }
 }
 
@@ -72,12 +80,15 @@ TEST(Ancoragem, SemResultadoOsComprimentosAnterioresFicam) {
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        ComprimentosAncoragem c{1, 2, 3, 4};
+        ComprimentosAncoragem c{1, 2, 3, 4, 5};
         EXPECT_EQ(CalcAncoragem(caso.H, caso.gama, caso.cf, caso.deltaf, caso.ce, caso.deltae,
                                 caso.fs, caso.P, caso.P, caso.P, caso.P, c),
                   caso.situacao);
-        EXPECT_EQ((std::array{c.ComTr, c.SemTr, c.Horiz, c.Biss}),
-                  (std::array<long double, 4>{1, 2, 3, 4}));
+        EXPECT_EQ(CalcAncoragemForca(caso.H, caso.gama, caso.cf, caso.deltaf, caso.ce, caso.deltae,
+                                     caso.fs, caso.P, c.Bishop),
+                  caso.situacao);
+        EXPECT_EQ((std::array{c.ComTr, c.SemTr, c.Horiz, c.Biss, c.Bishop}),
+                  (std::array<long double, 5>{1, 2, 3, 4, 5}));
     }
 }
 

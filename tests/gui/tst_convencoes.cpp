@@ -197,7 +197,7 @@ void TstConvencoes::cadaTela_data() {
                                     "eFatsegbishop ePosrefbishop chTrincaBishop bCalbishop "
                                     "bEstudo bVerificacoes bConfiabilidade bDados1 bImp2 bExit2", 17, false, "bImp2");
     linha("Sollow", Sollow, Normal, "bDados3 bImp4 bExit4 bGeot1 bRuptura bRelatorio", 0, true, "bImp4");
-    linha("Solbishop", Solbishop, Normal, "bDados4 bImp5 bExit5 bRuptura bRelatorio", 0, true, "bImp5");
+    linha("Solbishop", Solbishop, Normal, "bDados4 bImp5 bExit5 bGeot1 bRuptura bRelatorio", 0, true, "bImp5");
     linha("Geot", Geot, SemDesativacao, "eCoeGeo1 eAngGeo1 eCoeGeo2 eAngGeo2 eFS1 bFS bCalc bDados "
                                         "bEns bSair", 5, true, "");
     linha("Esquema", Esquema, Normal, "bCont1 bKan bLow bBibl bSair", 0, true, "");

@@ -9,6 +9,7 @@
 #include "../comum/Exemplo.h"
 
 #include "app/Aplicacao.h"
+#include "calc/Ancoragem.h"
 #include "calc/Bishop.h"
 #include "calc/Confiabilidade.h"
 #include "calc/Verificacao.h"
@@ -531,8 +532,9 @@ void TstObra::relatorioDasTelas() {
     for (const QString& numero : kaniraj + low) {
         QVERIFY2(texto.contains(numero), qPrintable(numero));
     }
-    // No interfaces typed: no lengths; Bishop not run: its section and its two comparison cells.
-    QCOMPARE(texto.count(QStringLiteral("não calculado")), 4 + 1 + 2);
+    // No interfaces typed: none of the five lengths; Bishop not run: its section and its two
+    // comparison cells.
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 5 + 1 + 2);
     QVERIFY(!texto.contains(QStringLiteral("Amostras:"))); // every value fixed: no reliability
 
     // New data typed and not run: neither method answers them.
@@ -542,9 +544,9 @@ void TstObra::relatorioDasTelas() {
     QVERIFY(MostrarEEsperar(Solkan));
     Clicar(Solkan, "bRelatorio");
     texto = TextoDoPdf(programa.arquivo);
-    // Two methods, four lengths, and why among the warnings; Bishop's section; and in the
+    // Two methods, five lengths, and why among the warnings; Bishop's section; and in the
     // comparison Kaniraj's two forces, Low's two and its FS0, Bishop's force and FS0.
-    QCOMPARE(texto.count(QStringLiteral("não calculado")), 8 + 1 + 7);
+    QCOMPARE(texto.count(QStringLiteral("não calculado")), 9 + 1 + 7);
     QVERIFY(
         texto.contains(QStringLiteral("Low: não calculado para os dados e o fator digitados.")));
     QVERIFY(!texto.contains(kaniraj.at(1)));
@@ -585,6 +587,12 @@ void TstObra::relatorioSemJanelas() {
         QVERIFY2(texto.contains(Formato(v)), qPrintable(Formato(v)));
     }
     QVERIFY(texto.contains(QStringLiteral("5. Resultados pelo método de Bishop")));
+    // Bishop's force anchored through the documented interfaces, as the others are.
+    long double ancoragem = 0;
+    QCOMPARE(CalcAncoragemForca(3, 18, 5, 20, 0, 30, 1.5L, bishop.P, ancoragem),
+             SituacaoAncoragem::Calculada);
+    QVERIFY(
+        texto.contains(QRegularExpression(QStringLiteral("Bishop +%1").arg(Formato(ancoragem)))));
     QVERIFY(texto.contains(QRegularExpression(
         QStringLiteral("Bishop +%1 +%2").arg(Formato(bishop.P), Formato(bishop.FS0)))));
     // The limit-state checks of the documented design: the fill does not slide (FSd = R/PA with
@@ -687,6 +695,34 @@ void TstObra::ancoragemComoNoRelatorio() {
     }
     QCOMPARE(deKaniraj + deLow, (QStringList{Formato(*relatorio.ComTr), Formato(*relatorio.SemTr),
                                              Formato(*relatorio.Horiz), Formato(*relatorio.Biss)}));
+    QCOMPARE(programa.mensagens, QStringList());
+
+    // Bishop's force anchored from its own results, as the report anchors it; the closed forms'
+    // lengths stay. On the crest the reinforcement crosses no circle below F: nothing to anchor.
+    QVERIFY(MostrarEEsperar(Metcal));
+    DigitarCampos(Metcal, "eFatsegbishop ePosrefbishop", QStringLiteral("1,3 0"));
+    Clicar(Metcal, "bCalbishop");
+    QVERIFY(EsperarAtiva(Solbishop));
+    ancorar(Solbishop);
+    QVERIFY(EsperarAtiva(Solbishop));
+    relatorio = RelatorioDasTelas();
+    QVERIFY(relatorio.AncoragemBishop && *relatorio.AncoragemBishop > *relatorio.Horiz);
+    QCOMPARE(Textos(Solbishop, "eAncBishop"), QStringList{Formato(*relatorio.AncoragemBishop)});
+    QCOMPARE(Formato(*relatorio.Horiz), deLow[0]);
+    QVERIFY(MostrarEEsperar(Metcal));
+    Digitar(Metcal, "ePosrefbishop", QStringLiteral("3"));
+    Clicar(Metcal, "bCalbishop");
+    QVERIFY(EsperarAtiva(Solbishop));
+    ancorar(Solbishop);
+    QCOMPARE(programa.mensagens,
+             QStringList{QStringLiteral("Há círculos abaixo do fator de segurança adotado que o "
+                                        "reforço não atravessa: o método de Bishop não dá "
+                                        "solicitação para ancorar.")});
+    QVERIFY(!RelatorioDasTelas().AncoragemBishop);
+    programa.mensagens.clear();
+    QVERIFY(MostrarEEsperar(Solkan));
+    ancorar(Solkan); // the analysis opened from Kaniraj's results again
+    QVERIFY(EsperarAtiva(Solkan));
     QCOMPARE(programa.mensagens, QStringList());
 
     // H = 3,5 m accepted and not run: the lengths for 3 m would be wrong, and the report has none.
