@@ -63,7 +63,7 @@ struct Avaliacao {
 
 // A run that examines no wedge is a refusal like any other: no answer, with its reason.
 Avaliacao Avaliar(const DadosAnalise& dados, bool bishop) {
-    const AvaliacaoMetodos a = AvaliarMetodos(dados, {true, true, true, bishop});
+    const AvaliacaoMetodos a = AvaliarMetodos(dados, {.bishop = bishop});
     Avaliacao r{{}, a.motivo, a.bishop && a.bishop->naBorda};
     std::copy(a.P.begin(), a.P.end(), r.y.begin());
     r.y[Indice(Saida::FS0)] = a.FS0;

@@ -18,6 +18,15 @@ std::optional<long double> ValorDaResposta(const RespostaMetodo& resposta) {
     return resposta.valor;
 }
 
+// One run of the methods at the value x of the variable, already set in the data.
+PontoEstudo Ponto(const DadosAnalise& d, bool bishop, long double x) {
+    const AvaliacaoMetodos avaliacao = AvaliarMetodos(d, {.bishop = bishop});
+    PontoEstudo ponto{x, {}, avaliacao.situacao, avaliacao.bishop && avaliacao.bishop->naBorda};
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f)
+        ponto.P[f] = ValorDaResposta(avaliacao.P[f]);
+    return ponto;
+}
+
 // Only the analysis that gives the force runs: the limits are refined one force at a time.
 std::optional<long double> Solicitacao(Forca forca, const DadosAnalise& d) {
     return ValorDaResposta(AvaliarMetodos(d, SoParaSaida(forca)).P[Indice(forca)]);
@@ -101,17 +110,12 @@ long double ValorDe(const DadosAnalise& d, Variavel variavel, Forca forca) {
     return d.fatores.Fatsegkan;
 }
 
-Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop, SituacaoDados* situacao,
-                                  bool* bishopNaBorda) {
-    const AvaliacaoMetodos avaliacao = AvaliarMetodos(dados, {true, true, true, bishop});
-    Solicitacoes P;
-    for (std::size_t f = 0; f < NumeroDeForcas; ++f)
-        P[f] = ValorDaResposta(avaliacao.P[f]);
-    if (situacao)
-        *situacao = avaliacao.situacao;
-    if (bishopNaBorda)
-        *bishopNaBorda = avaliacao.bishop && avaliacao.bishop->naBorda;
-    return P;
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop) {
+    return Ponto(dados, bishop, 0).P;
+}
+
+bool Varrida(const PedidoEstudo& pedido, Forca forca) {
+    return forca != Forca::Bishop || pedido.bishop;
 }
 
 std::string ProblemaDoPedido(const PedidoEstudo& pedido) {
@@ -190,10 +194,8 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
         [&](int i) {
             // The last point is the end typed, whatever the rounding of the steps.
             const long double x = i + 1 == n ? pedido.ate : pedido.de + largura * i / (n - 1);
-            PontoEstudo& ponto = e.pontos[static_cast<std::size_t>(i)];
-            ponto = {x, {}, SituacaoDados::Aceitos, false};
-            ponto.P = CalcularSolicitacoes(ComValor(pedido.dados, pedido.variavel, x),
-                                           pedido.bishop, &ponto.situacao, &ponto.bishopNaBorda);
+            e.pontos[static_cast<std::size_t>(i)] =
+                Ponto(ComValor(pedido.dados, pedido.variavel, x), pedido.bishop, x);
         },
         continuar);
     if (!completo)
@@ -208,7 +210,7 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
     }
     e.projeto = CalcularSolicitacoes(pedido.dados, pedido.bishop);
     for (int f = 0; f < NumeroDeForcas; ++f) {
-        if (static_cast<Forca>(f) != Forca::Bishop || pedido.bishop)
+        if (Varrida(pedido, static_cast<Forca>(f)))
             e.limites[static_cast<std::size_t>(f)] =
                 LimiteDe(static_cast<Forca>(f), pedido, e.pontos);
     }
@@ -216,19 +218,23 @@ std::optional<EstudoParametrico> Varrer(const PedidoEstudo& pedido, const Contin
 }
 
 std::string CsvDoEstudo(const EstudoParametrico& estudo) {
-    // Bishop's column only where the study swept it.
-    const int colunas =
-        estudo.pedido.bishop ? NumeroDeForcas : static_cast<int>(Indice(Forca::Bishop));
+    // A column for each force the study swept.
+    const auto varrida = [&](std::size_t f) {
+        return Varrida(estudo.pedido, static_cast<Forca>(f));
+    };
     std::string csv = Descricao(estudo.pedido.variavel).cabecalho;
-    for (int f = 0; f < colunas; ++f)
-        csv.append(",").append(Saidas[static_cast<std::size_t>(f)].cabecalho);
+    for (std::size_t f = 0; f < NumeroDeForcas; ++f)
+        if (varrida(f))
+            csv.append(",").append(Saidas[f].cabecalho);
     csv.push_back('\n');
     for (const PontoEstudo& ponto : estudo.pontos) {
         AcrescentarNumeroCsv(csv, ponto.x);
-        for (int f = 0; f < colunas; ++f) {
+        for (std::size_t f = 0; f < NumeroDeForcas; ++f) {
+            if (!varrida(f))
+                continue;
             csv.push_back(',');
-            if (const auto& P = ponto.P[static_cast<std::size_t>(f)])
-                AcrescentarNumeroCsv(csv, *P);
+            if (ponto.P[f])
+                AcrescentarNumeroCsv(csv, *ponto.P[f]);
         }
         csv.push_back('\n');
     }

@@ -36,8 +36,7 @@ long double ValorDe(const DadosAnalise& dados, Variavel variavel, Forca forca);
 
 // The forces with a value; neither kind of gap has one, nor Bishop's when not asked for.
 using Solicitacoes = std::array<std::optional<long double>, NumeroDeForcas>;
-Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop,
-                                  SituacaoDados* situacao = nullptr, bool* bishopNaBorda = nullptr);
+Solicitacoes CalcularSolicitacoes(const DadosAnalise& dados, bool bishop);
 
 inline constexpr int MinimoDePontos = 2;
 inline constexpr int MaximoDePontos = 2000;
@@ -54,6 +53,9 @@ struct PedidoEstudo {
     long double resistencia = 0; // allowable strength of the reinforcement, kN/m
     bool bishop = false;         // Bishop's force swept beside the closed forms'
 };
+
+// Whether the study sweeps that force: all but Bishop's, unless it asks for it.
+bool Varrida(const PedidoEstudo& pedido, Forca forca);
 
 // Why the request cannot be swept, for the user; empty when it can.
 std::string ProblemaDoPedido(const PedidoEstudo& pedido);

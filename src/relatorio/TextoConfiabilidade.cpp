@@ -42,9 +42,9 @@ bool VariacaoDigitada(const Projeto& projeto) {
 
 std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projeto,
                                                            QString& problema) {
+    const bool bishop = TextoDigitado(projeto, "BishopConfiabilidade") == QLatin1String("sim");
     QString invalido;
-    const std::optional<DadosAnalise> dados = DadosDigitados(
-        projeto, invalido, TextoDigitado(projeto, "BishopConfiabilidade") == QLatin1String("sim"));
+    const std::optional<DadosAnalise> dados = DadosDigitados(projeto, invalido, bishop);
     if (!dados) {
         problema = QStringLiteral("\u00ab%1\u00bb não é um número válido. Corrija-o na entrada de "
                                   "dados ou nos métodos.")
@@ -70,7 +70,7 @@ std::optional<PedidoConfiabilidade> ConfiabilidadeDigitada(const Projeto& projet
     }
     pedido.resistenciasCorrelacionadas =
         TextoDigitado(projeto, "Correlacionadas") != QLatin1String("nao");
-    pedido.bishop = TextoDigitado(projeto, "BishopConfiabilidade") == QLatin1String("sim");
+    pedido.bishop = bishop;
     const auto amostras = ValorDigitado(projeto, "Amostras");
     const auto semente = ValorDigitado(projeto, "Semente");
     if (!amostras || *amostras != std::floor(*amostras) || *amostras < MinimoDeAmostras ||

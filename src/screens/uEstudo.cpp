@@ -334,7 +334,7 @@ void TEstudo::Exibir() {
         lProjeto_[f]->setText(TextoDaForca(estudo.projeto[f]));
         lLimite_[f]->setText(TextoDoLimite(estudo.limites[f], estudo.pedido.variavel));
         // A force the study does not sweep has no curve, not a curve with gaps.
-        if (static_cast<Forca>(f) != Forca::Bishop || estudo.pedido.bishop) {
+        if (Varrida(estudo.pedido, static_cast<Forca>(f))) {
             lacunas |= std::any_of(estudo.pontos.begin(), estudo.pontos.end(),
                                    [f](const PontoEstudo& p) { return !p.P[f]; });
         }

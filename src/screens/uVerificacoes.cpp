@@ -92,9 +92,9 @@ void TVerificacoes::Recalcular() {
                                    .arg(invalido));
         return;
     }
-    const EntradaVerificacoes entrada = VerificacoesDigitadas(
-        projeto, AvaliarMetodos(*dados, {true, true, true, BishopDigitado(projeto)}),
-        EscolhaNaLista(ui->cbForca->currentIndex()));
+    const EntradaVerificacoes entrada =
+        VerificacoesDigitadas(projeto, AvaliarMetodos(*dados, {.bishop = BishopDigitado(projeto)}),
+                              EscolhaNaLista(ui->cbForca->currentIndex()));
     const std::vector<LinhaDeTexto> textos = LinhasDasVerificacoes(entrada, Verificar(entrada));
     for (std::size_t i = 0; i < linhas_.size() && i < textos.size(); ++i) {
         const LinhaDeTexto& t = textos[i];
